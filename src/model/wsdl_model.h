@@ -1,0 +1,30 @@
+#pragma once
+// The service model a load leaves behind: plain records in document order.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+enum SoapVersion : int32_t { SOAP_NONE = 0, SOAP_11 = 11, SOAP_12 = 12 };
+
+struct WsdlOperation {
+    std::string name;
+    std::string request;
+};
+
+struct WsdlBinding {
+    std::string name;
+    int32_t soapVersion = SOAP_NONE;
+    std::vector<WsdlOperation> operations;
+};
+
+struct WsdlService {
+    std::string name;
+    std::vector<WsdlBinding> bindings;
+};
+
+using WsdlModel = std::vector<WsdlService>;
+
+} // namespace quorvel
