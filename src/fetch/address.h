@@ -5,8 +5,15 @@
 
 namespace quorvel {
 
+// White space (any Unicode white space) removed at both ends.
+std::string_view TrimWhiteSpace(std::string_view text);
+// Any run of double and single quote characters removed at both ends; nothing else.
+std::string_view TrimQuotes(std::string_view text);
+
 // True for an address that starts with "http://" or "https://" (any letter case) after trimming.
 bool IsHttpAddress(std::string_view address);
+// True for an address that starts with "https://" (any letter case) after trimming.
+bool IsHttpsAddress(std::string_view address);
 // Trims blanks, then quotes; appends "?wsdl" or "&wsdl" to a web address that does not mention wsdl.
 std::string NormalizeAddress(std::string_view address);
 

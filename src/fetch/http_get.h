@@ -15,6 +15,7 @@ struct HttpOptions {
 };
 
 // One GET of url; on success text holds the decoded document (UTF-8).
-bool HttpGet(const std::string& url, std::string& text, std::string& message, const HttpOptions& options = {});
+bool HttpGet(const std::string& url, std::string& text, std::string& message,
+             const HttpOptions& options = {});
 
 } // namespace quorvel

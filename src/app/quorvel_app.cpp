@@ -1,0 +1,52 @@
+#if QUORVEL_WITH_UI
+
+#include "app/quorvel_app.h"
+
+#include "app/messages.h"
+#include "ui/quorvel_dlg.h"
+
+#include <wx/init.h>
+#include <wx/log.h>
+#include <wx/msgdlg.h>
+
+#include <iostream>
+
+bool CQuorvelApp::InitInstance() {
+    auto* dialog = new CQuorvelDlg();
+    const std::string address = quorvel::InitialDialogAddress(m_args);
+    if (!address.empty()) {
+        dialog->m_strInitialAddress = wxString::FromUTF8(address);
+    }
+    if (dialog->GetHandle() == nullptr) {
+        wxMessageBox(wxString::FromUTF8(quorvel::app_msg::kDialogCreateFailed.data()), wxMessageBoxCaptionStr,
+                     wxOK);
+    } else {
+        SetTopWindow(dialog);
+        dialog->ShowModal();
+    }
+    dialog->Destroy();
+    return false;
+}
+
+namespace quorvel {
+
+int RunInteractive(int argc, char** argv, CommandLine args) {
+    wxApp::SetInstance(new CQuorvelApp(std::move(args)));
+    bool started = false;
+    {
+        const wxLogNull quiet; // our own line below says it better than the toolkit's log
+        started = wxEntryStart(argc, argv);
+    }
+    if (!started) {
+        std::cerr << app_msg::kNoDisplay << '\n';
+        return 1;
+    }
+    wxTheApp->CallOnInit();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return 0;
+}
+
+} // namespace quorvel
+
+#endif

@@ -1,0 +1,117 @@
+#include "fetch/document_loader.h"
+
+#include "fetch/address.h"
+#include "fetch/http_get.h"
+#include "fetch/messages.h"
+#include "fetch/text_decoding.h"
+#include "model/wsdl_reader.h"
+#include "xml/dom.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace quorvel {
+namespace {
+
+constexpr off_t kMaxFileBytes = 64 * 1024 * 1024;
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (m_fd >= 0) {
+            close(m_fd);
+        }
+    }
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Reads up to size bytes; false on a read error.
+bool ReadUpTo(int fd, size_t size, std::string& bytes) {
+    bytes.assign(size, '\0');
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t count = read(fd, bytes.data() + done, size - done);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return false;
+        }
+        if (count == 0) {
+            break;
+        }
+        done += static_cast<size_t>(count);
+    }
+    bytes.resize(done);
+    return true;
+}
+
+bool ParseAndRead(const std::string& text, WsdlModel& model, std::string& message) {
+    const ParseResult parsed = ParseXmlText(text);
+    if (!parsed.ok()) {
+        message = parsed.reason.empty() ? std::string(fetch_msg::kXmlParseFailed)
+                                        : std::string(fetch_msg::kXmlParseFailedPrefix) + parsed.reason;
+        return false;
+    }
+    return WsdlReader(parsed.document.get(), model, message);
+}
+
+} // namespace
+
+bool ReadDescriptionFile(const std::string& path, std::string& bytes, std::string& message) {
+    bytes.clear();
+    // Non-blocking so that opening a named pipe cannot hang; a regular file reads the same either way.
+    const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (file.get() < 0 || fstat(file.get(), &info) != 0 || S_ISDIR(info.st_mode)) {
+        message = std::string(fetch_msg::kCannotOpenFile) + path;
+        return false;
+    }
+    if (!S_ISREG(info.st_mode) || info.st_size == 0 || info.st_size > kMaxFileBytes) {
+        message = fetch_msg::kAbnormalFileSize;
+        return false;
+    }
+    if (!ReadUpTo(file.get(), static_cast<size_t>(info.st_size), bytes) || bytes.empty()) {
+        bytes.clear();
+        message = fetch_msg::kReadFailed;
+        return false;
+    }
+    return true;
+}
+
+bool LoadServiceDescription(WsdlModel& model, const std::string& address, std::string& message) {
+    model.clear();
+    message.clear();
+    const std::string normalized = NormalizeAddress(address);
+    if (normalized.empty()) {
+        message = fetch_msg::kEmptyAddress;
+        return false;
+    }
+    std::string text;
+    if (IsHttpAddress(normalized)) {
+        if (!HttpGet(normalized, text, message)) {
+            return false;
+        }
+    } else {
+        std::string bytes;
+        if (!ReadDescriptionFile(normalized, bytes, message) || !DecodeDocumentText(bytes, text, message)) {
+            return false;
+        }
+    }
+    if (!ParseAndRead(text, model, message)) {
+        model.clear();
+        return false;
+    }
+    return true;
+}
+
+} // namespace quorvel

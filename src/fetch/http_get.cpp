@@ -1,0 +1,205 @@
+#include "fetch/http_get.h"
+
+#include "fetch/address.h"
+#include "fetch/messages.h"
+#include "fetch/text_decoding.h"
+
+#include <curl/curl.h>
+
+#include <chrono>
+#include <memory>
+
+namespace quorvel {
+namespace {
+
+constexpr size_t kMaxDownloadBytes = 64u * 1024 * 1024;
+constexpr int kMaxRedirects = 10;
+// Longest URL parts that fit, in characters: host, path, and query with its question mark.
+constexpr size_t kMaxHostLength = 511;
+constexpr size_t kMaxPathLength = 2047;
+constexpr size_t kMaxExtraLength = 1023;
+
+struct EasyCleanup {
+    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+};
+struct UrlCleanup {
+    void operator()(CURLU* handle) const { curl_url_cleanup(handle); }
+};
+struct CurlFree {
+    void operator()(char* text) const { curl_free(text); }
+};
+using EasyHandle = std::unique_ptr<CURL, EasyCleanup>;
+using UrlHandle = std::unique_ptr<CURLU, UrlCleanup>;
+using CurlText = std::unique_ptr<char, CurlFree>;
+
+using Clock = std::chrono::steady_clock;
+
+size_t CountCharacters(std::string_view utf8) {
+    size_t count = 0;
+    for (const char c : utf8) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }
+    return count;
+}
+
+size_t PartLength(CURLU* url, CURLUPart part) {
+    char* raw = nullptr;
+    if (curl_url_get(url, part, &raw, 0) != CURLUE_OK) {
+        return 0;
+    }
+    const CurlText text(raw);
+    return CountCharacters(text.get());
+}
+
+// True when the URL is a well-formed http or https URL whose host, path and query fit their limits.
+bool IsUsableUrl(const std::string& url) {
+    const UrlHandle parsed(curl_url());
+    if (!parsed || curl_url_set(parsed.get(), CURLUPART_URL, url.c_str(), 0) != CURLUE_OK ||
+        !IsHttpAddress(url)) {
+        return false;
+    }
+    char* rawQuery = nullptr;
+    const bool hasQuery = curl_url_get(parsed.get(), CURLUPART_QUERY, &rawQuery, 0) == CURLUE_OK;
+    const CurlText query(rawQuery);
+    const size_t extraLength = hasQuery ? 1 + CountCharacters(query.get()) : 0;
+    return PartLength(parsed.get(), CURLUPART_HOST) <= kMaxHostLength &&
+           PartLength(parsed.get(), CURLUPART_PATH) <= kMaxPathLength && extraLength <= kMaxExtraLength;
+}
+
+// One response in the making. The watchdog bounds each wait for data, not the whole transfer:
+// a slow but steady download goes on, a silent server is given up.
+struct Transfer {
+    std::string body;
+    bool tooLarge = false;
+    bool anyByte = false;
+    Clock::time_point lastActivity = Clock::now();
+    long firstWaitMs = 0; // until the first byte of the response: sending plus receiving
+    long nextWaitMs = 0;  // between later bytes
+
+    void Touch() {
+        anyByte = true;
+        lastActivity = Clock::now();
+    }
+};
+
+size_t OnBody(char* data, size_t size, size_t count, void* context) {
+    auto& transfer = *static_cast<Transfer*>(context);
+    const size_t length = size * count;
+    transfer.Touch();
+    if (transfer.body.size() + length > kMaxDownloadBytes) {
+        transfer.tooLarge = true;
+        return 0; // stops the transfer
+    }
+    transfer.body.append(data, length);
+    return length;
+}
+
+size_t OnHeader(char*, size_t size, size_t count, void* context) {
+    static_cast<Transfer*>(context)->Touch();
+    return size * count;
+}
+
+int OnProgress(void* context, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    const auto& transfer = *static_cast<Transfer*>(context);
+    const long limit = transfer.anyByte ? transfer.nextWaitMs : transfer.firstWaitMs;
+    return Clock::now() - transfer.lastActivity > std::chrono::milliseconds(limit) ? 1 : 0;
+}
+
+// Everything but the URL: the same for every hop of a redirect chain.
+bool ConfigureHandle(CURL* handle, Transfer& transfer, const HttpOptions& options) {
+    bool ok = curl_easy_setopt(handle, CURLOPT_USERAGENT, "Quorvel/1.0") == CURLE_OK;
+    ok &= curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK;
+    ok &= curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L) == CURLE_OK;
+    // The connect phase includes the name look-up and the TLS handshake.
+    ok &= curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
+                           options.resolveTimeoutMs + options.connectTimeoutMs) == CURLE_OK;
+    // TLS 1.0 up to the newest the library knows; the system's own minimum still applies.
+    ok &= curl_easy_setopt(handle, CURLOPT_SSLVERSION,
+                           static_cast<long>(CURL_SSLVERSION_TLSv1_0) |
+                               static_cast<long>(CURL_SSLVERSION_MAX_DEFAULT)) == CURLE_OK;
+    if (!options.caFile.empty()) {
+        ok &= curl_easy_setopt(handle, CURLOPT_CAINFO, options.caFile.c_str()) == CURLE_OK;
+    }
+    ok &= curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, OnBody) == CURLE_OK;
+    ok &= curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer) == CURLE_OK;
+    ok &= curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, OnHeader) == CURLE_OK;
+    ok &= curl_easy_setopt(handle, CURLOPT_HEADERDATA, &transfer) == CURLE_OK;
+    ok &= curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, OnProgress) == CURLE_OK;
+    ok &= curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer) == CURLE_OK;
+    ok &= curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L) == CURLE_OK;
+    return ok;
+}
+
+// Redirects are followed to http or https, except from https down to http.
+bool MayFollow(const std::string& from, const char* to) {
+    return to != nullptr && IsHttpAddress(to) && (IsHttpsAddress(to) || !IsHttpsAddress(from));
+}
+
+} // namespace
+
+bool HttpGet(const std::string& url, std::string& text, std::string& message, const HttpOptions& options) {
+    text.clear();
+    if (!IsUsableUrl(url)) {
+        message = fetch_msg::kInvalidUrl;
+        return false;
+    }
+    const EasyHandle handle(curl_easy_init());
+    if (!handle) {
+        message = fetch_msg::kSessionFailed;
+        return false;
+    }
+    Transfer transfer;
+    transfer.firstWaitMs = options.sendTimeoutMs + options.receiveTimeoutMs;
+    transfer.nextWaitMs = options.receiveTimeoutMs;
+    if (!ConfigureHandle(handle.get(), transfer, options)) {
+        message = fetch_msg::kRequestFailed;
+        return false;
+    }
+
+    std::string current = url;
+    for (int hop = 0;; ++hop) {
+        if (curl_easy_setopt(handle.get(), CURLOPT_URL, current.c_str()) != CURLE_OK) {
+            message = fetch_msg::kConnectFailed;
+            return false;
+        }
+        transfer.body.clear();
+        transfer.anyByte = false;
+        transfer.lastActivity = Clock::now();
+        const CURLcode result = curl_easy_perform(handle.get());
+        if (transfer.tooLarge) {
+            message = fetch_msg::kDownloadTooLarge;
+            return false;
+        }
+        // Resolving, connecting, TLS, sending, receiving, time-outs and a body cut short all end here.
+        if (result != CURLE_OK) {
+            message = fetch_msg::kDownloadFailed;
+            return false;
+        }
+        long status = 0;
+        curl_easy_getinfo(handle.get(), CURLINFO_RESPONSE_CODE, &status);
+        if (status >= 300 && status <= 399) {
+            char* location = nullptr;
+            curl_easy_getinfo(handle.get(), CURLINFO_REDIRECT_URL, &location);
+            if (MayFollow(current, location)) {
+                if (hop == kMaxRedirects) {
+                    message = fetch_msg::kDownloadFailed;
+                    return false;
+                }
+                current = location;
+                continue;
+            }
+        }
+        if (status < 200 || status > 299) {
+            message = fetch_msg::HttpStatusMessage(static_cast<unsigned long>(status));
+            return false;
+        }
+        break;
+    }
+    if (transfer.body.empty()) {
+        message = fetch_msg::kEmptyDownload;
+        return false;
+    }
+    return DecodeDocumentText(transfer.body, text, message);
+}
+
+} // namespace quorvel

@@ -1,0 +1,116 @@
+#include "fetch/text_decoding.h"
+
+#include "fetch/messages.h"
+
+#include <unicode/ucnv.h>
+#include <unicode/unistr.h>
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+namespace quorvel {
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr size_t kDeclarationWindow = 200;
+
+struct ConverterClose {
+    void operator()(UConverter* converter) const { ucnv_close(converter); }
+};
+using Converter = std::unique_ptr<UConverter, ConverterClose>;
+
+// ICU names of the Windows code-page tables (the plain "cp950" is an IBM table that differs).
+const char* ConverterName(int codePage) {
+    switch (codePage) {
+    case 936:
+        return "windows-936-2000";
+    case 950:
+        return "windows-950-2000";
+    default:
+        return "UTF-8";
+    }
+}
+
+// UTF-16 after a byte-order mark: whole code units only; the mark itself is dropped.
+std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
+    icu::UnicodeString text;
+    const size_t units = bytes.size() / 2;
+    for (size_t i = 0; i < units; ++i) {
+        const auto first = static_cast<uint8_t>(bytes[2 * i]);
+        const auto second = static_cast<uint8_t>(bytes[2 * i + 1]);
+        text.append(static_cast<char16_t>(bigEndian ? (first << 8 | second) : (second << 8 | first)));
+    }
+    if (!text.isEmpty() && text.charAt(0) == 0xFEFF) {
+        text.remove(0, 1);
+    }
+    std::string utf8;
+    text.toUTF8String(utf8); // an unpaired surrogate becomes U+FFFD
+    return utf8;
+}
+
+} // namespace
+
+std::string DetectEncodingName(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8Mark)) {
+        return "utf-8";
+    }
+    std::string window(bytes.substr(0, std::min(bytes.size(), kDeclarationWindow)));
+    window = window.substr(0, window.find('\0'));
+    std::transform(window.begin(), window.end(), window.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+
+    const size_t match = window.find("encoding");
+    if (match == std::string::npos) {
+        return "utf-8";
+    }
+    const size_t open = window.find_first_of("\"'", match);
+    if (open == std::string::npos) {
+        return "utf-8";
+    }
+    const size_t close = window.find(window[open], open + 1);
+    if (close == std::string::npos) {
+        return "utf-8";
+    }
+    return window.substr(open + 1, close - open - 1);
+}
+
+int CodePageForEncoding(std::string_view lowerCaseName) {
+    if (lowerCaseName.find("utf-8") != std::string_view::npos) {
+        return 65001;
+    }
+    if (lowerCaseName.find("gb") != std::string_view::npos) {
+        return 936;
+    }
+    if (lowerCaseName.find("big5") != std::string_view::npos) {
+        return 950;
+    }
+    return 65001;
+}
+
+bool DecodeDocumentText(std::string_view bytes, std::string& text, std::string& message) {
+    text.clear();
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        text = DecodeUtf16(bytes, bytes[0] == '\xFE');
+        return true;
+    }
+    const std::string_view body = bytes.starts_with(kUtf8Mark) ? bytes.substr(kUtf8Mark.size()) : bytes;
+    const int codePage = CodePageForEncoding(DetectEncodingName(bytes));
+
+    UErrorCode status = U_ZERO_ERROR;
+    Converter converter(ucnv_open(ConverterName(codePage), &status));
+    if (U_FAILURE(status) || body.empty()) {
+        message = fetch_msg::kDecodeFailed;
+        return false;
+    }
+    // The default callback substitutes U+FFFD for invalid sequences instead of failing.
+    const icu::UnicodeString decoded(body.data(), static_cast<int32_t>(body.size()), converter.get(), status);
+    if (U_FAILURE(status) || decoded.isEmpty()) {
+        message = fetch_msg::kDecodeFailed;
+        return false;
+    }
+    decoded.toUTF8String(text);
+    return true;
+}
+
+} // namespace quorvel
