@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quorvel {
@@ -28,6 +29,9 @@ struct ParseResult {
 ParseResult ParseXmlText(std::string_view utf8Text);
 
 using DomNodeList = std::vector<xmlNode*>;
+
+// (namespace name, local name); an empty namespace name means no namespace. Ordered by namespace first.
+using QualifiedName = std::pair<std::string, std::string>;
 
 // Local name (without prefix) and namespace name of an element; empty for null.
 std::string_view LocalName(const xmlNode* node);

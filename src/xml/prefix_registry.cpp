@@ -1,0 +1,174 @@
+#include "xml/prefix_registry.h"
+
+#include "xml/namespaces.h"
+
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
+namespace quorvel {
+namespace {
+
+// Code points of UTF-8 text; malformed bytes become U+FFFD.
+std::u32string CodePoints(std::string_view text) {
+    std::u32string result;
+    result.reserve(text.size());
+    int32_t length = static_cast<int32_t>(text.size());
+    for (int32_t i = 0; i < length;) {
+        UChar32 c;
+        U8_NEXT(text.data(), i, length, c);
+        result.push_back(static_cast<char32_t>(c < 0 ? 0xFFFD : c));
+    }
+    return result;
+}
+
+std::string Utf8(const std::u32string& codePoints) {
+    std::string result;
+    for (char32_t c : codePoints) {
+        char buffer[U8_MAX_LENGTH];
+        int32_t length = 0;
+        U8_APPEND_UNSAFE(buffer, length, static_cast<UChar32>(c));
+        result.append(buffer, static_cast<size_t>(length));
+    }
+    return result;
+}
+
+char32_t Lower(char32_t c) {
+    return static_cast<char32_t>(u_tolower(static_cast<UChar32>(c)));
+}
+bool IsLetter(char32_t c) {
+    return u_isalpha(static_cast<UChar32>(c));
+}
+bool IsLetterOrDigit(char32_t c) {
+    return u_isalnum(static_cast<UChar32>(c));
+}
+bool IsVowel(char32_t c) {
+    char32_t lower = Lower(c);
+    return lower == U'a' || lower == U'e' || lower == U'i' || lower == U'o' || lower == U'u';
+}
+
+bool IsNameStartChar(char32_t c) {
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'_' || (c >= 0xC0 && c <= 0xD6) ||
+           (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) || (c >= 0x370 && c <= 0x37D) ||
+           (c >= 0x37F && c <= 0x1FFF) || (c >= 0x200C && c <= 0x200D) || (c >= 0x2070 && c <= 0x218F) ||
+           (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF) || (c >= 0xF900 && c <= 0xFDCF) ||
+           (c >= 0xFDF0 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0xEFFFF);
+}
+
+bool IsNameChar(char32_t c) {
+    return IsNameStartChar(c) || c == U'-' || c == U'.' || (c >= U'0' && c <= U'9') || c == 0xB7 ||
+           (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
+}
+
+// A prefix must be a name without colon; anything else would make the request malformed.
+bool IsValidPrefix(const std::u32string& prefix) {
+    if (prefix.empty() || !IsNameStartChar(prefix[0])) {
+        return false;
+    }
+    for (char32_t c : prefix) {
+        if (!IsNameChar(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::u32string DeriveFromSegment(const std::u32string& name) {
+    const std::u32string fallback = U"ns";
+    long length = static_cast<long>(name.size());
+    long end = length;
+    long slash = static_cast<long>(name.rfind(U'/'));
+    if (slash > 0 && slash == length - 1) {
+        end = slash;
+        slash = static_cast<long>(name.rfind(U'/', static_cast<size_t>(slash - 1)));
+    }
+    long start = slash + 1;
+    if (start + 4 <= length && Lower(name[start]) == U'w' && Lower(name[start + 1]) == U'w' &&
+        Lower(name[start + 2]) == U'w' && name[start + 3] == U'.') {
+        start = slash + 5;
+    }
+    while (start < end && !IsLetter(name[start]) && name[start] != U'_') {
+        ++start;
+    }
+    for (long i = start + 1; i < end; ++i) {
+        if (!IsLetterOrDigit(name[i])) {
+            end = i;
+            break;
+        }
+    }
+    // Prefixes may not begin with "xml": keep its x and the character after it.
+    if (length >= start + 3 && Lower(name[start]) == U'x' && Lower(name[start + 1]) == U'm' &&
+        Lower(name[start + 2]) == U'l') {
+        if (length < start + 4) {
+            return fallback;
+        }
+        return std::u32string{U'x', Lower(name[start + 3])};
+    }
+    if (end - start > 4) {
+        end = (IsVowel(name[start + 2]) && !IsVowel(name[start + 3])) ? start + 4 : start + 3;
+    }
+    if (end - start <= 0) {
+        return fallback;
+    }
+    std::u32string word = name.substr(static_cast<size_t>(start), static_cast<size_t>(end - start));
+    for (char32_t& c : word) {
+        c = Lower(c);
+    }
+    return word;
+}
+
+} // namespace
+
+const std::vector<WellKnownPrefix>& WellKnownPrefixes() {
+    static const std::vector<WellKnownPrefix> table = {
+        {NS_XML, "xml"},   {NS_XSD, "xs"},          {NS_XSI, "xsi"},
+        {NS_WSDL, "wsdl"}, {NS_SOAPENC, "soapenc"}, {NS_SOAP11_ENV, "soapenv"},
+    };
+    return table;
+}
+
+std::string DerivePrefix(std::string_view namespaceName) {
+    for (const WellKnownPrefix& row : WellKnownPrefixes()) {
+        if (namespaceName == row.namespaceName) {
+            return row.prefix;
+        }
+    }
+    std::u32string prefix = DeriveFromSegment(CodePoints(namespaceName));
+    return IsValidPrefix(prefix) ? Utf8(prefix) : "ns";
+}
+
+PrefixRegistry::PrefixRegistry() : m_usedPrefixes{"xml", "xmlns"} {}
+
+std::string PrefixRegistry::GetPrefix(const std::string& namespaceName) {
+    if (namespaceName.empty()) {
+        return std::string();
+    }
+    // Bound by XML itself: never declared.
+    if (namespaceName == NS_XML) {
+        return "xml";
+    }
+    auto found = m_prefixes.find(namespaceName);
+    if (found != m_prefixes.end()) {
+        return found->second;
+    }
+    const std::string base = DerivePrefix(namespaceName);
+    std::string candidate = base;
+    for (int counter = 1; m_usedPrefixes.count(candidate) != 0; ++counter) {
+        candidate = base + std::to_string(counter);
+    }
+    m_usedPrefixes.insert(candidate);
+    m_prefixes.emplace(namespaceName, candidate);
+    m_declarations.emplace_back(namespaceName, candidate);
+    return candidate;
+}
+
+std::string PrefixRegistry::QualifyName(const std::string& namespaceName, std::string_view localName) {
+    if (namespaceName.empty()) {
+        return std::string(localName);
+    }
+    std::string name = GetPrefix(namespaceName);
+    name += ':';
+    name += localName;
+    return name;
+}
+
+} // namespace quorvel

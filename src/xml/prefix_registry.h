@@ -1,0 +1,44 @@
+#pragma once
+// Namespace prefixes of one request: one prefix per namespace name, unique within the request,
+// fixed for well-known namespaces and otherwise derived from the namespace name itself.
+
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace quorvel {
+
+struct WellKnownPrefix {
+    const char* namespaceName;
+    const char* prefix;
+};
+
+// The fixed prefixes, matched in this order.
+const std::vector<WellKnownPrefix>& WellKnownPrefixes();
+
+// Proposed prefix for a namespace name: never empty, lower case, a valid XML prefix.
+std::string DerivePrefix(std::string_view namespaceName);
+
+class PrefixRegistry {
+public:
+    using Declaration = std::pair<std::string, std::string>; // (namespace name, prefix)
+
+    PrefixRegistry();
+
+    // Prefix for the namespace name, assigned and recorded on first request; empty for no namespace.
+    std::string GetPrefix(const std::string& namespaceName);
+    // "prefix:local", or the local name alone for no namespace.
+    std::string QualifyName(const std::string& namespaceName, std::string_view localName);
+    // Every assignment in order of first use.
+    const std::vector<Declaration>& Declarations() const { return m_declarations; }
+
+private:
+    std::map<std::string, std::string> m_prefixes;
+    std::vector<Declaration> m_declarations;
+    std::set<std::string> m_usedPrefixes;
+};
+
+} // namespace quorvel

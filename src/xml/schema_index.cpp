@@ -1,0 +1,91 @@
+#include "xml/schema_index.h"
+
+#include <algorithm>
+
+namespace quorvel {
+namespace {
+
+xmlNode* Lookup(const std::map<QualifiedName, xmlNode*>& map, const std::string& namespaceName,
+                const std::string& localName) {
+    auto found = map.find(QualifiedName(namespaceName, localName));
+    return found == map.end() ? nullptr : found->second;
+}
+
+} // namespace
+
+void SchemaIndex::IndexSchema(const xmlNode* schema) {
+    const std::string targetNamespace = GetAttributeText(schema, "targetNamespace");
+    DomNodeList children;
+    GetChildElements(schema, children);
+    for (xmlNode* child : children) {
+        std::string name = GetAttributeText(child, "name");
+        if (name.empty()) {
+            continue;
+        }
+        std::string_view kind = LocalName(child);
+        if (kind == "element") {
+            m_elements[QualifiedName(targetNamespace, std::move(name))] = child;
+        } else if (kind == "complexType" || kind == "simpleType") {
+            m_types[QualifiedName(targetNamespace, std::move(name))] = child;
+        }
+    }
+}
+
+xmlNode* SchemaIndex::FindElement(const std::string& namespaceName, const std::string& localName) const {
+    return Lookup(m_elements, namespaceName, localName);
+}
+
+xmlNode* SchemaIndex::FindType(const std::string& namespaceName, const std::string& localName) const {
+    return Lookup(m_types, namespaceName, localName);
+}
+
+void CollectSchemas(const xmlNode* node, SchemaIndex& index) {
+    if (node == nullptr) {
+        return;
+    }
+    if (LocalName(node) == "schema") {
+        IndexSchema(index, node);
+    }
+    for (const xmlNode* child = node->children; child != nullptr; child = child->next) {
+        if (child->type == XML_ELEMENT_NODE) {
+            CollectSchemas(child, index);
+        }
+    }
+}
+
+void IndexSchema(SchemaIndex& index, const xmlNode* schema) {
+    index.IndexSchema(schema);
+}
+
+xmlNode* FindEnclosingSchema(const xmlNode* node) {
+    for (const xmlNode* current = node; current != nullptr; current = current->parent) {
+        if (LocalName(current) == "schema") {
+            return const_cast<xmlNode*>(current);
+        }
+    }
+    return nullptr;
+}
+
+std::string GetTargetNamespace(const xmlNode* node) {
+    return GetAttributeText(FindEnclosingSchema(node), "targetNamespace");
+}
+
+bool IsElementQualified(const xmlNode* declaration) {
+    std::string form = GetAttributeText(declaration, "form");
+    if (!form.empty()) {
+        return form == "qualified";
+    }
+    return GetAttributeText(FindEnclosingSchema(declaration), "elementFormDefault") == "qualified";
+}
+
+std::string_view MakeIndent(int level) {
+    // Far deeper than the writer ever nests; deeper levels are clamped to it.
+    constexpr int kMaxIndentLevel = 1024;
+    static const std::string spaces(3 * static_cast<size_t>(kMaxIndentLevel), ' ');
+    if (level <= 0) {
+        return std::string_view();
+    }
+    return std::string_view(spaces).substr(0, 3 * static_cast<size_t>(std::min(level, kMaxIndentLevel)));
+}
+
+} // namespace quorvel
