@@ -1,0 +1,56 @@
+#pragma once
+// A real HTTP or HTTPS server inside the test process, on 127.0.0.1 with an ephemeral port.
+
+#include <httplib.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+
+namespace quorvel::test {
+
+// A self-signed certificate for localhost and 127.0.0.1, made once per test process with openssl.
+struct TestCertificate {
+    std::string certificateFile;
+    std::string keyFile;
+};
+const TestCertificate& GetTestCertificate();
+
+class TestHttpServer {
+public:
+    enum class Transport { Plain, Tls };
+
+    explicit TestHttpServer(Transport transport = Transport::Plain);
+    ~TestHttpServer();
+    TestHttpServer(const TestHttpServer&) = delete;
+    TestHttpServer& operator=(const TestHttpServer&) = delete;
+
+    // Register handlers here before Start().
+    httplib::Server& Routes() { return *m_server; }
+    void Start();
+
+    int Port() const { return m_port; }
+    // "http://127.0.0.1:PORT" or "https://..." followed by pathAndQuery.
+    std::string Url(std::string_view pathAndQuery) const;
+
+    // For handlers that must stall: waits until the server shuts down, at most limit.
+    void HoldUntilShutdown(std::chrono::milliseconds limit = std::chrono::seconds(10));
+
+private:
+    Transport m_transport;
+    std::unique_ptr<httplib::Server> m_server;
+    std::thread m_thread;
+    int m_port = 0;
+    std::mutex m_mutex;
+    std::condition_variable m_shutdown;
+    bool m_stopping = false;
+};
+
+// A loopback port that nothing listens on (bound and released again), for refused connections.
+int UnusedLoopbackPort();
+
+} // namespace quorvel::test
