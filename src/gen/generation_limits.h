@@ -3,6 +3,7 @@
 // description holds. Below them the requests are written in full.
 
 #include <cstddef>
+#include <string>
 
 namespace quorvel {
 
@@ -15,5 +16,19 @@ inline constexpr int kMaxNestingDepth = 256;
 
 // Derived: the writer's own call nesting (element levels, model groups, extension bases together).
 inline constexpr int kMaxWriterRecursion = 4 * kMaxNestingDepth;
+
+// What is left of one load's lines; shared by every request of that load.
+struct GenerationBudget {
+    size_t loadLinesLeft = kMaxLoadLines;
+};
+
+// The comment line written where a request stops, without indentation.
+inline std::string RequestTruncatedNote() {
+    return "<!--Sample truncated: more than " + std::to_string(kMaxRequestLines) + " lines-->";
+}
+inline std::string LoadTruncatedNote() {
+    return "<!--Sample truncated: more than " + std::to_string(kMaxLoadLines) +
+           " lines in this description-->";
+}
 
 } // namespace quorvel

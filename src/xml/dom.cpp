@@ -4,6 +4,7 @@
 #include <libxml/xmlerror.h>
 
 #include <climits>
+#include <cstring>
 #include <mutex>
 
 namespace quorvel {
@@ -15,6 +16,19 @@ std::string_view View(const xmlChar* text) {
 
 bool IsElement(const xmlNode* node) {
     return node != nullptr && node->type == XML_ELEMENT_NODE;
+}
+
+// Exact comparison without measuring the node's text first: the find operations run over every child.
+bool TextIs(const xmlChar* text, std::string_view expected) {
+    if (text == nullptr) {
+        return expected.empty();
+    }
+    const char* chars = reinterpret_cast<const char*>(text);
+    return std::strncmp(chars, expected.data(), expected.size()) == 0 && chars[expected.size()] == '\0';
+}
+
+bool IsElementNamed(const xmlNode* node, std::string_view localName) {
+    return IsElement(node) && TextIs(node->name, localName);
 }
 
 // Nothing outside the text itself is ever read: no DTD, no external entity, no file, no network.
@@ -125,6 +139,24 @@ std::string AttributeValue(const xmlAttr* attribute) {
     return value;
 }
 
+// Compares without copying when the value is one text node, as nearly every value is.
+bool AttributeValueIs(const xmlAttr* attribute, std::string_view expected) {
+    const xmlNode* text = attribute->children;
+    if (text != nullptr && text->next == nullptr && text->type == XML_TEXT_NODE) {
+        return TextIs(text->content, expected);
+    }
+    return AttributeValue(attribute) == expected;
+}
+
+bool AttributeIs(const xmlNode* node, std::string_view qualifiedName, std::string_view expected) {
+    for (const xmlAttr* attribute = node->properties; attribute != nullptr; attribute = attribute->next) {
+        if (AttributeNameIs(attribute, qualifiedName)) {
+            return AttributeValueIs(attribute, expected);
+        }
+    }
+    return expected.empty();
+}
+
 } // namespace
 
 std::string GetAttributeText(const xmlNode* node, std::string_view qualifiedName) {
@@ -156,7 +188,7 @@ xmlNode* FindChildElement(const xmlNode* node, std::string_view localName) {
         return nullptr;
     }
     for (xmlNode* child = node->children; child != nullptr; child = child->next) {
-        if (IsElement(child) && LocalName(child) == localName) {
+        if (IsElementNamed(child, localName)) {
             return child;
         }
     }
@@ -169,7 +201,7 @@ void FindChildElements(const xmlNode* node, std::string_view localName, DomNodeL
         return;
     }
     for (xmlNode* child = node->children; child != nullptr; child = child->next) {
-        if (IsElement(child) && LocalName(child) == localName) {
+        if (IsElementNamed(child, localName)) {
             list.push_back(child);
         }
     }
@@ -180,8 +212,7 @@ xmlNode* FindNamedChildElement(const xmlNode* node, std::string_view localName, 
         return nullptr;
     }
     for (xmlNode* child = node->children; child != nullptr; child = child->next) {
-        if (IsElement(child) && LocalName(child) == localName &&
-            GetAttributeText(child, "name") == nameValue) {
+        if (IsElementNamed(child, localName) && AttributeIs(child, "name", nameValue)) {
             return child;
         }
     }

@@ -1,0 +1,52 @@
+#pragma once
+// The complete sample request of one operation of one SOAP binding.
+
+#include "gen/generation_limits.h"
+#include "xml/dom.h"
+#include "xml/named_children.h"
+#include "xml/prefix_registry.h"
+#include "xml/schema_index.h"
+
+#include <cstdint>
+#include <string>
+
+namespace quorvel {
+
+// The port types and messages of one description, found by name.
+struct DescriptionLookup {
+    explicit DescriptionLookup(const xmlNode* definitions);
+    const xmlNode* definitions;
+    NamedChildren portTypes;
+    NamedChildren messages;
+};
+
+// Builds the requests of one binding's operations. What the binding decides for all of them (SOAP
+// version, style, port type, operations by name) is read once.
+class EnvelopeBuilder {
+public:
+    EnvelopeBuilder(const SchemaIndex& index, const DescriptionLookup& description, const xmlNode* binding,
+                    GenerationBudget& budget);
+
+    // The envelope with an empty header and a body generated from the operation's input message; empty
+    // text when the chain port type, operation, input, message is broken. registry must be fresh. Once
+    // the load's lines are spent, the body holds only a note.
+    std::string BuildRequestEnvelope(PrefixRegistry& registry, const std::string& operationName) const;
+
+private:
+    const xmlNode* FindInputMessage(const std::string& operationName) const;
+
+    const SchemaIndex& m_index;
+    const DescriptionLookup& m_description;
+    GenerationBudget& m_budget;
+    std::string m_envelopeNamespace;
+    std::string m_style;
+    NamedChildren m_bindingOperations;
+    NamedChildren m_portTypeOperations;
+};
+
+// One request on its own, for a binding of the given description.
+std::string BuildRequestEnvelope(const SchemaIndex& index, PrefixRegistry& registry,
+                                 const xmlNode* definitions, const xmlNode* binding,
+                                 const std::string& operationName, GenerationBudget& budget);
+
+} // namespace quorvel

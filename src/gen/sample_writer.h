@@ -1,0 +1,64 @@
+#pragma once
+// Sample XML instances from schema declarations: "?" where a value belongs, an empty element where a
+// type has no element content, and comments for optional, repeated and alternative items.
+
+#include "gen/generation_limits.h"
+#include "xml/dom.h"
+#include "xml/prefix_registry.h"
+#include "xml/schema_index.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+// Generated lines, each stored behind its own line feed so that callers can splice them as they are.
+struct LineList {
+    std::string text;
+    size_t count = 0;
+};
+
+// The built-in type names taken as such when a type name carries no namespace.
+bool IsBuiltinTypeName(std::string_view localName);
+
+// Writes into one growing LineList. Stops adding element lines when the line limit would be passed,
+// leaving the truncation note where it stopped and still closing every element it opened.
+class SampleWriter {
+public:
+    SampleWriter(const SchemaIndex& schemaIndex, PrefixRegistry& prefixRegistry, size_t lineLimit,
+                 std::string truncationNote);
+
+    void WriteElement(std::string_view localName, const std::string& namespaceName, const xmlNode* context,
+                      std::string_view typeName, const xmlNode* typeNode, int minOccurs, int maxOccurs,
+                      int depth);
+    void WriteGlobalElement(const xmlNode* element, int depth, int minOccurs, int maxOccurs);
+    void WriteParticleElement(const xmlNode* element, int depth);
+    void WriteModelGroup(const xmlNode* group, int depth, bool isChoice);
+    void WriteTypeContent(const xmlNode* type, int depth);
+    void WriteComplexContent(const xmlNode* complexContent, int depth);
+
+    const LineList& Lines() const { return m_lines; }
+    bool Truncated() const { return m_truncated; }
+
+private:
+    bool Emit(int depth, std::initializer_list<std::string_view> parts, bool opensElement = false);
+    void Close(int depth, std::string_view name);
+    void WriteTruncationNote(int depth);
+    bool CanRecurse() const { return m_recursion < kMaxWriterRecursion; }
+    bool OnTypeStack(const QualifiedName& key) const;
+    void ExpandType(const std::string& name, const QualifiedName& key, const xmlNode* type, int depth);
+    void WriteModelGroupsOf(const xmlNode* node, int depth);
+
+    const SchemaIndex& m_schemaIndex;
+    PrefixRegistry& m_prefixRegistry;
+    std::vector<QualifiedName> m_typeStack;
+    LineList m_lines;
+    size_t m_lineLimit;
+    size_t m_pendingCloses = 0;
+    std::string m_truncationNote;
+    bool m_truncated = false;
+    int m_recursion = 0;
+};
+
+} // namespace quorvel

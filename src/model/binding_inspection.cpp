@@ -1,0 +1,57 @@
+#include "model/binding_inspection.h"
+
+#include "model/wsdl_model.h"
+#include "xml/namespaces.h"
+
+namespace quorvel {
+namespace {
+
+int32_t VersionOf(const xmlNode* extension) {
+    std::string_view namespaceName = NamespaceName(extension);
+    if (namespaceName == NS_WSDL_SOAP12) {
+        return SOAP_12;
+    }
+    return namespaceName == NS_WSDL_SOAP11 ? SOAP_11 : SOAP_NONE;
+}
+
+// Version of the first child with the given local name that carries one.
+int32_t FirstVersion(const xmlNode* parent, std::string_view localName) {
+    DomNodeList children;
+    FindChildElements(parent, localName, children);
+    for (const xmlNode* child : children) {
+        if (int32_t version = VersionOf(child); version != SOAP_NONE) {
+            return version;
+        }
+    }
+    return SOAP_NONE;
+}
+
+} // namespace
+
+int32_t DetectSoapVersion(const xmlNode* binding) {
+    if (int32_t version = FirstVersion(binding, "binding"); version != SOAP_NONE) {
+        return version;
+    }
+    DomNodeList operations;
+    FindChildElements(binding, "operation", operations);
+    for (const xmlNode* operation : operations) {
+        if (int32_t version = FirstVersion(operation, "operation"); version != SOAP_NONE) {
+            return version;
+        }
+    }
+    return SOAP_NONE;
+}
+
+std::string GetBindingStyle(const xmlNode* binding) {
+    DomNodeList extensions;
+    FindChildElements(binding, "binding", extensions);
+    for (const xmlNode* extension : extensions) {
+        std::string style = GetAttributeText(extension, "style");
+        if (!style.empty()) {
+            return style;
+        }
+    }
+    return "document";
+}
+
+} // namespace quorvel

@@ -1,0 +1,18 @@
+#include "xml/named_children.h"
+
+namespace quorvel {
+
+NamedChildren::NamedChildren(const xmlNode* parent, std::string_view localName) {
+    DomNodeList children;
+    FindChildElements(parent, localName, children);
+    for (const xmlNode* child : children) {
+        m_children.emplace(GetAttributeText(child, "name"), child);
+    }
+}
+
+const xmlNode* NamedChildren::Find(const std::string& name) const {
+    auto found = m_children.find(name);
+    return found == m_children.end() ? nullptr : found->second;
+}
+
+} // namespace quorvel
