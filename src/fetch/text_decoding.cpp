@@ -49,6 +49,47 @@ std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
     return utf8;
 }
 
+// Whether text is well-formed UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF. Such
+// text decodes to itself, so it needs no conversion.
+bool IsWellFormedUtf8(std::string_view text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const size_t size = text.size();
+    size_t i = 0;
+    while (i < size) {
+        const unsigned char lead = bytes[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        size_t length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : low;
+            high = lead == 0xED ? 0x9F : high;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : low;
+            high = lead == 0xF4 ? 0x8F : high;
+        } else {
+            return false;
+        }
+        if (size - i < length || bytes[i + 1] < low || bytes[i + 1] > high) {
+            return false;
+        }
+        for (size_t k = 2; k < length; ++k) {
+            if ((bytes[i + k] & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        i += length;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string DetectEncodingName(std::string_view bytes) {
@@ -96,6 +137,10 @@ bool DecodeDocumentText(std::string_view bytes, std::string& text, std::string& 
     }
     const std::string_view body = bytes.starts_with(kUtf8Mark) ? bytes.substr(kUtf8Mark.size()) : bytes;
     const int codePage = CodePageForEncoding(DetectEncodingName(bytes));
+    if (codePage == 65001 && !body.empty() && IsWellFormedUtf8(body)) {
+        text.assign(body);
+        return true;
+    }
 
     UErrorCode status = U_ZERO_ERROR;
     Converter converter(ucnv_open(ConverterName(codePage), &status));
