@@ -1,0 +1,24 @@
+#pragma once
+// Runs the built program as a separate process, the way a user or a script would.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quorvel::test {
+
+struct ProgramRun {
+    int exitStatus = -1; // -1 when the program did not exit normally
+    std::string standardError;
+};
+
+struct RunSettings {
+    std::filesystem::path workingDirectory;
+    bool withoutDisplay = true;      // no DISPLAY or WAYLAND_DISPLAY in the program's environment
+    bool asUnprivilegedUser = false; // when run by root: as user nobody, so that permissions bind
+};
+
+// Runs the quorvel executable with arguments (without argument 0) and waits for it.
+ProgramRun RunQuorvel(const std::vector<std::string>& arguments, const RunSettings& settings);
+
+} // namespace quorvel::test
