@@ -66,7 +66,9 @@ std::string FormatReason(int line, int column, const std::string& message) {
 void RecordError(void* userData, xmlErrorPtr error) {
     auto* context = static_cast<xmlParserCtxt*>(userData);
     auto* first = context == nullptr ? nullptr : static_cast<FirstError*>(context->_private);
-    if (first == nullptr || first->seen || error == nullptr || error->level < XML_ERR_ERROR) {
+    // A namespace name that is not a valid URI is still a namespace name: it is compared as a string.
+    if (first == nullptr || first->seen || error == nullptr || error->level < XML_ERR_ERROR ||
+        error->code == XML_WAR_NS_URI) {
         return;
     }
     first->seen = true;
@@ -93,8 +95,8 @@ ParseResult ParseXmlText(std::string_view utf8Text) {
     context->sax->serror = RecordError;
     XmlDocument document(xmlCtxtReadMemory(context.get(), utf8Text.data(), static_cast<int>(utf8Text.size()),
                                            nullptr, "UTF-8", XML_PARSE_NONET | XML_PARSE_NOENT));
-    // An undeclared prefix leaves a document behind but marks it as not namespace-well-formed.
-    bool sound = document != nullptr && context->wellFormed && context->nsWellFormed && !first.seen;
+    // An undeclared prefix leaves a document behind; the error it raised makes the parse fail.
+    bool sound = document != nullptr && context->wellFormed && !first.seen;
     if (sound) {
         result.document = std::move(document);
         return result;
