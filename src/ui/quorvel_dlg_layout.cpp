@@ -1,0 +1,147 @@
+// Placement of the controls for any client size, and the draggable bar between tree and message pane.
+
+#include "ui/quorvel_dlg.h"
+
+#include <wx/statline.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// The bar never comes closer than this to the client's left and right edges.
+constexpr int kMinLeftPane = 160;
+constexpr int kMinRightPane = 200;
+// Presses this close to either side of the bar still grab it.
+constexpr int kHitSlack = 3;
+// The whole window, frame included, never gets smaller than this.
+const wxSize kMinWindowSize(640, 420);
+
+struct Placement {
+    int id;
+    wxRect rect;
+};
+
+// Every control's rectangle for a client of w x h pixels with the bar's centre at s.
+std::array<Placement, 9> PlaceControls(int w, int h, int s) {
+    return {{
+        {IDC_STATIC_ADDRESS, wxRect(10, 14, 60, 16)},
+        {IDC_BTN_PARSE, wxRect(w - 60, 10, 50, 24)},
+        {IDC_BTN_OPEN, wxRect(w - 116, 10, 50, 24)},
+        {IDC_EDIT_ADDRESS, wxRect(74, 10, std::max(w - 196, 80), 22)},
+        {IDC_STATIC_INTERFACES, wxRect(10, 46, s - 12, 20)},
+        {IDC_STATIC_MESSAGE, wxRect(s + 2, 46, w - s - 12, 20)},
+        {IDC_TREE_SERVICES, wxRect(10, 68, s - 12, h - 78)},
+        {IDC_EDIT_MESSAGE, wxRect(s + 2, 68, w - s - 12, h - 78)},
+        {IDC_SPLITTER, wxRect(s - 2, 68, 4, h - 78)},
+    }};
+}
+
+} // namespace
+
+void CQuorvelDlg::LayoutControls() {
+    if (!m_editAddress) {
+        return;
+    }
+    const wxSize client = GetClientSize();
+    // A minimised window has no client area; the split keeps its place for the restore.
+    if (client.x <= 0 || client.y <= 0) {
+        return;
+    }
+    // The lower bound first, then the upper one, which wins on a client narrower than 360 pixels.
+    m_nSplitPos = std::max(m_nSplitPos, kMinLeftPane);
+    m_nSplitPos = std::min(m_nSplitPos, client.x - kMinRightPane);
+    for (const Placement& placement : PlaceControls(client.x, client.y, m_nSplitPos)) {
+        if (wxWindow* control = FindWindow(placement.id)) {
+            control->SetSize(placement.rect);
+        }
+    }
+}
+
+void CQuorvelDlg::OnSize(wxSizeEvent& event) {
+    event.Skip();
+    LayoutControls();
+}
+
+void CQuorvelDlg::OnGetMinMaxInfo() {
+    SetMinSize(kMinWindowSize);
+}
+
+// The bar's rectangle in client coordinates, widened on the left and on the right.
+wxRect CQuorvelDlg::SplitterHitZone() const {
+    return m_splitter->GetRect().Inflate(kHitSlack, 0);
+}
+
+void CQuorvelDlg::OnLButtonDown(wxMouseEvent& event) {
+    if (!SplitterHitZone().Contains(event.GetPosition())) {
+        event.Skip();
+        return;
+    }
+    m_bDragging = true;
+    CaptureMouse();
+}
+
+void CQuorvelDlg::OnMouseMove(wxMouseEvent& event) {
+    if (!m_bDragging) {
+        event.Skip();
+        return;
+    }
+    // Under capture x may lie outside the client area, even below zero; the layout clamps it.
+    m_nSplitPos = event.GetX();
+    LayoutControls();
+}
+
+void CQuorvelDlg::OnLButtonUp(wxMouseEvent& event) {
+    if (!m_bDragging) {
+        event.Skip();
+        return;
+    }
+    m_bDragging = false;
+    if (HasCapture()) {
+        ReleaseMouse();
+    }
+}
+
+// Another window took the mouse away (a message box, a window switch): the drag cannot go on.
+void CQuorvelDlg::OnMouseCaptureLost(wxMouseCaptureLostEvent&) {
+    m_bDragging = false;
+}
+
+void CQuorvelDlg::OnSetCursor(wxSetCursorEvent& event) {
+    if (m_hSplitCursor.IsOk() && SplitterHitZone().Contains(event.GetX(), event.GetY())) {
+        event.SetCursor(m_hSplitCursor);
+        return;
+    }
+    event.Skip();
+}
+
+// Presses, moves and releases over the bar and its strips land in the bar, the tree or the message
+// pane; they reach the dialog's handlers in its own client coordinates, and the child sees only
+// what the dialog leaves alone.
+void CQuorvelDlg::ForwardSplitterEventsFrom(wxWindow* child) {
+    for (const auto type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_MOTION}) {
+        child->Bind(type, &CQuorvelDlg::ForwardChildMouse, this);
+    }
+    child->Bind(wxEVT_SET_CURSOR, &CQuorvelDlg::ForwardChildSetCursor, this);
+}
+
+void CQuorvelDlg::ForwardChildMouse(wxMouseEvent& event) {
+    const auto* child = static_cast<wxWindow*>(event.GetEventObject());
+    wxMouseEvent forwarded(event);
+    forwarded.SetPosition(ScreenToClient(child->ClientToScreen(event.GetPosition())));
+    forwarded.SetEventObject(this);
+    event.Skip(!ProcessWindowEventLocally(forwarded));
+}
+
+void CQuorvelDlg::ForwardChildSetCursor(wxSetCursorEvent& event) {
+    const auto* child = static_cast<wxWindow*>(event.GetEventObject());
+    const wxPoint point = ScreenToClient(child->ClientToScreen(wxPoint(event.GetX(), event.GetY())));
+    wxSetCursorEvent forwarded(point.x, point.y);
+    forwarded.SetEventObject(this);
+    if (ProcessWindowEventLocally(forwarded) && forwarded.HasCursor()) {
+        event.SetCursor(forwarded.GetCursor());
+        return;
+    }
+    event.Skip();
+}

@@ -1,0 +1,69 @@
+#include "ui/ui_prompts.h"
+
+#include "ui/messages.h"
+
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
+
+namespace quorvel::ui {
+
+namespace {
+
+class NativePrompts : public UiPrompts {
+public:
+    void ShowMessage(wxWindow* parent, const wxString& text, long style) override {
+        wxMessageBox(text, wxString::FromUTF8(kCaption), wxOK | style, parent);
+    }
+
+    bool ChooseDescriptionFile(wxWindow* parent, wxString& path) override {
+        wxFileDialog dialog(parent, wxEmptyString, wxEmptyString, wxEmptyString, DescriptionFileWildcard(),
+                            wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+        if (dialog.ShowModal() != wxID_OK) {
+            return false;
+        }
+        path = dialog.GetPath();
+        return true;
+    }
+};
+
+NativePrompts g_nativePrompts;
+UiPrompts* g_prompts = &g_nativePrompts;
+
+// GTK matches patterns as shell globs, case-sensitively: "*.wsdl" becomes "*.[wW][sS][dD][lL]", and
+// "*.*", which on Windows means every file, becomes "*" so that names without a dot are listed too.
+wxString PlatformPatterns(const wxString& patterns) {
+#ifdef __WXGTK__
+    if (patterns == "*.*") {
+        return "*";
+    }
+    wxString result;
+    for (const wxUniChar c : patterns) {
+        const wxString lower = wxString(c).Lower();
+        const wxString upper = wxString(c).Upper();
+        result += lower == upper ? lower : "[" + lower + upper + "]";
+    }
+    return result;
+#else
+    return patterns;
+#endif
+}
+
+} // namespace
+
+UiPrompts& CurrentPrompts() {
+    return *g_prompts;
+}
+
+UiPrompts* InstallPrompts(UiPrompts* prompts) {
+    UiPrompts* previous = g_prompts;
+    g_prompts = prompts ? prompts : &g_nativePrompts;
+    return previous;
+}
+
+wxString DescriptionFileWildcard() {
+    return wxString::FromUTF8(kFilterDescriptionFiles) + "|" +
+           PlatformPatterns(wxString::FromUTF8(kPatternDescriptionFiles)) + "|" +
+           wxString::FromUTF8(kFilterAllFiles) + "|" + PlatformPatterns(wxString::FromUTF8(kPatternAllFiles));
+}
+
+} // namespace quorvel::ui

@@ -1,0 +1,29 @@
+#pragma once
+// The dialog's message boxes and its file-open dialog, behind one seam so that a test can read what
+// would be shown (and answer the file dialog) without a nested modal loop.
+
+#include <wx/string.h>
+
+class wxWindow;
+
+namespace quorvel::ui {
+
+class UiPrompts {
+public:
+    virtual ~UiPrompts() = default;
+    // A message box with an OK button; style is wxICON_INFORMATION, wxICON_ERROR or the like.
+    virtual void ShowMessage(wxWindow* parent, const wxString& text, long style) = 0;
+    // Asks for an existing description file; false when the user cancels.
+    virtual bool ChooseDescriptionFile(wxWindow* parent, wxString& path) = 0;
+};
+
+// The prompts in use: the real boxes unless another set was installed.
+UiPrompts& CurrentPrompts();
+// Installs prompts (nullptr restores the real ones) and returns the ones that were in use.
+UiPrompts* InstallPrompts(UiPrompts* prompts);
+
+// The open dialog's filter in wx's wildcard syntax. Under GTK the patterns are rewritten to match as
+// they do on Windows (extensions in any letter case, "*.*" every file); the descriptions stay as they are.
+wxString DescriptionFileWildcard();
+
+} // namespace quorvel::ui

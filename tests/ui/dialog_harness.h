@@ -1,0 +1,82 @@
+#pragma once
+// Drives a real CQuorvelDlg on the display: opening it, pumping its events, reading its controls,
+// pressing keys and dragging with the system's own input events.
+
+#include "ui/quorvel_dlg.h"
+#include "ui/ui_prompts.h"
+
+#include <wx/textctrl.h>
+#include <wx/treectrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quorvel::test {
+
+// Runs the event loop for about the given time.
+void PumpEvents(int milliseconds);
+// Runs the event loop until the condition holds or the time is up; returns the condition.
+bool PumpUntil(const std::function<bool()>& condition, int timeoutMilliseconds = 5000);
+
+// Message boxes and the file dialog as the dialog asks for them, answered at once.
+class RecordingPrompts : public ui::UiPrompts {
+public:
+    struct Message {
+        wxString text;
+        long style;
+    };
+
+    void ShowMessage(wxWindow* parent, const wxString& text, long style) override;
+    bool ChooseDescriptionFile(wxWindow* parent, wxString& path) override;
+
+    std::vector<Message> messages;
+    // Runs while a message is "on screen", to look at the dialog at that moment.
+    std::function<void()> whileShown;
+    // The file dialog's answer: this path, or a cancel when it is empty.
+    wxString chosenFile;
+    int fileDialogs = 0;
+};
+
+// A dialog shown at the screen's top-left corner with the given client size, its prompts recorded.
+class ShownDialog {
+public:
+    explicit ShownDialog(wxSize clientSize = wxSize(1000, 700), const wxString& initialAddress = {});
+    ~ShownDialog();
+    ShownDialog(const ShownDialog&) = delete;
+    ShownDialog& operator=(const ShownDialog&) = delete;
+
+    CQuorvelDlg& Dialog() { return *m_dialog; }
+    wxWindow* Control(int id) { return m_dialog->FindWindow(id); }
+    wxTextCtrl* Address() { return static_cast<wxTextCtrl*>(Control(IDC_EDIT_ADDRESS)); }
+    wxTextCtrl* Message() { return static_cast<wxTextCtrl*>(Control(IDC_EDIT_MESSAGE)); }
+    wxTreeCtrl* Tree() { return static_cast<wxTreeCtrl*>(Control(IDC_TREE_SERVICES)); }
+    // Centre of the splitter bar, in client pixels.
+    int SplitPos() { return Control(IDC_SPLITTER)->GetRect().x + 2; }
+    void ResizeClient(wxSize clientSize);
+
+    // Puts the address into the box and presses the parse button; the load is over when it returns.
+    void Load(const std::string& address);
+    // Every item below the root as "text" lines indented by two spaces per level, in display order.
+    std::vector<std::string> TreeLines();
+    // The first item with this text, depth first.
+    wxTreeItemId FindItem(const wxString& text);
+    // Selects an item as a click would and returns the message pane's text.
+    wxString SelectAndRead(const wxTreeItemId& item);
+
+    // Real input events at client points of the dialog.
+    void ClickAt(wxPoint client);
+    void DragFromTo(wxPoint fromClient, wxPoint toClient);
+    void PressEnterIn(wxWindow* control);
+
+    RecordingPrompts prompts;
+
+private:
+    CQuorvelDlg* m_dialog;
+    ui::UiPrompts* m_previousPrompts;
+};
+
+// Full path of a fixture below tests/data/ui.
+std::string UiFixture(const std::string& name);
+
+} // namespace quorvel::test

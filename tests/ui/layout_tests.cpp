@@ -1,0 +1,133 @@
+// The window as it opens and as it is resized: control rectangles, initial split, minimum size, fonts.
+
+#include "dialog_harness.h"
+#include "ui/messages.h"
+
+#include <gtest/gtest.h>
+#include <wx/button.h>
+#include <wx/stattext.h>
+
+namespace quorvel::test {
+namespace {
+
+struct LayoutCase {
+    const char* name;
+    wxSize client;
+    int split;
+    // Expected rectangles in the order of the ids below.
+    std::vector<wxRect> rects;
+};
+
+const int kLayoutIds[] = {IDC_STATIC_ADDRESS, IDC_BTN_PARSE,         IDC_BTN_OPEN,
+                          IDC_EDIT_ADDRESS,   IDC_STATIC_INTERFACES, IDC_STATIC_MESSAGE,
+                          IDC_TREE_SERVICES,  IDC_EDIT_MESSAGE,      IDC_SPLITTER};
+
+TEST(DialogLayout, PlacesEveryControlForTheClientSize) {
+    const LayoutCase cases[] = {
+        {"wide client, split at 35 %",
+         {1000, 700},
+         350,
+         {{10, 14, 60, 16},
+          {940, 10, 50, 24},
+          {884, 10, 50, 24},
+          {74, 10, 804, 22},
+          {10, 46, 338, 20},
+          {352, 46, 638, 20},
+          {10, 68, 338, 622},
+          {352, 68, 638, 622},
+          {348, 68, 4, 622}}},
+        // 270 - 196 = 74: the address box keeps its 80-pixel minimum and runs under the buttons; below
+        // 360 pixels the right pane's 200 pixels win over the left pane's 160.
+        {"narrow client, address box at its minimum",
+         {270, 300},
+         70,
+         {{10, 14, 60, 16},
+          {210, 10, 50, 24},
+          {154, 10, 50, 24},
+          {74, 10, 80, 22},
+          {10, 46, 58, 20},
+          {72, 46, 188, 20},
+          {10, 68, 58, 222},
+          {72, 68, 188, 222},
+          {68, 68, 4, 222}}},
+    };
+    for (const LayoutCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ShownDialog shown(wxSize(1000, 700));
+        // A narrower client than the minimum window allows: lift the limit to reach the case.
+        shown.Dialog().SetMinSize(wxDefaultSize);
+        shown.ResizeClient(c.client);
+        ASSERT_EQ(c.client, shown.Dialog().GetClientSize());
+        EXPECT_EQ(c.split, shown.SplitPos());
+        for (size_t i = 0; i < std::size(kLayoutIds); ++i) {
+            EXPECT_EQ(c.rects[i], shown.Control(kLayoutIds[i])->GetRect()) << "control " << kLayoutIds[i];
+        }
+    }
+}
+
+TEST(DialogLayout, OpensWithTheBarAt35PercentOfTheClientWidth) {
+    for (const int width : {1000, 777}) {
+        ShownDialog shown(wxSize(width, 600));
+        EXPECT_EQ(width * 35 / 100, shown.SplitPos()) << "client width " << width;
+    }
+}
+
+TEST(DialogLayout, GrowingTheWindowKeepsTheBarWhereItIs) {
+    ShownDialog shown(wxSize(1000, 700));
+    shown.Dialog().SetMinSize(wxDefaultSize);
+    shown.ResizeClient(wxSize(1200, 800));
+    EXPECT_EQ(350, shown.SplitPos());
+    EXPECT_EQ(1200 - 350 - 12, shown.Control(IDC_EDIT_MESSAGE)->GetSize().x);
+    // Shrinking so far that the right pane would get less than 200 pixels pushes the bar left.
+    shown.ResizeClient(wxSize(500, 700));
+    EXPECT_EQ(300, shown.SplitPos());
+}
+
+TEST(DialogLayout, WindowCannotBecomeSmallerThan640By420) {
+    ShownDialog shown;
+    shown.Dialog().SetSize(300, 200);
+    PumpEvents(50);
+    const wxSize size = shown.Dialog().GetSize();
+    EXPECT_EQ(640, size.x);
+    EXPECT_EQ(420, size.y);
+}
+
+TEST(DialogLayout, OpensAt560By360DialogUnits) {
+    CQuorvelDlg* dialog = new CQuorvelDlg;
+    EXPECT_EQ(dialog->ConvertDialogToPixels(wxSize(560, 360)), dialog->GetClientSize());
+    EXPECT_EQ(wxString("Quorvel"), dialog->GetTitle());
+    dialog->Destroy();
+}
+
+TEST(DialogLayout, ShowsTheLabelsAndButtonsInChinese) {
+    ShownDialog shown;
+    const struct {
+        int id;
+        const char* text;
+    } labels[] = {{IDC_STATIC_ADDRESS, "接口地址:"},
+                  {IDC_BTN_OPEN, "打开"},
+                  {IDC_STATIC_INTERFACES, "接口详情:"},
+                  {IDC_STATIC_MESSAGE, "报文信息:"},
+                  {IDC_BTN_PARSE, "解析"}};
+    for (const auto& label : labels) {
+        EXPECT_EQ(wxString::FromUTF8(label.text), shown.Control(label.id)->GetLabel()) << label.id;
+    }
+    EXPECT_TRUE(shown.Address()->GetValue().empty());
+    EXPECT_TRUE(shown.Message()->GetValue().empty());
+    EXPECT_EQ(shown.Address(), wxWindow::FindFocus());
+}
+
+TEST(DialogLayout, MessagePaneUsesAFixedPitchFontOfTheDialogFontSize) {
+    ShownDialog shown;
+    const wxFont pane = shown.Message()->GetFont();
+    const wxFont dialog = shown.Dialog().GetFont();
+    EXPECT_TRUE(pane.IsFixedWidth()) << pane.GetFaceName();
+    EXPECT_EQ(dialog.GetPointSize(), pane.GetPointSize());
+    EXPECT_EQ(dialog.GetWeight(), pane.GetWeight());
+    // Every other control keeps the dialog font.
+    EXPECT_EQ(dialog, shown.Address()->GetFont());
+    EXPECT_EQ(dialog, shown.Tree()->GetFont());
+}
+
+} // namespace
+} // namespace quorvel::test
