@@ -11,7 +11,8 @@ namespace quorvel {
 inline constexpr size_t kMaxRequestLines = 100000;
 // Lines of all requests of one load together.
 inline constexpr size_t kMaxLoadLines = 4000000;
-// Element nesting levels; a deeper element is written empty, as a recursive type would be.
+// Element nesting levels of a request, envelope included: an element at the deepest level is written
+// empty, as a recursive type would be, so that parsers with the usual depth limit accept every request.
 inline constexpr int kMaxNestingDepth = 256;
 
 // Derived: the writer's own call nesting (element levels, model groups, extension bases together).

@@ -180,7 +180,8 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
         return;
     }
     // Recursion and nesting cut: an element whose type is already being expanded stays empty.
-    if (OnTypeStack(key) || depth > kMaxNestingDepth || !CanRecurse()) {
+    // The element's nesting level in the request is depth + 1: the envelope element stands at depth 0.
+    if (OnTypeStack(key) || depth + 1 >= kMaxNestingDepth || !CanRecurse()) {
         Emit(depth, empty);
         return;
     }
