@@ -4,6 +4,7 @@
 
 #include <wx/statline.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 #include <array>
@@ -126,17 +127,17 @@ void CQuorvelDlg::ForwardSplitterEventsFrom(wxWindow* child) {
     child->Bind(wxEVT_SET_CURSOR, &CQuorvelDlg::ForwardChildSetCursor, this);
 }
 
+// The child's own event coordinates may be relative to an inner window of the control (a text
+// view inside its frame), so the point is taken from the pointer itself.
 void CQuorvelDlg::ForwardChildMouse(wxMouseEvent& event) {
-    const auto* child = static_cast<wxWindow*>(event.GetEventObject());
     wxMouseEvent forwarded(event);
-    forwarded.SetPosition(ScreenToClient(child->ClientToScreen(event.GetPosition())));
+    forwarded.SetPosition(ScreenToClient(wxGetMousePosition()));
     forwarded.SetEventObject(this);
     event.Skip(!ProcessWindowEventLocally(forwarded));
 }
 
 void CQuorvelDlg::ForwardChildSetCursor(wxSetCursorEvent& event) {
-    const auto* child = static_cast<wxWindow*>(event.GetEventObject());
-    const wxPoint point = ScreenToClient(child->ClientToScreen(wxPoint(event.GetX(), event.GetY())));
+    const wxPoint point = ScreenToClient(wxGetMousePosition());
     wxSetCursorEvent forwarded(point.x, point.y);
     forwarded.SetEventObject(this);
     if (ProcessWindowEventLocally(forwarded) && forwarded.HasCursor()) {

@@ -110,10 +110,16 @@ wxString ShownDialog::SelectAndRead(const wxTreeItemId& item) {
     return Message()->GetValue();
 }
 
-void ShownDialog::ClickAt(wxPoint client) {
+void ShownDialog::MovePointerTo(wxPoint client) {
     wxUIActionSimulator input;
     input.MouseMove(m_dialog->ClientToScreen(client));
-    PumpEvents(30);
+    PumpUntil([&] { return wxGetMousePosition() == m_dialog->ClientToScreen(client); }, 1000);
+    PumpEvents(10);
+}
+
+void ShownDialog::ClickAt(wxPoint client) {
+    MovePointerTo(client);
+    wxUIActionSimulator input;
     input.MouseClick();
     PumpEvents(30);
 }

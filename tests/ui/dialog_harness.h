@@ -65,6 +65,7 @@ public:
     wxString SelectAndRead(const wxTreeItemId& item);
 
     // Real input events at client points of the dialog.
+    void MovePointerTo(wxPoint client);
     void ClickAt(wxPoint client);
     void DragFromTo(wxPoint fromClient, wxPoint toClient);
     void PressEnterIn(wxWindow* control);
