@@ -1,0 +1,90 @@
+// Arbitrary bytes through the whole document path after acquisition: decoding, parsing, reading and
+// the generation of every request. Besides crashes, leaks and undefined behaviour it aborts when a
+// result breaks what the rest of the program relies on.
+#include "fetch/text_decoding.h"
+#include "fuzz_checks.h"
+#include "gen/generation_limits.h"
+#include "model/wsdl_reader.h"
+#include "xml/dom.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using namespace quorvel;
+using fuzz::IsValidUtf8;
+using fuzz::Require;
+
+// Lines of a request and the deepest indentation among them, in levels of three spaces.
+struct RequestShape {
+    size_t lines = 0;
+    size_t deepestLevel = 0;
+};
+
+RequestShape Measure(std::string_view request) {
+    RequestShape shape;
+    size_t start = 0;
+    while (start < request.size()) {
+        size_t end = std::min(request.find('\n', start), request.size());
+        std::string_view line = request.substr(start, end - start);
+        shape.deepestLevel =
+            std::max(shape.deepestLevel, std::min(line.find_first_not_of(' '), line.size()) / 3);
+        ++shape.lines;
+        start = end + 1;
+    }
+    return shape;
+}
+
+// Envelope start, Header, Body start, Body end, Envelope end.
+constexpr size_t kEnvelopeLines = 5;
+
+void CheckModel(bool loaded, const WsdlModel& model, const std::string& message) {
+    Require(loaded == !model.empty(), "result disagrees with the model");
+    Require(loaded == message.empty(), "message set on success or missing on failure");
+    size_t generatedLines = 0;
+    size_t requests = 0;
+    for (const WsdlService& service : model) {
+        Require(!service.bindings.empty(), "service without binding");
+        for (const WsdlBinding& binding : service.bindings) {
+            Require(binding.soapVersion == SOAP_11 || binding.soapVersion == SOAP_12, "binding is not SOAP");
+            for (const WsdlOperation& operation : binding.operations) {
+                Require(IsValidUtf8(operation.request), "request is not UTF-8");
+                RequestShape shape = Measure(operation.request);
+                Require(shape.lines <= kMaxRequestLines, "request longer than its bound");
+                // The Envelope is the first level, written without indentation.
+                Require(shape.deepestLevel < static_cast<size_t>(kMaxNestingDepth),
+                        "request nested too deep");
+                generatedLines += shape.lines > kEnvelopeLines ? shape.lines - kEnvelopeLines : 0;
+                ++requests;
+            }
+        }
+    }
+    // A request cut by the load's bound may carry one note line beyond it.
+    Require(generatedLines <= kMaxLoadLines + requests, "load generated more lines than its bound");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    std::string text;
+    std::string message;
+    if (!DecodeDocumentText(bytes, text, message)) {
+        Require(text.empty() && !message.empty(), "failed decoding without message");
+        return 0;
+    }
+    Require(IsValidUtf8(text), "decoded text is not UTF-8");
+    ParseResult parsed = ParseXmlText(text);
+    if (!parsed.ok()) {
+        Require(!parsed.reason.empty(), "parse failure without reason");
+        return 0;
+    }
+    WsdlModel model;
+    message.clear();
+    bool loaded = WsdlReader(parsed.document.get(), model, message);
+    CheckModel(loaded, model, message);
+    return 0;
+}

@@ -1,0 +1,161 @@
+// Documents that try to make the parser expand without bound or fetch something outside the text.
+#include "hostile_load.h"
+#include "temp_dir.h"
+#include "test_http_server.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <atomic>
+
+namespace quorvel::test {
+namespace {
+
+const std::string kParseFailurePrefix = "XML 解析失败：";
+const std::string kMarker = "QuorvelMarker7f3a";
+
+// A global element E; the two kinds of outside content below would rename or extend it with the marker.
+const std::string kSchemaWithEntity = "      &outside;\n"
+                                      "      <xs:element name=\"E\" type=\"xs:string\"/>\n";
+const std::string kSchemaWithEntityInAttribute = "      <xs:element name=\"E\" type=\"&inner;\"/>\n";
+// An external parsed entity: schema markup that adds an element named after the marker.
+const std::string kEntityFileContent = "<xs:element name=\"" + kMarker + "\" type=\"xs:string\"/>";
+// An external DTD: declares the entity that the attribute uses.
+const std::string kDtdFileContent = "<!ENTITY inner \"" + kMarker + "\">";
+
+struct ExternalForm {
+    const char* name;
+    const char* doctype; // {} stands for the address of the outside resource
+    const std::string* schema;
+    bool dtd; // the resource is a DTD rather than a parsed entity
+};
+
+const ExternalForm kExternalForms[] = {
+    {"general entity", "<!DOCTYPE definitions [<!ENTITY outside SYSTEM \"{}\">]>\n", &kSchemaWithEntity,
+     false},
+    {"parameter entity", "<!DOCTYPE definitions [<!ENTITY % remote SYSTEM \"{}\"> %remote;]>\n",
+     &kSchemaWithEntityInAttribute, true},
+    {"external subset", "<!DOCTYPE definitions SYSTEM \"{}\">\n", &kSchemaWithEntityInAttribute, true},
+};
+
+std::string DocumentReaching(const ExternalForm& form, const std::string& address) {
+    std::string doctype = form.doctype;
+    doctype.replace(doctype.find("{}"), 2, address);
+    return DescribeService(*form.schema, {{"Send", "E"}}, doctype);
+}
+
+void ExpectNoMarker(const LoadOutcome& outcome) {
+    EXPECT_EQ(outcome.message.find(kMarker), std::string::npos) << outcome.message;
+    for (const WsdlService& service : outcome.model) {
+        for (const WsdlBinding& binding : service.bindings) {
+            for (const WsdlOperation& operation : binding.operations) {
+                EXPECT_EQ(operation.name.find(kMarker), std::string::npos);
+                EXPECT_EQ(operation.request.find(kMarker), std::string::npos) << operation.request;
+            }
+        }
+    }
+}
+
+// Reports whether a file was opened since the watch began, through the kernel's file events.
+class OpenWatch {
+public:
+    explicit OpenWatch(const std::string& path) : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        EXPECT_GE(m_fd, 0);
+        EXPECT_GE(inotify_add_watch(m_fd, path.c_str(), IN_OPEN | IN_ACCESS), 0) << path;
+    }
+    ~OpenWatch() { close(m_fd); }
+    OpenWatch(const OpenWatch&) = delete;
+    OpenWatch& operator=(const OpenWatch&) = delete;
+
+    bool Opened() const {
+        alignas(inotify_event) char buffer[4096];
+        return read(m_fd, buffer, sizeof buffer) > 0;
+    }
+
+private:
+    int m_fd;
+};
+
+TEST(HostileEntities, ExponentialExpansionIsRefused) {
+    std::string doctype =
+        "<!DOCTYPE definitions [\n<!ENTITY e0 \"lol lol lol lol lol lol lol lol lol lol\">\n";
+    for (int level = 1; level <= 10; ++level) {
+        std::string previous = "&e" + std::to_string(level - 1) + ";";
+        std::string value;
+        for (int copy = 0; copy < 10; ++copy) {
+            value += previous;
+        }
+        doctype += "<!ENTITY e" + std::to_string(level) + " \"" + value + "\">\n";
+    }
+    doctype += "]>\n";
+    LoadOutcome outcome = LoadDocumentBytes(DescribeService(
+        "      <xs:element name=\"E\" type=\"xs:string\"><xs:annotation><xs:documentation>&e10;"
+        "</xs:documentation></xs:annotation></xs:element>\n",
+        {{"Send", "E"}}, doctype));
+    EXPECT_FALSE(outcome.loaded);
+    EXPECT_TRUE(outcome.message.starts_with(kParseFailurePrefix)) << outcome.message;
+    EXPECT_TRUE(outcome.model.empty());
+}
+
+TEST(HostileEntities, QuadraticBlowupIsRefused) {
+    std::string doctype = "<!DOCTYPE definitions [<!ENTITY big \"" + std::string(100000, 'x') + "\">]>\n";
+    std::string references;
+    for (int i = 0; i < 100000; ++i) {
+        references += "&big;";
+    }
+    LoadOutcome outcome = LoadDocumentBytes(
+        DescribeService("      <xs:element name=\"E\" type=\"xs:string\"><xs:annotation><xs:documentation>" +
+                            references + "</xs:documentation></xs:annotation></xs:element>\n",
+                        {{"Send", "E"}}, doctype));
+    EXPECT_FALSE(outcome.loaded);
+    EXPECT_TRUE(outcome.message.starts_with(kParseFailurePrefix)) << outcome.message;
+}
+
+TEST(HostileEntities, LocalFilesAreNeitherOpenedNorShown) {
+    TempDir outside;
+    std::string entityFile = outside.WriteFile("secret.ent", kEntityFileContent);
+    std::string dtdFile = outside.WriteFile("secret.dtd", kDtdFileContent);
+    for (const ExternalForm& form : kExternalForms) {
+        const std::string& file = form.dtd ? dtdFile : entityFile;
+        for (const std::string& address : {"file://" + file, file}) {
+            SCOPED_TRACE(std::string(form.name) + " at " + address);
+            OpenWatch watch(file);
+            LoadOutcome outcome = LoadDocumentBytes(DocumentReaching(form, address));
+            EXPECT_FALSE(watch.Opened());
+            ExpectNoMarker(outcome);
+            if (outcome.loaded) {
+                ExpectSoundRequests(outcome.model);
+            } else {
+                EXPECT_TRUE(outcome.message.starts_with(kParseFailurePrefix)) << outcome.message;
+            }
+        }
+    }
+}
+
+TEST(HostileEntities, NothingIsFetchedFromAServer) {
+    std::atomic<int> requests = 0;
+    TestHttpServer server;
+    server.Routes().Get(".*", [&](const httplib::Request& request, httplib::Response& response) {
+        ++requests;
+        bool dtd = request.path.ends_with(".dtd");
+        response.set_content(dtd ? kDtdFileContent : kEntityFileContent, "application/xml-dtd");
+    });
+    server.Start();
+    for (const ExternalForm& form : kExternalForms) {
+        SCOPED_TRACE(form.name);
+        LoadOutcome outcome =
+            LoadDocumentBytes(DocumentReaching(form, server.Url(form.dtd ? "/secret.dtd" : "/secret.ent")));
+        ExpectNoMarker(outcome);
+        if (outcome.loaded) {
+            ExpectSoundRequests(outcome.model);
+        } else {
+            EXPECT_TRUE(outcome.message.starts_with(kParseFailurePrefix)) << outcome.message;
+        }
+    }
+    EXPECT_EQ(requests.load(), 0);
+}
+
+} // namespace
+} // namespace quorvel::test
