@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -55,8 +56,10 @@ bool ReadUpTo(int fd, size_t size, std::string& bytes) {
     return true;
 }
 
-bool ParseAndRead(const std::string& text, WsdlModel& model, std::string& message) {
+// Takes the text over so that it is released once parsed, before the requests are built.
+bool ParseAndRead(std::string text, WsdlModel& model, std::string& message) {
     const ParseResult parsed = ParseXmlText(text);
+    std::string().swap(text);
     if (!parsed.ok()) {
         message = parsed.reason.empty() ? std::string(fetch_msg::kXmlParseFailed)
                                         : std::string(fetch_msg::kXmlParseFailedPrefix) + parsed.reason;
@@ -107,7 +110,7 @@ bool LoadServiceDescription(WsdlModel& model, const std::string& address, std::s
             return false;
         }
     }
-    if (!ParseAndRead(text, model, message)) {
+    if (!ParseAndRead(std::move(text), model, message)) {
         model.clear();
         return false;
     }
