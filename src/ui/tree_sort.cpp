@@ -18,10 +18,17 @@ std::unique_ptr<icu::Collator> OpenCollator(const icu::Locale& locale) {
     return collator;
 }
 
+// The user's locale; ICU falls back to the root collation by itself for a locale without rules. The C
+// and POSIX locales become "en_US_POSIX", whose rules order ASCII by code point, case included: they
+// get the root collation instead, as a program run without any language settings should.
+icu::Locale UserLocale() {
+    const icu::Locale locale = icu::Locale::getDefault();
+    return std::string_view(locale.getVariant()) == "POSIX" ? icu::Locale::getRoot() : locale;
+}
+
 } // namespace
 
-// ICU falls back to the root collation by itself when the locale has no rules of its own.
-TreeTextOrder::TreeTextOrder() : m_collator(OpenCollator(icu::Locale::getDefault())) {}
+TreeTextOrder::TreeTextOrder() : m_collator(OpenCollator(UserLocale())) {}
 
 TreeTextOrder::~TreeTextOrder() = default;
 
@@ -44,7 +51,5 @@ CServiceTreeCtrl::CServiceTreeCtrl(wxWindow* parent, wxWindowID id, long style)
     : wxTreeCtrl(parent, id, wxDefaultPosition, wxDefaultSize, style) {}
 
 int CServiceTreeCtrl::OnCompareItems(const wxTreeItemId& item1, const wxTreeItemId& item2) {
-    const wxScopedCharBuffer a = GetItemText(item1).utf8_str();
-    const wxScopedCharBuffer b = GetItemText(item2).utf8_str();
-    return m_order.Compare(std::string_view(a.data(), a.length()), std::string_view(b.data(), b.length()));
+    return m_order.Compare(GetItemText(item1).utf8_string(), GetItemText(item2).utf8_string());
 }
