@@ -5,6 +5,7 @@
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
+#include <wx/graphics.h>
 
 namespace {
 
@@ -30,6 +31,10 @@ wxBitmap DrawTreeImage(const TreeImage& image) {
     wxMemoryDC dc(bitmap);
     dc.SetBackground(wxBrush(kMaskColour));
     dc.Clear();
+    // Crisp edges: an antialiased edge would blend with the magenta and escape the mask.
+    if (wxGraphicsContext* gc = dc.GetGraphicsContext()) {
+        gc->SetAntialiasMode(wxANTIALIAS_NONE);
+    }
     dc.SetPen(*wxBLACK_PEN);
     dc.SetBrush(wxBrush(image.fill));
     // Shapes span (2, 2) to (14, 14), right and bottom exclusive; the block is 10 x 12 from (3, 2).
