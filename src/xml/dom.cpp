@@ -51,10 +51,16 @@ struct FirstError {
     std::string reason;
 };
 
-std::string TrimmedMessage(const char* message) {
+// The parser's message on one line: callers show it in a box or write it as one line of a file.
+std::string OneLineMessage(const char* message) {
     std::string text = message == nullptr ? std::string() : std::string(message);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
         text.pop_back();
+    }
+    for (char& c : text) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
     }
     return text;
 }
@@ -72,7 +78,7 @@ void RecordError(void* userData, xmlErrorPtr error) {
         return;
     }
     first->seen = true;
-    first->reason = FormatReason(error->line, error->int2, TrimmedMessage(error->message));
+    first->reason = FormatReason(error->line, error->int2, OneLineMessage(error->message));
 }
 
 } // namespace
@@ -118,13 +124,15 @@ std::string_view NamespaceName(const xmlNode* node) {
 namespace {
 
 bool AttributeNameIs(const xmlAttr* attribute, std::string_view qualifiedName) {
-    std::string_view name = View(attribute->name);
-    if (attribute->ns == nullptr || attribute->ns->prefix == nullptr) {
-        return qualifiedName == name;
+    if (attribute->ns != nullptr && attribute->ns->prefix != nullptr) {
+        const size_t colon = qualifiedName.find(':');
+        if (colon == std::string_view::npos ||
+            !TextIs(attribute->ns->prefix, qualifiedName.substr(0, colon))) {
+            return false;
+        }
+        qualifiedName.remove_prefix(colon + 1);
     }
-    std::string_view prefix = View(attribute->ns->prefix);
-    return qualifiedName.size() == prefix.size() + 1 + name.size() && qualifiedName.starts_with(prefix) &&
-           qualifiedName[prefix.size()] == ':' && qualifiedName.ends_with(name);
+    return TextIs(attribute->name, qualifiedName);
 }
 
 std::string AttributeValue(const xmlAttr* attribute) {
@@ -230,7 +238,7 @@ std::string LookupNamespaceUri(const xmlNode* node, std::string_view prefix) {
              declaration = declaration->next) {
             bool match = prefix.empty()
                              ? declaration->prefix == nullptr
-                             : declaration->prefix != nullptr && View(declaration->prefix) == prefix;
+                             : declaration->prefix != nullptr && TextIs(declaration->prefix, prefix);
             if (match) {
                 return std::string(View(declaration->href));
             }
