@@ -179,9 +179,10 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
         Emit(depth, typeName.empty() ? empty : leaf);
         return;
     }
-    // Recursion and nesting cut: an element whose type is already being expanded stays empty.
-    // The element's nesting level in the request is depth + 1: the envelope element stands at depth 0.
-    if (OnTypeStack(key) || depth + 1 >= kMaxNestingDepth || !CanRecurse()) {
+    // Recursion and nesting cut: an element whose type is already being expanded stays empty, and so
+    // does one at the deepest level (depth + 1, the envelope standing at depth 0) whose type has content.
+    const bool deepest = depth + 1 >= kMaxNestingDepth || !CanRecurse();
+    if (OnTypeStack(key) || (deepest && LocalName(typeNode) != "simpleType")) {
         Emit(depth, empty);
         return;
     }

@@ -47,7 +47,6 @@ private:
     void WriteTruncationNote(int depth);
     bool CanRecurse() const { return m_recursion < kMaxWriterRecursion; }
     bool OnTypeStack(const QualifiedName& key) const;
-    void ExpandType(const std::string& name, const QualifiedName& key, const xmlNode* type, int depth);
     void WriteModelGroupsOf(const xmlNode* node, int depth);
 
     const SchemaIndex& m_schemaIndex;

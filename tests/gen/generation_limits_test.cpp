@@ -99,14 +99,18 @@ TEST(GenerationLimits, DeepNestingEndsInAnEmptyElement) {
     for (int i = 0; i < 300; ++i) {
         body += "<xs:complexType name='T" + std::to_string(i) +
                 "'><xs:sequence><xs:element name='e' type='t:T" + std::to_string(i + 1) +
-                "'/></xs:sequence></xs:complexType>";
+                "'/><xs:element name='s' type='t:Code'/></xs:sequence></xs:complexType>";
     }
+    body += "<xs:simpleType name='Code'><xs:restriction base='xs:string'/></xs:simpleType>";
     GenerationBudget budget;
     const std::string request = GeneratedDescription(body).Request(budget);
     EXPECT_TRUE(ParseXmlText(request).ok());
     // The envelope is level 1 at no indentation: level 256 is indented 255 times.
     const std::string deepest = "\n" + std::string(3 * (kMaxNestingDepth - 1), ' ') + "<urn:e/>\n";
     EXPECT_EQ(Occurrences(request, deepest), 1u);
+    // A simple type has no content to nest: still the placeholder at the deepest level.
+    const std::string deepestSimple = std::string(3 * (kMaxNestingDepth - 1), ' ') + "<urn:s>?</urn:s>\n";
+    EXPECT_EQ(Occurrences(request, deepest + deepestSimple), 1u);
     EXPECT_EQ(Occurrences(request, "\n" + std::string(3 * kMaxNestingDepth, ' ')), 0u);
 }
 
