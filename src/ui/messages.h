@@ -11,6 +11,7 @@ inline constexpr const char* kLabelMessage = "报文信息:";
 inline constexpr const char* kButtonParse = "解析";
 inline constexpr const char* kRequestItem = "Request 1";
 
+inline constexpr const char* kOutOfMemory = "内存不足，无法完成加载。";
 inline constexpr const char* kAddressMissing = "请先填写接口地址，或点击“打开”选择本地 WSDL/XML 文件。";
 
 // The open dialog's filter: two entries, each a description and its patterns.

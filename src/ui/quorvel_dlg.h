@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class wxButton;
@@ -68,6 +69,7 @@ private:
     void OnTvnSelchangedTree(wxTreeEvent& event);
     void OnTimer(wxTimerEvent& event);
     void ParseAddress();
+    bool LoadWithinMemory(const std::string& address, std::string& message);
     void FillServiceTree();
 
     wxTextCtrl* m_editAddress = nullptr;

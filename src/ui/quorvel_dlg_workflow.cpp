@@ -13,6 +13,8 @@
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
+#include <new>
+
 namespace {
 
 // Image indices of the tree's four levels.
@@ -61,13 +63,24 @@ void CQuorvelDlg::ParseAddress() {
     const std::string normalized = quorvel::NormalizeAddress(address.utf8_string());
     m_editAddress->ChangeValue(wxString::FromUTF8(normalized));
     std::string message;
-    if (!quorvel::LoadServiceDescription(m_model, normalized, message)) {
+    if (!LoadWithinMemory(normalized, message)) {
         // The previous tree and its request copies stay browsable.
         quorvel::ui::CurrentPrompts().ShowMessage(this, wxString::FromUTF8(message), wxICON_ERROR);
         return;
     }
     FillServiceTree();
     m_editMessage->ChangeValue(wxEmptyString);
+}
+
+// A description too large for the memory left fails like any other load instead of ending the program.
+bool CQuorvelDlg::LoadWithinMemory(const std::string& address, std::string& message) {
+    try {
+        return quorvel::LoadServiceDescription(m_model, address, message);
+    } catch (const std::bad_alloc&) {
+        m_model.clear();
+        message = quorvel::ui::kOutOfMemory;
+        return false;
+    }
 }
 
 // Services, their bindings, their operations and one request item per operation; each level sorted,

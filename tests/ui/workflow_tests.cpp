@@ -7,6 +7,7 @@
 #include "xml_fixture.h"
 
 #include <gtest/gtest.h>
+#include <wx/uiaction.h>
 
 #include <atomic>
 
@@ -102,6 +103,14 @@ TEST(Workflow, EnterInTheAddressBoxLoadsAndEnterInTheTreeDoesNot) {
         // The key went no further: the dialog is still open.
         EXPECT_TRUE(shown.Dialog().IsShown());
     }
+}
+
+TEST(Workflow, EscapeClosesTheDialog) {
+    ShownDialog shown;
+    shown.Address()->SetFocus();
+    PumpUntil([&] { return wxWindow::FindFocus() == shown.Address(); }, 1000);
+    wxUIActionSimulator().Char(WXK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([&] { return !shown.Dialog().IsShown(); }, 2000));
 }
 
 TEST(Workflow, BlankAddressAsksForOneAndLoadsNothing) {
