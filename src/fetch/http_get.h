@@ -11,7 +11,7 @@ struct HttpOptions {
     long connectTimeoutMs = 15000;
     long sendTimeoutMs = 30000;
     long receiveTimeoutMs = 60000;
-    std::string caFile; // extra trusted certificate (PEM); empty: the system's store only
+    std::string caFile; // certificates (PEM) trusted instead of the system's store; empty: the system's store
 };
 
 // One GET of url; on success text holds the decoded document (UTF-8).

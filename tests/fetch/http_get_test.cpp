@@ -42,6 +42,10 @@ protected:
         m_plain.Routes().Get("/to-https", [this](const httplib::Request&, httplib::Response& response) {
             Redirect(response, 302, m_tls.Url("/doc"));
         });
+        m_plain.Routes().Get("/via-https-to-http",
+                             [this](const httplib::Request&, httplib::Response& response) {
+                                 Redirect(response, 302, m_tls.Url("/to-http"));
+                             });
         m_tls.Routes().Get("/to-http", [this](const httplib::Request&, httplib::Response& response) {
             Redirect(response, 302, m_plain.Url("/doc"));
         });
@@ -164,6 +168,8 @@ TEST_F(HttpGetTest, ReportsEachFailureWithItsMessage) {
         {"404", m_plain.Url("/nowhere"), TestOptions(), "HTTP 状态码 404。"},
         {"204 without body", m_plain.Url("/empty"), TestOptions(), "下载内容为空。"},
         {"https to http refused", m_tls.Url("/to-http"), TestOptions(), "HTTP 状态码 302。"},
+        {"https to http later in the chain", m_plain.Url("/via-https-to-http"), TestOptions(),
+         "HTTP 状态码 302。"},
         {"redirect to another scheme", m_plain.Url("/to-ftp"), TestOptions(), "HTTP 状态码 307。"},
         {"eleven redirects", m_plain.Url("/hop/10"), TestOptions(), "下载 WSDL 失败，请检查网络或地址。"},
         {"self-signed certificate", m_tls.Url("/doc"), untrusting, "下载 WSDL 失败，请检查网络或地址。"},
