@@ -69,10 +69,9 @@ void CQuorvelDlg::CreateControls() {
     m_btnParse =
         new wxButton(this, IDC_BTN_PARSE, wxString::FromUTF8(kButtonParse), wxPoint(0, 0), wxSize(50, 24));
     m_splitter = new wxStaticLine(this, IDC_SPLITTER, wxPoint(0, 0), wxSize(4, 100), wxLI_VERTICAL);
-    for (wxWindow* child : {static_cast<wxWindow*>(m_treeServices), static_cast<wxWindow*>(m_editMessage),
-                            static_cast<wxWindow*>(m_splitter)}) {
-        ForwardSplitterEventsFrom(child);
-    }
+    ForwardSplitterEventsFrom(m_treeServices);
+    ForwardSplitterEventsFrom(m_editMessage);
+    ForwardSplitterEventsFrom(m_splitter);
 }
 
 // "Consolas" at the dialog font's size where that face is installed, else the platform's fixed-pitch
