@@ -169,7 +169,7 @@ std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry,
         WriteParts(writer, m_index, message, targetNamespace, false);
         body = writer.Lines().text;
     }
-    m_budget.loadLinesLeft -= std::min(m_budget.loadLinesLeft, writer.Lines().count);
+    m_budget.loadLinesLeft -= std::min(m_budget.loadLinesLeft, writer.LinesSpent());
     return Envelope(registry, m_envelopeNamespace, prefix, body);
 }
 

@@ -17,6 +17,9 @@ inline constexpr int kMaxNestingDepth = 256;
 
 // Derived: the writer's own call nesting (element levels, model groups, extension bases together).
 inline constexpr int kMaxWriterRecursion = 4 * kMaxNestingDepth;
+// Writer steps (elements, model groups, extension bases) that count as one line: far more than any
+// real schema takes per line, so only steps that write nothing, again and again, reach the limits.
+inline constexpr size_t kStepsPerLine = 8;
 
 // What is left of one load's lines; shared by every request of that load.
 struct GenerationBudget {

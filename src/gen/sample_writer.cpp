@@ -112,7 +112,7 @@ bool SampleWriter::Emit(int depth, std::initializer_list<std::string_view> parts
         return false;
     }
     size_t needed = opensElement ? 2 : 1;
-    if (m_lines.count + m_pendingCloses + needed + 1 > m_lineLimit) {
+    if (LinesSpent() + m_pendingCloses + needed + 1 > m_lineLimit) {
         WriteTruncationNote(depth);
         return false;
     }
@@ -147,7 +147,7 @@ void SampleWriter::WriteTruncationNote(int depth) {
 }
 
 bool SampleWriter::OnTypeStack(const QualifiedName& key) const {
-    return std::find(m_typeStack.begin(), m_typeStack.end(), key) != m_typeStack.end();
+    return m_typeStack.count(key) != 0;
 }
 
 void SampleWriter::WriteElement(std::string_view localName, const std::string& namespaceName,
@@ -156,6 +156,7 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
     if (m_truncated) {
         return;
     }
+    ++m_steps;
     if (minOccurs != maxOccurs && !Emit(depth, {"<!--", OccurrenceText(minOccurs, maxOccurs), "-->"})) {
         return;
     }
@@ -192,11 +193,11 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
     if (!Emit(depth, {"<", name, ">"}, true)) {
         return;
     }
-    m_typeStack.push_back(key);
+    m_typeStack.insert(key);
     ++m_recursion;
     WriteTypeContent(typeNode, depth + 1);
     --m_recursion;
-    m_typeStack.pop_back();
+    m_typeStack.erase(key);
     if (m_lines.count > markCount + 1) {
         Close(depth, name);
         return;
@@ -238,6 +239,7 @@ void SampleWriter::WriteModelGroup(const xmlNode* group, int depth, bool isChoic
     if (m_truncated || !CanRecurse()) {
         return;
     }
+    ++m_steps;
     DomNodeList children;
     GetChildElements(group, children);
     if (isChoice && !children.empty()) {
@@ -283,7 +285,9 @@ void SampleWriter::WriteTypeContent(const xmlNode* type, int depth) {
         } else if (kind == "complexContent") {
             WriteComplexContent(child, depth);
         } else if (kind == "simpleContent") {
-            // A type with simple content has no element content at all: drop what came before.
+            // A type with simple content has no element content at all: drop what came before. The
+            // dropped lines still count against the limit, so that nesting such types stays bounded.
+            m_droppedLines += m_lines.count - markCount;
             m_lines.text.resize(mark);
             m_lines.count = markCount;
             return;
@@ -311,11 +315,12 @@ void SampleWriter::WriteComplexContent(const xmlNode* complexContent, int depth)
                 base.first == NS_XSD ? nullptr : m_schemaIndex.FindType(base.first, base.second);
             // The base's content comes first, unless that type is already being expanded.
             if (baseType != nullptr && !OnTypeStack(base) && CanRecurse()) {
-                m_typeStack.push_back(base);
+                ++m_steps;
+                m_typeStack.insert(base);
                 ++m_recursion;
                 WriteTypeContent(baseType, depth);
                 --m_recursion;
-                m_typeStack.pop_back();
+                m_typeStack.erase(base);
             }
             WriteModelGroupsOf(child, depth);
         } else if (kind == "restriction") {

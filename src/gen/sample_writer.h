@@ -7,6 +7,8 @@
 #include "xml/prefix_registry.h"
 #include "xml/schema_index.h"
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +42,9 @@ public:
 
     const LineList& Lines() const { return m_lines; }
     bool Truncated() const { return m_truncated; }
+    // What the writing cost, in lines: those written, those written and dropped again, and the steps
+    // that wrote nothing (expansions of bases and groups without elements), kStepsPerLine to a line.
+    size_t LinesSpent() const { return std::max(m_lines.count + m_droppedLines, m_steps / kStepsPerLine); }
 
 private:
     bool Emit(int depth, std::initializer_list<std::string_view> parts, bool opensElement = false);
@@ -51,10 +56,14 @@ private:
 
     const SchemaIndex& m_schemaIndex;
     PrefixRegistry& m_prefixRegistry;
-    std::vector<QualifiedName> m_typeStack;
+    // The types being expanded on the current path, outermost element to current one. A type is
+    // never entered while it is here, so each key is held once and a set serves as the stack.
+    std::set<QualifiedName> m_typeStack;
     LineList m_lines;
     size_t m_lineLimit;
     size_t m_pendingCloses = 0;
+    size_t m_droppedLines = 0;
+    size_t m_steps = 0;
     std::string m_truncationNote;
     bool m_truncated = false;
     int m_recursion = 0;

@@ -1,4 +1,5 @@
 #include "gen/envelope_builder.h"
+#include "gen/sample_writer.h"
 #include "xml/namespaces.h"
 #include "xml_fixture.h"
 
@@ -30,6 +31,14 @@ public:
         PrefixRegistry registry;
         const xmlNode* binding = FindChildElement(Definitions(), "binding");
         return BuildRequestEnvelope(m_index, registry, Definitions(), binding, "Op", budget);
+    }
+
+    // The lines of t:Root alone, written with the given limit, and what they cost.
+    std::pair<std::string, size_t> WriteRoot(size_t lineLimit) const {
+        PrefixRegistry registry;
+        SampleWriter writer(m_index, registry, lineLimit, RequestTruncatedNote());
+        writer.WriteGlobalElement(m_index.FindElement("urn:t", "Root"), 0, 1, 1);
+        return {writer.Lines().text, writer.LinesSpent()};
     }
 
 private:
@@ -128,6 +137,45 @@ TEST(GenerationLimits, LongExtensionChainsEndWithoutExhaustingTheStack) {
     const size_t written = Occurrences(request, "<urn:f/>");
     EXPECT_GT(written, 100u);
     EXPECT_LE(written, static_cast<size_t>(kMaxWriterRecursion));
+}
+
+TEST(GenerationLimits, DroppedLinesCountSoThatNestedDropsStayBounded) {
+    // Each type writes ten elements of the next and then drops them for its simple content:
+    // without counting the dropped lines this would take 10^30 steps.
+    std::string body = "<xs:element name='Root' type='t:D0'/>";
+    for (int i = 0; i < 30; ++i) {
+        body += "<xs:complexType name='D" + std::to_string(i) + "'><xs:sequence>";
+        for (int j = 0; j < 10; ++j) {
+            body += "<xs:element name='d' type='t:D" + std::to_string(i + 1) + "'/>";
+        }
+        body += "</xs:sequence><xs:simpleContent><xs:extension base='xs:string'/></xs:simpleContent>"
+                "</xs:complexType>";
+    }
+    GenerationBudget budget;
+    const std::string request = GeneratedDescription(body).Request(budget);
+    EXPECT_TRUE(ParseXmlText(request).ok());
+    EXPECT_EQ(Occurrences(request, RequestTruncatedNote()), 1u);
+    EXPECT_LE(kMaxLoadLines - budget.loadLinesLeft, kMaxRequestLines);
+}
+
+TEST(GenerationLimits, StepsThatWriteNothingCountToo) {
+    // Every row walks a chain of 100 bases that add nothing: 200 rows take twenty thousand steps for
+    // two hundred lines, more than a limit of 1000 lines allows.
+    std::string body = "<xs:element name='Root'><xs:complexType><xs:sequence>";
+    for (int i = 0; i < 200; ++i) {
+        body += "<xs:element name='row' type='t:X0'/>";
+    }
+    body += "</xs:sequence></xs:complexType></xs:element>";
+    for (int i = 0; i < 100; ++i) {
+        body += "<xs:complexType name='X" + std::to_string(i) +
+                "'><xs:complexContent><xs:extension base='t:X" + std::to_string(i + 1) +
+                "'/></xs:complexContent></xs:complexType>";
+    }
+    const size_t limit = 1000;
+    auto [lines, spent] = GeneratedDescription(body).WriteRoot(limit);
+    EXPECT_EQ(Occurrences(lines, "\n   " + RequestTruncatedNote()), 1u);
+    EXPECT_LT(Occurrences(lines, "<urn:row/>"), 200u);
+    EXPECT_GE(spent, limit - 2);
 }
 
 } // namespace
