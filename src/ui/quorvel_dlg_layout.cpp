@@ -80,7 +80,9 @@ void CQuorvelDlg::OnLButtonDown(wxMouseEvent& event) {
         return;
     }
     m_bDragging = true;
-    CaptureMouse();
+    if (!HasCapture()) {
+        CaptureMouse();
+    }
 }
 
 void CQuorvelDlg::OnMouseMove(wxMouseEvent& event) {

@@ -45,7 +45,8 @@ bool RecordingPrompts::ChooseDescriptionFile(wxWindow*, wxString& path) {
 ShownDialog::ShownDialog(wxSize clientSize, const wxString& initialAddress)
     : m_dialog(new CQuorvelDlg), m_previousPrompts(ui::InstallPrompts(&prompts)) {
     m_dialog->SetClientSize(clientSize);
-    m_dialog->Move(0, 0);
+    // Room on the left, so that drags can go beyond the client's left edge.
+    m_dialog->Move(100, 40);
     m_dialog->m_strInitialAddress = initialAddress;
     m_dialog->Show();
     m_dialog->Raise();
@@ -114,29 +115,34 @@ void ShownDialog::MovePointerTo(wxPoint client) {
     wxUIActionSimulator input;
     input.MouseMove(m_dialog->ClientToScreen(client));
     PumpUntil([&] { return wxGetMousePosition() == m_dialog->ClientToScreen(client); }, 1000);
-    PumpEvents(10);
+    PumpEvents(20);
 }
+
+namespace {
+
+// Waits until the display has the button in the given state, then lets the dialog see the event.
+void PressButton(bool down) {
+    wxUIActionSimulator input;
+    down ? input.MouseDown() : input.MouseUp();
+    PumpUntil([down] { return wxGetMouseState().LeftIsDown() == down; }, 1000);
+    PumpEvents(20);
+}
+
+} // namespace
 
 void ShownDialog::ClickAt(wxPoint client) {
     MovePointerTo(client);
-    wxUIActionSimulator input;
-    input.MouseClick();
-    PumpEvents(30);
+    PressButton(true);
+    PressButton(false);
 }
 
 void ShownDialog::DragFromTo(wxPoint fromClient, wxPoint toClient) {
-    wxUIActionSimulator input;
-    input.MouseMove(m_dialog->ClientToScreen(fromClient));
-    PumpEvents(30);
-    input.MouseDown();
-    PumpEvents(30);
-    // Two steps, as a hand would move, so the drag sees intermediate positions as well.
-    input.MouseMove(m_dialog->ClientToScreen((fromClient + toClient) / 2));
-    PumpEvents(30);
-    input.MouseMove(m_dialog->ClientToScreen(toClient));
-    PumpEvents(30);
-    input.MouseUp();
-    PumpEvents(30);
+    MovePointerTo(fromClient);
+    PressButton(true);
+    // Two steps, as a hand would move, so the drag sees an intermediate position as well.
+    MovePointerTo((fromClient + toClient) / 2);
+    MovePointerTo(toClient);
+    PressButton(false);
 }
 
 void ShownDialog::PressEnterIn(wxWindow* control) {

@@ -38,7 +38,7 @@ public:
     int fileDialogs = 0;
 };
 
-// A dialog shown at the screen's top-left corner with the given client size, its prompts recorded.
+// A dialog shown near the screen's top-left corner with the given client size, its prompts recorded.
 class ShownDialog {
 public:
     explicit ShownDialog(wxSize clientSize = wxSize(1000, 700), const wxString& initialAddress = {});
