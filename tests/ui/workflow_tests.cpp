@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/uiaction.h>
+#include <wx/utils.h>
 
 #include <atomic>
 
@@ -116,7 +117,10 @@ TEST(Workflow, EscapeClosesTheDialog) {
 TEST(Workflow, BlankAddressAsksForOneAndLoadsNothing) {
     for (const char* blank : {"", "   ", " \t "}) {
         ShownDialog shown;
+        bool busyWhileShown = true;
+        shown.prompts.whileShown = [&] { busyWhileShown = wxIsBusy(); };
         shown.Load(blank);
+        EXPECT_FALSE(busyWhileShown) << "no wait cursor for a missing address";
         ASSERT_EQ(1u, shown.prompts.messages.size()) << "address '" << blank << "'";
         EXPECT_EQ(kAddressMissing, shown.prompts.messages[0].text);
         EXPECT_EQ(wxICON_INFORMATION, shown.prompts.messages[0].style);
@@ -151,8 +155,15 @@ TEST(Workflow, FailedLoadAfterAGoodOneKeepsTheTreeAndShowsTheError) {
     // Nobody listens on this port: the address is normalised in the box before the load fails.
     const std::string refused = "http://127.0.0.1:" + std::to_string(UnusedLoopbackPort()) + "/service";
     wxString addressWhileErrorShown;
-    shown.prompts.whileShown = [&] { addressWhileErrorShown = shown.Address()->GetValue(); };
+    bool busyWhileShown = false;
+    shown.prompts.whileShown = [&] {
+        addressWhileErrorShown = shown.Address()->GetValue();
+        busyWhileShown = wxIsBusy();
+    };
     shown.Load(refused);
+    // The wait cursor lasts until the box is closed, and not a moment longer.
+    EXPECT_TRUE(busyWhileShown);
+    EXPECT_FALSE(wxIsBusy());
 
     WsdlModel model;
     std::string expectedMessage;
