@@ -65,6 +65,8 @@ void CQuorvelDlg::OnSize(wxSizeEvent& event) {
     LayoutControls();
 }
 
+// wx keeps the minimum tracking size as a property of the window, set once, rather than asking for it
+// on every resize.
 void CQuorvelDlg::OnGetMinMaxInfo() {
     SetMinSize(kMinWindowSize);
 }
