@@ -27,8 +27,8 @@ protected:
         fs::copy_file(kData / "calc.wsdl", m_dir.Path() / "calc.wsdl");
     }
 
-    test::ProgramRun Run(const std::vector<std::string>& arguments, bool unprivileged = false) const {
-        return test::RunQuorvel(arguments, {m_dir.Path(), true, unprivileged});
+    test::ProgramRun Run(const std::vector<std::string>& arguments, bool obeyingPermissions = false) const {
+        return test::RunQuorvel(arguments, {m_dir.Path(), true, obeyingPermissions});
     }
     std::string Output() const { return test::ReadFileBytes(m_dir.Path() / "quorvel_test_out.txt"); }
     bool OutputExists() const { return fs::exists(m_dir.Path() / "quorvel_test_out.txt"); }

@@ -1,5 +1,7 @@
 #include "run_program.h"
 
+#include <linux/capability.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +13,15 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
+// Root ignores permission bits; without the override capability (or else as user nobody) they bind.
+bool GiveUpPermissionOverride() {
+    if (geteuid() != 0) {
+        return true;
+    }
+    return prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0) == 0 ||
+           (setgid(kNobody) == 0 && setuid(kNobody) == 0);
+}
+
 [[noreturn]] void ExecInChild(const std::vector<std::string>& arguments, const RunSettings& settings,
                               int errorPipe) {
     dup2(errorPipe, STDERR_FILENO);
@@ -21,7 +32,7 @@ constexpr uid_t kNobody = 65534;
         unsetenv("DISPLAY");
         unsetenv("WAYLAND_DISPLAY");
     }
-    if (settings.asUnprivilegedUser && geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+    if (settings.obeyingPermissions && !GiveUpPermissionOverride()) {
         _exit(126);
     }
     std::vector<char*> argv{const_cast<char*>(QUORVEL_EXECUTABLE)};

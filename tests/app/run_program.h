@@ -15,7 +15,7 @@ struct ProgramRun {
 struct RunSettings {
     std::filesystem::path workingDirectory;
     bool withoutDisplay = true;      // no DISPLAY or WAYLAND_DISPLAY in the program's environment
-    bool asUnprivilegedUser = false; // when run by root: as user nobody, so that permissions bind
+    bool obeyingPermissions = false; // when run by root: without the right to override file permissions
 };
 
 // Runs the quorvel executable with arguments (without argument 0) and waits for it.
