@@ -80,6 +80,12 @@ struct Transfer {
         anyByte = true;
         lastActivity = Clock::now();
     }
+    // Ready for the next response of a redirect chain.
+    void Restart() {
+        body.clear();
+        anyByte = false;
+        lastActivity = Clock::now();
+    }
 };
 
 size_t OnBody(char* data, size_t size, size_t count, void* context) {
@@ -135,6 +141,46 @@ bool MayFollow(const std::string& from, const char* to) {
     return to != nullptr && IsHttpAddress(to) && (IsHttpsAddress(to) || !IsHttpsAddress(from));
 }
 
+// Performs the GET and follows redirects; true when the final response has a status from 200 to 299.
+bool FetchFollowingRedirects(CURL* handle, Transfer& transfer, const std::string& url, std::string& message) {
+    std::string current = url;
+    for (int hop = 0;; ++hop) {
+        if (curl_easy_setopt(handle, CURLOPT_URL, current.c_str()) != CURLE_OK) {
+            message = fetch_msg::kConnectFailed;
+            return false;
+        }
+        transfer.Restart();
+        const CURLcode result = curl_easy_perform(handle);
+        if (transfer.tooLarge) {
+            message = fetch_msg::kDownloadTooLarge;
+            return false;
+        }
+        // Resolving, connecting, TLS, sending, receiving, time-outs and a body cut short all end here.
+        if (result != CURLE_OK) {
+            message = fetch_msg::kDownloadFailed;
+            return false;
+        }
+        long status = 0;
+        curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
+        char* location = nullptr;
+        if (status >= 300 && status <= 399 &&
+            curl_easy_getinfo(handle, CURLINFO_REDIRECT_URL, &location) == CURLE_OK &&
+            MayFollow(current, location)) {
+            if (hop == kMaxRedirects) {
+                message = fetch_msg::kDownloadFailed;
+                return false;
+            }
+            current = location;
+            continue;
+        }
+        if (status < 200 || status > 299) {
+            message = fetch_msg::HttpStatusMessage(static_cast<unsigned long>(status));
+            return false;
+        }
+        return true;
+    }
+}
+
 } // namespace
 
 bool HttpGet(const std::string& url, std::string& text, std::string& message, const HttpOptions& options) {
@@ -155,45 +201,8 @@ bool HttpGet(const std::string& url, std::string& text, std::string& message, co
         message = fetch_msg::kRequestFailed;
         return false;
     }
-
-    std::string current = url;
-    for (int hop = 0;; ++hop) {
-        if (curl_easy_setopt(handle.get(), CURLOPT_URL, current.c_str()) != CURLE_OK) {
-            message = fetch_msg::kConnectFailed;
-            return false;
-        }
-        transfer.body.clear();
-        transfer.anyByte = false;
-        transfer.lastActivity = Clock::now();
-        const CURLcode result = curl_easy_perform(handle.get());
-        if (transfer.tooLarge) {
-            message = fetch_msg::kDownloadTooLarge;
-            return false;
-        }
-        // Resolving, connecting, TLS, sending, receiving, time-outs and a body cut short all end here.
-        if (result != CURLE_OK) {
-            message = fetch_msg::kDownloadFailed;
-            return false;
-        }
-        long status = 0;
-        curl_easy_getinfo(handle.get(), CURLINFO_RESPONSE_CODE, &status);
-        if (status >= 300 && status <= 399) {
-            char* location = nullptr;
-            curl_easy_getinfo(handle.get(), CURLINFO_REDIRECT_URL, &location);
-            if (MayFollow(current, location)) {
-                if (hop == kMaxRedirects) {
-                    message = fetch_msg::kDownloadFailed;
-                    return false;
-                }
-                current = location;
-                continue;
-            }
-        }
-        if (status < 200 || status > 299) {
-            message = fetch_msg::HttpStatusMessage(static_cast<unsigned long>(status));
-            return false;
-        }
-        break;
+    if (!FetchFollowingRedirects(handle.get(), transfer, url, message)) {
+        return false;
     }
     if (transfer.body.empty()) {
         message = fetch_msg::kEmptyDownload;
