@@ -115,7 +115,7 @@ TEST(HostileGeneration, OneLoadStopsAtItsLineBound) {
     // Every request keeps its five envelope lines; one note may stand where a request was cut.
     size_t generatedLines = 0;
     for (const WsdlOperation* operation : operations) {
-        generatedLines += RequestLines(operation->request).size() - 5;
+        generatedLines += CountLines(operation->request) - 5;
     }
     EXPECT_LE(generatedLines, kMaxLoadLines + operations.size());
     // Once the load's lines are spent, a request keeps its envelope around one comment.

@@ -67,9 +67,18 @@ int ElementNesting(const std::string& request) {
 }
 
 void ExpectSoundRequests(const WsdlModel& model) {
+    const std::string* previous = nullptr;
     for (const WsdlOperation* operation : AllOperations(model)) {
-        EXPECT_EQ(CheckRequest(operation->request), "") << "operation " << operation->name;
+        // Runs of identical requests (the same element sent by many operations) are judged once.
+        if (previous == nullptr || *previous != operation->request) {
+            EXPECT_EQ(CheckRequest(operation->request), "") << "operation " << operation->name;
+        }
+        previous = &operation->request;
     }
+}
+
+size_t CountLines(const std::string& request) {
+    return request.empty() ? 0 : 1 + static_cast<size_t>(std::count(request.begin(), request.end(), '\n'));
 }
 
 std::string DescribeService(const std::string& schemaBody, const std::vector<OperationSpec>& operations,

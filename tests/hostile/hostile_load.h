@@ -27,6 +27,8 @@ std::vector<const WsdlOperation*> AllOperations(const WsdlModel& model);
 
 // Lines of a request (joined by single line feeds).
 std::vector<std::string> RequestLines(const std::string& request);
+// Number of lines of a request.
+size_t CountLines(const std::string& request);
 // Deepest element nesting of a request, the Envelope counting as level 1.
 int ElementNesting(const std::string& request);
 

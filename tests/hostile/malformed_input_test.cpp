@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 namespace quorvel::test {
@@ -41,7 +42,7 @@ TEST(HostileInput, SixtyFourMebibytesOfRandomBytesAreRefused) {
     std::string bytes(64u * 1024 * 1024, '\0');
     for (size_t i = 0; i < bytes.size(); i += 8) {
         uint64_t value = random();
-        bytes.replace(i, 8, reinterpret_cast<const char*>(&value), 8);
+        std::memcpy(bytes.data() + i, &value, sizeof value);
     }
     ExpectParseFailure(LoadDocumentBytes(bytes));
 }
