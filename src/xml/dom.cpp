@@ -4,7 +4,6 @@
 #include <libxml/xmlerror.h>
 
 #include <climits>
-#include <cstring>
 #include <mutex>
 
 namespace quorvel {
@@ -23,8 +22,14 @@ bool TextIs(const xmlChar* text, std::string_view expected) {
     if (text == nullptr) {
         return expected.empty();
     }
-    const char* chars = reinterpret_cast<const char*>(text);
-    return std::strncmp(chars, expected.data(), expected.size()) == 0 && chars[expected.size()] == '\0';
+    // Character by character: most names compared differ at once, and a library call costs more.
+    for (char c : expected) {
+        if (*text == 0 || *text != static_cast<xmlChar>(c)) {
+            return false;
+        }
+        ++text;
+    }
+    return *text == 0;
 }
 
 bool IsElementNamed(const xmlNode* node, std::string_view localName) {

@@ -5,9 +5,9 @@
 namespace quorvel {
 namespace {
 
-xmlNode* Lookup(const std::map<QualifiedName, xmlNode*>& map, const std::string& namespaceName,
-                const std::string& localName) {
-    auto found = map.find(QualifiedName(namespaceName, localName));
+xmlNode* Lookup(const std::map<QualifiedName, xmlNode*, QualifiedNameLess>& map,
+                const std::string& namespaceName, const std::string& localName) {
+    auto found = map.find(QualifiedNameLess::View(namespaceName, localName));
     return found == map.end() ? nullptr : found->second;
 }
 

@@ -7,8 +7,21 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quorvel {
+
+// Orders qualified names by namespace name, then local name, and finds them from views of the two texts
+// without copying them into a key first.
+struct QualifiedNameLess {
+    using is_transparent = void;
+    using View = std::pair<std::string_view, std::string_view>;
+    static View AsView(const QualifiedName& name) { return View(name.first, name.second); }
+    static const View& AsView(const View& name) { return name; }
+    template <class Left, class Right> bool operator()(const Left& left, const Right& right) const {
+        return AsView(left) < AsView(right);
+    }
+};
 
 class SchemaIndex {
 public:
@@ -18,8 +31,8 @@ public:
     xmlNode* FindType(const std::string& namespaceName, const std::string& localName) const;
 
 private:
-    std::map<QualifiedName, xmlNode*> m_elements;
-    std::map<QualifiedName, xmlNode*> m_types;
+    std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_elements;
+    std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_types;
 };
 
 // Indexes every element named "schema" at or below node, in document order.
