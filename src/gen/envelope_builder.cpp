@@ -129,7 +129,8 @@ EnvelopeBuilder::EnvelopeBuilder(const SchemaIndex& index, const DescriptionLook
     : m_index(index), m_description(description), m_budget(budget),
       m_envelopeNamespace(DetectSoapVersion(binding) == SOAP_12 ? NS_SOAP12_ENV : NS_SOAP11_ENV),
       m_style(GetBindingStyle(binding)), m_bindingOperations(binding, "operation"),
-      m_portTypeOperations(description.portTypes.Find(ReferencedName(binding, "type")), "operation") {}
+      m_portTypeOperations(description.portTypes.Find(ReferencedName(binding, "type")), "operation"),
+      m_facts(index) {}
 
 const xmlNode* EnvelopeBuilder::FindInputMessage(const std::string& operationName) const {
     const xmlNode* input = FindChildElement(m_portTypeOperations.Find(operationName), "input");
@@ -157,7 +158,7 @@ std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry,
     const size_t requestLimit = kMaxRequestLines - kEnvelopeLines - (rpc ? kRpcWrapperLines : 0);
     const bool loadBound = m_budget.loadLinesLeft <= requestLimit;
     SampleWriter writer(m_index, registry, loadBound ? m_budget.loadLinesLeft : requestLimit,
-                        loadBound ? LoadTruncatedNote() : RequestTruncatedNote());
+                        loadBound ? LoadTruncatedNote() : RequestTruncatedNote(), &m_facts);
     std::string body;
     if (rpc) {
         const std::string wrapper = registry.QualifyName(rpcNamespace, operationName);

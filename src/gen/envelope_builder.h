@@ -1,6 +1,7 @@
 #pragma once
 // The complete sample request of one operation of one SOAP binding.
 
+#include "gen/declaration_facts.h"
 #include "gen/generation_limits.h"
 #include "xml/dom.h"
 #include "xml/named_children.h"
@@ -42,6 +43,8 @@ private:
     std::string m_style;
     NamedChildren m_bindingOperations;
     NamedChildren m_portTypeOperations;
+    // What the requests read from declarations, kept from one request to the next.
+    mutable DeclarationFacts m_facts;
 };
 
 // One request on its own, for a binding of the given description.

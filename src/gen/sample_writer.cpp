@@ -4,34 +4,12 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
 
 namespace quorvel {
 namespace {
 
 bool IsModelGroup(std::string_view localName) {
     return localName == "sequence" || localName == "choice" || localName == "all";
-}
-
-// Decimal value from the start of the text, as the C library reads it, clamped to the int range.
-int ReadOccurs(const std::string& text) {
-    long value = std::strtol(text.c_str(), nullptr, 10);
-    return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
-}
-
-int ReadMinOccurs(const xmlNode* particle) {
-    std::string text = GetAttributeText(particle, "minOccurs");
-    return text.empty() ? 1 : ReadOccurs(text);
-}
-
-int ReadMaxOccurs(const xmlNode* particle) {
-    std::string text = GetAttributeText(particle, "maxOccurs");
-    if (text == "unbounded") {
-        return -1;
-    }
-    return text.empty() ? 1 : ReadOccurs(text);
 }
 
 std::string OccurrenceText(int minOccurs, int maxOccurs) {
@@ -43,19 +21,6 @@ std::string OccurrenceText(int minOccurs, int maxOccurs) {
         return "Optional:";
     }
     return std::to_string(minOccurs) + " to " + std::to_string(maxOccurs) + " repetitions:";
-}
-
-// An inline type has no name: it is known by its node, which is stable for the whole build.
-QualifiedName AnonymousKey(const xmlNode* type) {
-    char identity[32];
-    std::snprintf(identity, sizeof identity, "%p", static_cast<const void*>(type));
-    return QualifiedName("anon", identity);
-}
-
-// The inline type of a declaration: a complex type wins over a simple one.
-const xmlNode* InlineType(const xmlNode* declaration) {
-    const xmlNode* complexType = FindChildElement(declaration, "complexType");
-    return complexType != nullptr ? complexType : FindChildElement(declaration, "simpleType");
 }
 
 } // namespace
@@ -101,9 +66,10 @@ bool IsBuiltinTypeName(std::string_view localName) {
 }
 
 SampleWriter::SampleWriter(const SchemaIndex& schemaIndex, PrefixRegistry& prefixRegistry, size_t lineLimit,
-                           std::string truncationNote)
-    : m_schemaIndex(schemaIndex), m_prefixRegistry(prefixRegistry), m_lineLimit(lineLimit),
-      m_truncationNote(std::move(truncationNote)) {}
+                           std::string truncationNote, DeclarationFacts* sharedFacts)
+    : m_ownFacts(sharedFacts != nullptr ? nullptr : std::make_unique<DeclarationFacts>(schemaIndex)),
+      m_facts(sharedFacts != nullptr ? *sharedFacts : *m_ownFacts), m_prefixRegistry(prefixRegistry),
+      m_lineLimit(lineLimit), m_truncationNote(std::move(truncationNote)) {}
 
 // Appends one line when it fits, keeping room for the closing line of an opened element and for the
 // truncation note. When it does not fit, the note is written instead and nothing is added afterwards.
@@ -146,10 +112,6 @@ void SampleWriter::WriteTruncationNote(int depth) {
     m_truncated = true;
 }
 
-bool SampleWriter::OnTypeStack(const QualifiedName& key) const {
-    return m_typeStack.count(key) != 0;
-}
-
 void SampleWriter::WriteElement(std::string_view localName, const std::string& namespaceName,
                                 const xmlNode* context, std::string_view typeName, const xmlNode* typeNode,
                                 int minOccurs, int maxOccurs, int depth) {
@@ -165,16 +127,14 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
     const std::initializer_list<std::string_view> leaf = {"<", name, ">?</", name, ">"};
     const std::initializer_list<std::string_view> empty = {"<", name, "/>"};
 
-    QualifiedName key;
     if (typeNode == nullptr && !typeName.empty()) {
-        ResolveQName(context, typeName, key.first, key.second);
-        if (key.first == NS_XSD || (key.first.empty() && IsBuiltinTypeName(key.second))) {
+        const TypeNameFacts& type = m_facts.TypeName(context, typeName);
+        if (type.namespaceName == NS_XSD ||
+            (type.namespaceName.empty() && IsBuiltinTypeName(type.localName))) {
             Emit(depth, leaf);
             return;
         }
-        typeNode = m_schemaIndex.FindType(key.first, key.second);
-    } else if (typeNode != nullptr) {
-        key = AnonymousKey(typeNode);
+        typeNode = type.type;
     }
     if (typeNode == nullptr) {
         Emit(depth, typeName.empty() ? empty : leaf);
@@ -183,7 +143,7 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
     // Recursion and nesting cut: an element whose type is already being expanded stays empty, and so
     // does one at the deepest level (depth + 1, the envelope standing at depth 0) whose type has content.
     const bool deepest = depth + 1 >= kMaxNestingDepth || !CanRecurse();
-    if (OnTypeStack(key) || (deepest && LocalName(typeNode) != "simpleType")) {
+    if (m_typeStack.count(typeNode) != 0 || (deepest && LocalName(typeNode) != "simpleType")) {
         Emit(depth, empty);
         return;
     }
@@ -193,11 +153,11 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
     if (!Emit(depth, {"<", name, ">"}, true)) {
         return;
     }
-    m_typeStack.insert(key);
+    m_typeStack.insert(typeNode);
     ++m_recursion;
     WriteTypeContent(typeNode, depth + 1);
     --m_recursion;
-    m_typeStack.erase(key);
+    m_typeStack.erase(typeNode);
     if (m_lines.count > markCount + 1) {
         Close(depth, name);
         return;
@@ -211,28 +171,19 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
 }
 
 void SampleWriter::WriteGlobalElement(const xmlNode* element, int depth, int minOccurs, int maxOccurs) {
-    WriteElement(GetAttributeText(element, "name"), GetTargetNamespace(element), element,
-                 GetAttributeText(element, "type"), InlineType(element), minOccurs, maxOccurs, depth);
+    const ElementFacts& global = m_facts.Global(element);
+    WriteElement(global.name, global.namespaceName, element, global.typeName, global.inlineType, minOccurs,
+                 maxOccurs, depth);
 }
 
 void SampleWriter::WriteParticleElement(const xmlNode* element, int depth) {
-    const int minOccurs = ReadMinOccurs(element);
-    const int maxOccurs = ReadMaxOccurs(element);
-    const std::string ref = GetAttributeText(element, "ref");
-    if (!ref.empty()) {
-        std::string namespaceName, localName;
-        ResolveQName(element, ref, namespaceName, localName);
-        if (const xmlNode* global = m_schemaIndex.FindElement(namespaceName, localName)) {
-            WriteGlobalElement(global, depth, minOccurs, maxOccurs);
-        } else {
-            WriteElement(localName, namespaceName, element, "", nullptr, minOccurs, maxOccurs, depth);
-        }
+    const ElementFacts& particle = m_facts.Particle(element);
+    if (particle.isRef && particle.global != nullptr) {
+        WriteGlobalElement(particle.global, depth, particle.minOccurs, particle.maxOccurs);
         return;
     }
-    const std::string namespaceName =
-        IsElementQualified(element) ? GetTargetNamespace(element) : std::string();
-    WriteElement(GetAttributeText(element, "name"), namespaceName, element, GetAttributeText(element, "type"),
-                 InlineType(element), minOccurs, maxOccurs, depth);
+    WriteElement(particle.name, particle.namespaceName, element, particle.typeName, particle.inlineType,
+                 particle.minOccurs, particle.maxOccurs, depth);
 }
 
 void SampleWriter::WriteModelGroup(const xmlNode* group, int depth, bool isChoice) {
@@ -309,18 +260,15 @@ void SampleWriter::WriteComplexContent(const xmlNode* complexContent, int depth)
          child = child->next) {
         std::string_view kind = LocalName(child);
         if (kind == "extension") {
-            QualifiedName base;
-            ResolveQName(child, GetAttributeText(child, "base"), base.first, base.second);
-            const xmlNode* baseType =
-                base.first == NS_XSD ? nullptr : m_schemaIndex.FindType(base.first, base.second);
+            const xmlNode* baseType = m_facts.ExtensionBase(child).type;
             // The base's content comes first, unless that type is already being expanded.
-            if (baseType != nullptr && !OnTypeStack(base) && CanRecurse()) {
+            if (baseType != nullptr && m_typeStack.count(baseType) == 0 && CanRecurse()) {
                 ++m_steps;
-                m_typeStack.insert(base);
+                m_typeStack.insert(baseType);
                 ++m_recursion;
                 WriteTypeContent(baseType, depth);
                 --m_recursion;
-                m_typeStack.erase(base);
+                m_typeStack.erase(baseType);
             }
             WriteModelGroupsOf(child, depth);
         } else if (kind == "restriction") {

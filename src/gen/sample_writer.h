@@ -2,12 +2,14 @@
 // Sample XML instances from schema declarations: "?" where a value belongs, an empty element where a
 // type has no element content, and comments for optional, repeated and alternative items.
 
+#include "gen/declaration_facts.h"
 #include "gen/generation_limits.h"
 #include "xml/dom.h"
 #include "xml/prefix_registry.h"
 #include "xml/schema_index.h"
 
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
@@ -28,8 +30,10 @@ bool IsBuiltinTypeName(std::string_view localName);
 // leaving the truncation note where it stopped and still closing every element it opened.
 class SampleWriter {
 public:
+    // sharedFacts, when given, keeps what was read from declarations for the writers of later requests;
+    // without it the writer reads into facts of its own.
     SampleWriter(const SchemaIndex& schemaIndex, PrefixRegistry& prefixRegistry, size_t lineLimit,
-                 std::string truncationNote);
+                 std::string truncationNote, DeclarationFacts* sharedFacts = nullptr);
 
     void WriteElement(std::string_view localName, const std::string& namespaceName, const xmlNode* context,
                       std::string_view typeName, const xmlNode* typeNode, int minOccurs, int maxOccurs,
@@ -51,14 +55,17 @@ private:
     void Close(int depth, std::string_view name);
     void WriteTruncationNote(int depth);
     bool CanRecurse() const { return m_recursion < kMaxWriterRecursion; }
-    bool OnTypeStack(const QualifiedName& key) const;
     void WriteModelGroupsOf(const xmlNode* node, int depth);
 
-    const SchemaIndex& m_schemaIndex;
+    std::unique_ptr<DeclarationFacts> m_ownFacts;
+    DeclarationFacts& m_facts;
     PrefixRegistry& m_prefixRegistry;
     // The types being expanded on the current path, outermost element to current one. A type is
-    // never entered while it is here, so each key is held once and a set serves as the stack.
-    std::set<QualifiedName> m_typeStack;
+    // never entered while it is here, so each is held once and a set serves as the stack. Types are
+    // held by their node: a named type is the one node the index holds under its qualified name, and
+    // an inline type is no child of a schema and so never indexed, so nodes tell apart exactly what
+    // (namespace, name) and ("anon", node identity) keys would.
+    std::set<const xmlNode*> m_typeStack;
     LineList m_lines;
     size_t m_lineLimit;
     size_t m_pendingCloses = 0;
