@@ -16,34 +16,54 @@ namespace {
 const std::string kParseFailurePrefix = "XML 解析失败：";
 const std::string kMarker = "QuorvelMarker7f3a";
 
-// A global element E; the two kinds of outside content below would rename or extend it with the marker.
-const std::string kSchemaWithEntity = "      &outside;\n"
-                                      "      <xs:element name=\"E\" type=\"xs:string\"/>\n";
-const std::string kSchemaWithEntityInAttribute = "      <xs:element name=\"E\" type=\"&inner;\"/>\n";
-// An external parsed entity: schema markup that adds an element named after the marker.
-const std::string kEntityFileContent = "<xs:element name=\"" + kMarker + "\" type=\"xs:string\"/>";
-// An external DTD: declares the entity that the attribute uses.
-const std::string kDtdFileContent = "<!ENTITY inner \"" + kMarker + "\">";
+// The three kinds of outside resource. Each would bring the marker into a request if it were read:
+// schema markup that adds an element named after it, a DTD that declares an entity holding it, and
+// a whole schema whose type Outside holds an element named after it.
+enum Resource { kEntity, kDtd, kSchema };
+const char* const kResourceNames[] = {"secret.ent", "secret.dtd", "secret.xsd"};
+const std::string kResourceContents[] = {
+    "<xs:element name=\"" + kMarker + "\" type=\"xs:string\"/>",
+    "<!ENTITY inner \"" + kMarker + "\">",
+    "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" targetNamespace=\"urn:hostile\">"
+    "<xs:complexType name=\"Outside\"><xs:sequence><xs:element name=\"" +
+        kMarker + "\" type=\"xs:string\"/></xs:sequence></xs:complexType></xs:schema>",
+};
 
+// Ways a description can point outside itself; {} stands for the address of the resource.
 struct ExternalForm {
     const char* name;
-    const char* doctype; // {} stands for the address of the outside resource
-    const std::string* schema;
-    bool dtd; // the resource is a DTD rather than a parsed entity
+    const char* doctype;
+    const char* schema;
+    Resource resource;
 };
 
 const ExternalForm kExternalForms[] = {
-    {"general entity", "<!DOCTYPE definitions [<!ENTITY outside SYSTEM \"{}\">]>\n", &kSchemaWithEntity,
-     false},
+    {"general entity", "<!DOCTYPE definitions [<!ENTITY outside SYSTEM \"{}\">]>\n",
+     "      &outside;\n      <xs:element name=\"E\" type=\"xs:string\"/>\n", kEntity},
     {"parameter entity", "<!DOCTYPE definitions [<!ENTITY % remote SYSTEM \"{}\"> %remote;]>\n",
-     &kSchemaWithEntityInAttribute, true},
-    {"external subset", "<!DOCTYPE definitions SYSTEM \"{}\">\n", &kSchemaWithEntityInAttribute, true},
+     "      <xs:element name=\"E\" type=\"&inner;\"/>\n", kDtd},
+    {"external subset", "<!DOCTYPE definitions SYSTEM \"{}\">\n",
+     "      <xs:element name=\"E\" type=\"&inner;\"/>\n", kDtd},
+    {"schema include", "",
+     "      <xs:include schemaLocation=\"{}\"/>\n      <xs:element name=\"E\" type=\"tns:Outside\"/>\n",
+     kSchema},
+    {"schema import", "",
+     "      <xs:import namespace=\"urn:hostile\" schemaLocation=\"{}\"/>\n"
+     "      <xs:element name=\"E\" type=\"tns:Outside\"/>\n",
+     kSchema},
+    {"XInclude", "",
+     "      <xi:include xmlns:xi=\"http://www.w3.org/2001/XInclude\" href=\"{}\"/>\n"
+     "      <xs:element name=\"E\" type=\"tns:Outside\"/>\n",
+     kSchema},
 };
 
+std::string Filled(std::string text, const std::string& address) {
+    size_t at = text.find("{}");
+    return at == std::string::npos ? text : text.replace(at, 2, address);
+}
+
 std::string DocumentReaching(const ExternalForm& form, const std::string& address) {
-    std::string doctype = form.doctype;
-    doctype.replace(doctype.find("{}"), 2, address);
-    return DescribeService(*form.schema, {{"Send", "E"}}, doctype);
+    return DescribeService(Filled(form.schema, address), {{"Send", "E"}}, Filled(form.doctype, address));
 }
 
 void ExpectNoMarker(const LoadOutcome& outcome) {
@@ -115,10 +135,8 @@ TEST(HostileEntities, QuadraticBlowupIsRefused) {
 
 TEST(HostileEntities, LocalFilesAreNeitherOpenedNorShown) {
     TempDir outside;
-    std::string entityFile = outside.WriteFile("secret.ent", kEntityFileContent);
-    std::string dtdFile = outside.WriteFile("secret.dtd", kDtdFileContent);
     for (const ExternalForm& form : kExternalForms) {
-        const std::string& file = form.dtd ? dtdFile : entityFile;
+        std::string file = outside.WriteFile(kResourceNames[form.resource], kResourceContents[form.resource]);
         for (const std::string& address : {"file://" + file, file}) {
             SCOPED_TRACE(std::string(form.name) + " at " + address);
             OpenWatch watch(file);
@@ -139,14 +157,17 @@ TEST(HostileEntities, NothingIsFetchedFromAServer) {
     TestHttpServer server;
     server.Routes().Get(".*", [&](const httplib::Request& request, httplib::Response& response) {
         ++requests;
-        bool dtd = request.path.ends_with(".dtd");
-        response.set_content(dtd ? kDtdFileContent : kEntityFileContent, "application/xml-dtd");
+        for (int resource : {kEntity, kDtd, kSchema}) {
+            if (request.path.ends_with(kResourceNames[resource])) {
+                response.set_content(kResourceContents[resource], "application/xml");
+            }
+        }
     });
     server.Start();
     for (const ExternalForm& form : kExternalForms) {
         SCOPED_TRACE(form.name);
-        LoadOutcome outcome =
-            LoadDocumentBytes(DocumentReaching(form, server.Url(form.dtd ? "/secret.dtd" : "/secret.ent")));
+        LoadOutcome outcome = LoadDocumentBytes(
+            DocumentReaching(form, server.Url(std::string("/") + kResourceNames[form.resource])));
         ExpectNoMarker(outcome);
         if (outcome.loaded) {
             ExpectSoundRequests(outcome.model);
