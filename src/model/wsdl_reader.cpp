@@ -3,9 +3,11 @@
 #include "gen/envelope_builder.h"
 #include "model/binding_inspection.h"
 #include "model/messages.h"
+#include "model/request_building.h"
 #include "xml/schema_index.h"
 
 #include <set>
+#include <vector>
 
 namespace quorvel {
 namespace {
@@ -19,21 +21,35 @@ struct ReadContext {
     DescriptionLookup description;
     NamedChildren bindings;
     GenerationBudget budget;
+    // The binding element of each binding record, in model order; their requests are built at the end.
+    std::vector<const xmlNode*> recordBindings;
 };
 
+// The binding record with its operations; their requests are built once the whole model stands.
 WsdlBinding ReadBinding(ReadContext& context, const xmlNode* binding, std::string name, int32_t version) {
     WsdlBinding record{std::move(name), version, {}};
-    const EnvelopeBuilder builder(context.index, context.description, binding, context.budget);
     DomNodeList operations;
     FindChildElements(binding, "operation", operations);
     for (const xmlNode* operation : operations) {
-        std::string operationName = GetAttributeText(operation, "name");
-        // Each request numbers its prefixes afresh.
-        PrefixRegistry registry;
-        std::string request = builder.BuildRequestEnvelope(registry, operationName);
-        record.operations.push_back({std::move(operationName), std::move(request)});
+        record.operations.push_back({GetAttributeText(operation, "name"), std::string()});
     }
+    context.recordBindings.push_back(binding);
     return record;
+}
+
+// Every operation of the model, in model order, with the binding element it belongs to.
+std::vector<RequestJob> RequestJobs(const ReadContext& context, WsdlModel& model) {
+    std::vector<RequestJob> jobs;
+    size_t record = 0;
+    for (WsdlService& service : model) {
+        for (WsdlBinding& binding : service.bindings) {
+            for (WsdlOperation& operation : binding.operations) {
+                jobs.push_back({context.recordBindings[record], &operation.name, &operation.request});
+            }
+            ++record;
+        }
+    }
+    return jobs;
 }
 
 // Without any service element, every SOAP binding of the description forms one made-up service.
@@ -99,6 +115,7 @@ bool WsdlReader(const xmlDoc* document, WsdlModel& model, std::string& message) 
         message = MSG_NO_SOAP_BINDING;
         return false;
     }
+    BuildRequests(context.index, context.description, RequestJobs(context, model), context.budget);
     return true;
 }
 

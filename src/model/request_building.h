@@ -1,0 +1,26 @@
+#pragma once
+// Builds the requests of a whole load. Requests of different operations only read the document and the
+// schema index, so they are built on several threads ahead, and then taken in operation order as long as
+// the load's line budget leaves room for any request; from the first one that it does not, they are
+// built in that order against the budget. The requests are the same as one thread building them in
+// order would produce.
+
+#include "gen/envelope_builder.h"
+
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// One request to build: an operation of a binding, and the text to fill.
+struct RequestJob {
+    const xmlNode* binding;
+    const std::string* operationName;
+    std::string* request;
+};
+
+// Fills every job's request; jobs are in operation order. Rethrows what a building thread threw.
+void BuildRequests(const SchemaIndex& index, const DescriptionLookup& description,
+                   const std::vector<RequestJob>& jobs, GenerationBudget& budget);
+
+} // namespace quorvel
