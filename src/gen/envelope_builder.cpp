@@ -103,7 +103,7 @@ void AppendDeclaration(std::string& text, const std::string& prefix, const std::
 }
 
 std::string Envelope(const PrefixRegistry& registry, const std::string& envelopeNamespace,
-                     const std::string& prefix, const std::string& body) {
+                     const std::string& prefix, std::string_view body) {
     std::string text = "<" + prefix + ":Envelope ";
     AppendDeclaration(text, prefix, envelopeNamespace);
     for (const auto& [namespaceName, declared] : registry.Declarations()) {
@@ -113,6 +113,8 @@ std::string Envelope(const PrefixRegistry& registry, const std::string& envelope
         }
     }
     text += ">\n   <" + prefix + ":Header/>\n   <" + prefix + ":Body>";
+    // Room for the body and the closing lines at once: the body is most of the request.
+    text.reserve(text.size() + body.size() + 2 * prefix.size() + 32);
     text += body;
     text += "\n   </" + prefix + ":Body>\n</" + prefix + ":Envelope>";
     return text;
@@ -159,19 +161,19 @@ std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry,
     const bool loadBound = m_budget.loadLinesLeft <= requestLimit;
     SampleWriter writer(m_index, registry, loadBound ? m_budget.loadLinesLeft : requestLimit,
                         loadBound ? LoadTruncatedNote() : RequestTruncatedNote(), &m_facts);
-    std::string body;
+    // In document style the writer's lines are the body as they stand; rpc style wraps them.
+    std::string rpcBody;
     if (rpc) {
         const std::string wrapper = registry.QualifyName(rpcNamespace, operationName);
         WriteParts(writer, m_index, message, targetNamespace, true);
         const std::string indent(MakeIndent(kPartDepth));
-        body =
+        rpcBody =
             "\n" + indent + "<" + wrapper + ">" + writer.Lines().text + "\n" + indent + "</" + wrapper + ">";
     } else {
         WriteParts(writer, m_index, message, targetNamespace, false);
-        body = writer.Lines().text;
     }
     m_budget.loadLinesLeft -= std::min(m_budget.loadLinesLeft, writer.LinesSpent());
-    return Envelope(registry, m_envelopeNamespace, prefix, body);
+    return Envelope(registry, m_envelopeNamespace, prefix, rpc ? rpcBody : writer.Lines().text);
 }
 
 std::string BuildRequestEnvelope(const SchemaIndex& index, PrefixRegistry& registry,
