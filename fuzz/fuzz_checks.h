@@ -14,21 +14,30 @@ inline void Require(bool condition, const char* what) {
     }
 }
 
-// Well-formed UTF-8: no stray continuation byte, no truncated sequence.
+// Well-formed UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF, no truncated sequence.
 inline bool IsValidUtf8(std::string_view text) {
     size_t i = 0;
     while (i < text.size()) {
-        auto lead = static_cast<unsigned char>(text[i]);
-        size_t length = lead < 0x80           ? 1
-                        : (lead >> 5) == 0x6  ? 2
-                        : (lead >> 4) == 0xE  ? 3
-                        : (lead >> 3) == 0x1E ? 4
-                                              : 0;
+        auto byte = [&](size_t k) { return static_cast<unsigned char>(text[i + k]); };
+        unsigned char lead = byte(0);
+        size_t length = lead < 0x80   ? 1
+                        : lead < 0xC2 ? 0
+                        : lead < 0xE0 ? 2
+                        : lead < 0xF0 ? 3
+                        : lead < 0xF5 ? 4
+                                      : 0;
         if (length == 0 || i + length > text.size()) {
             return false;
         }
-        for (size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+        // The second byte's range narrows after the leads that could start an overlong form, a
+        // surrogate or a code point above U+10FFFF.
+        unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        if (length > 1 && (byte(1) < low || byte(1) > high)) {
+            return false;
+        }
+        for (size_t k = 2; k < length; ++k) {
+            if ((byte(k) & 0xC0) != 0x80) {
                 return false;
             }
         }
