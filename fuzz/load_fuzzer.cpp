@@ -5,10 +5,14 @@
 #include "fuzz_checks.h"
 #include "gen/generation_limits.h"
 #include "model/wsdl_reader.h"
+#include "request_check.h"
 #include "xml/dom.h"
+
+#include <libxml/tree.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -38,10 +42,43 @@ RequestShape Measure(std::string_view request) {
     return shape;
 }
 
+// Names reach the requests as they are written, so a request can only be well-formed when they are
+// XML names: element, part and operation names, and the qualified names of refs and part elements.
+bool NamesAreXmlNames(const xmlNode* node) {
+    for (; node != nullptr; node = node->next) {
+        if (node->type != XML_ELEMENT_NODE) {
+            continue;
+        }
+        // A declaration, part or operation without a name is written with an empty one.
+        std::string_view kind(reinterpret_cast<const char*>(node->name));
+        if ((kind == "element" || kind == "part" || kind == "operation") &&
+            !xmlHasProp(node, BAD_CAST "name") && !xmlHasProp(node, BAD_CAST "ref")) {
+            return false;
+        }
+        for (const xmlAttr* attribute = node->properties; attribute != nullptr; attribute = attribute->next) {
+            std::string_view name(reinterpret_cast<const char*>(attribute->name));
+            const xmlChar* value = attribute->children != nullptr ? attribute->children->content : nullptr;
+            bool qualified = name == "ref" || name == "element";
+            if ((qualified || name == "name") && attribute->children != nullptr &&
+                attribute->children->next != nullptr) {
+                return false;
+            }
+            if ((name == "name" && (value == nullptr || xmlValidateNCName(value, 0) != 0)) ||
+                (qualified && (value == nullptr || xmlValidateQName(value, 0) != 0))) {
+                return false;
+            }
+        }
+        if (!NamesAreXmlNames(node->children)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Envelope start, Header, Body start, Body end, Envelope end.
 constexpr size_t kEnvelopeLines = 5;
 
-void CheckModel(bool loaded, const WsdlModel& model, const std::string& message) {
+void CheckModel(bool loaded, const WsdlModel& model, const std::string& message, bool namesAreXmlNames) {
     Require(loaded == !model.empty(), "result disagrees with the model");
     Require(loaded == message.empty(), "message set on success or missing on failure");
     size_t generatedLines = 0;
@@ -52,6 +89,13 @@ void CheckModel(bool loaded, const WsdlModel& model, const std::string& message)
             Require(binding.soapVersion == SOAP_11 || binding.soapVersion == SOAP_12, "binding is not SOAP");
             for (const WsdlOperation& operation : binding.operations) {
                 Require(IsValidUtf8(operation.request), "request is not UTF-8");
+                if (namesAreXmlNames && !operation.request.empty()) {
+                    std::string problem = test::CheckRequest(operation.request);
+                    if (!problem.empty()) {
+                        std::fprintf(stderr, "%s\n", problem.c_str());
+                    }
+                    Require(problem.empty(), "request is not sound XML");
+                }
                 RequestShape shape = Measure(operation.request);
                 Require(shape.lines <= kMaxRequestLines, "request longer than its bound");
                 // The Envelope is the first level, written without indentation.
@@ -85,6 +129,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WsdlModel model;
     message.clear();
     bool loaded = WsdlReader(parsed.document.get(), model, message);
-    CheckModel(loaded, model, message);
+    CheckModel(loaded, model, message, NamesAreXmlNames(xmlDocGetRootElement(parsed.document.get())));
     return 0;
 }
