@@ -127,12 +127,12 @@ DescriptionLookup::DescriptionLookup(const xmlNode* definitionsElement)
       messages(definitionsElement, "message") {}
 
 EnvelopeBuilder::EnvelopeBuilder(const SchemaIndex& index, const DescriptionLookup& description,
-                                 const xmlNode* binding, GenerationBudget& budget)
+                                 const xmlNode* binding, GenerationBudget& budget, DeclarationFacts& facts)
     : m_index(index), m_description(description), m_budget(budget),
       m_envelopeNamespace(DetectSoapVersion(binding) == SOAP_12 ? NS_SOAP12_ENV : NS_SOAP11_ENV),
       m_style(GetBindingStyle(binding)), m_bindingOperations(binding, "operation"),
       m_portTypeOperations(description.portTypes.Find(ReferencedName(binding, "type")), "operation"),
-      m_facts(index) {}
+      m_facts(facts) {}
 
 const xmlNode* EnvelopeBuilder::FindInputMessage(const std::string& operationName) const {
     const xmlNode* input = FindChildElement(m_portTypeOperations.Find(operationName), "input");
@@ -180,7 +180,9 @@ std::string BuildRequestEnvelope(const SchemaIndex& index, PrefixRegistry& regis
                                  const xmlNode* definitions, const xmlNode* binding,
                                  const std::string& operationName, GenerationBudget& budget) {
     const DescriptionLookup description(definitions);
-    return EnvelopeBuilder(index, description, binding, budget).BuildRequestEnvelope(registry, operationName);
+    DeclarationFacts facts(index);
+    return EnvelopeBuilder(index, description, binding, budget, facts)
+        .BuildRequestEnvelope(registry, operationName);
 }
 
 } // namespace quorvel

@@ -25,8 +25,10 @@ struct DescriptionLookup {
 // version, style, port type, operations by name) is read once.
 class EnvelopeBuilder {
 public:
+    // facts keeps what the requests read from declarations, for this builder's later requests and for
+    // other builders that share it.
     EnvelopeBuilder(const SchemaIndex& index, const DescriptionLookup& description, const xmlNode* binding,
-                    GenerationBudget& budget);
+                    GenerationBudget& budget, DeclarationFacts& facts);
 
     // The envelope with an empty header and a body generated from the operation's input message; empty
     // text when the chain port type, operation, input, message is broken. registry must be fresh. Once
@@ -43,8 +45,7 @@ private:
     std::string m_style;
     NamedChildren m_bindingOperations;
     NamedChildren m_portTypeOperations;
-    // What the requests read from declarations, kept from one request to the next.
-    mutable DeclarationFacts m_facts;
+    DeclarationFacts& m_facts;
 };
 
 // One request on its own, for a binding of the given description.

@@ -15,17 +15,19 @@ namespace {
 // At most this many threads build requests, however many cores there are.
 constexpr unsigned kMaxThreads = 8;
 
-// The envelope builders of one thread, one per binding, all drawing on one budget.
+// The envelope builders of one thread, one per binding, all drawing on one budget and sharing what they
+// read from declarations: the bindings of one description mostly use the same messages and types.
 class Builders {
 public:
     Builders(const SchemaIndex& index, const DescriptionLookup& description, GenerationBudget& budget)
-        : m_index(index), m_description(description), m_budget(budget) {}
+        : m_index(index), m_description(description), m_budget(budget), m_facts(index) {}
 
     // Builds the job's request and returns the lines it took from the budget.
     size_t Build(const RequestJob& job) {
         std::unique_ptr<EnvelopeBuilder>& builder = m_builders[job.binding];
         if (builder == nullptr) {
-            builder = std::make_unique<EnvelopeBuilder>(m_index, m_description, job.binding, m_budget);
+            builder =
+                std::make_unique<EnvelopeBuilder>(m_index, m_description, job.binding, m_budget, m_facts);
         }
         const size_t before = m_budget.loadLinesLeft;
         // Each request numbers its prefixes afresh.
@@ -38,6 +40,7 @@ private:
     const SchemaIndex& m_index;
     const DescriptionLookup& m_description;
     GenerationBudget& m_budget;
+    DeclarationFacts m_facts;
     std::map<const xmlNode*, std::unique_ptr<EnvelopeBuilder>> m_builders;
 };
 
