@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace quorvel {
@@ -14,6 +16,7 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr size_t kDeclarationWindow = 200;
+constexpr size_t kWordBytes = sizeof(uint64_t);
 
 struct ConverterClose {
     void operator()(UConverter* converter) const { ucnv_close(converter); }
@@ -49,6 +52,13 @@ std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
     return utf8;
 }
 
+// Whether the eight bytes at text are all ASCII.
+bool IsAsciiWord(const unsigned char* text) {
+    uint64_t word = 0;
+    std::memcpy(&word, text, kWordBytes);
+    return (word & 0x8080808080808080ULL) == 0;
+}
+
 // Whether text is well-formed UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF. Such
 // text decodes to itself, so it needs no conversion.
 bool IsWellFormedUtf8(std::string_view text) {
@@ -56,6 +66,11 @@ bool IsWellFormedUtf8(std::string_view text) {
     const size_t size = text.size();
     size_t i = 0;
     while (i < size) {
+        // Most of a description is ASCII: eight bytes at a time while none has its high bit set.
+        if (size - i >= kWordBytes && IsAsciiWord(bytes + i)) {
+            i += kWordBytes;
+            continue;
+        }
         const unsigned char lead = bytes[i];
         if (lead < 0x80) {
             ++i;
