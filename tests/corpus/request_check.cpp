@@ -4,6 +4,7 @@
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
+#include <libxml/xmlerror.h>
 
 #include <memory>
 #include <string_view>
@@ -17,6 +18,16 @@ struct ContextFree {
 struct DocumentFree {
     void operator()(xmlDoc* document) const { xmlFreeDoc(document); }
 };
+
+// The parser's first error. A namespace name that is not a valid URI is reported as one, but it is
+// still a namespace name (the description used it the same way), so it does not count.
+void KeepFirstError(void* userData, xmlErrorPtr error) {
+    auto* first = static_cast<std::string*>(static_cast<xmlParserCtxt*>(userData)->_private);
+    if (first->empty() && error != nullptr && error->level >= XML_ERR_ERROR &&
+        error->code != XML_WAR_NS_URI) {
+        *first = error->message != nullptr ? error->message : "?";
+    }
+}
 
 std::string_view View(const xmlChar* text) {
     return text == nullptr ? std::string_view() : std::string_view(reinterpret_cast<const char*>(text));
@@ -84,16 +95,16 @@ std::string CheckEnvelope(const xmlNode* root) {
 
 std::string CheckRequest(const std::string& request) {
     std::unique_ptr<xmlParserCtxt, ContextFree> context(xmlNewParserCtxt());
+    std::string firstError;
+    context->_private = &firstError;
+    context->userData = context.get();
+    context->sax->serror = KeepFirstError;
     // Requests may legitimately nest deeper than the parser's default limit of 256 levels.
-    int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_HUGE;
-    std::unique_ptr<xmlDoc, DocumentFree> document(xmlCtxtReadMemory(
-        context.get(), request.data(), static_cast<int>(request.size()), nullptr, "UTF-8", options));
-    if (document == nullptr || !context->wellFormed) {
-        const xmlError* error = xmlCtxtGetLastError(context.get());
-        return "not well-formed: " + std::string(error != nullptr && error->message ? error->message : "?");
-    }
-    if (!context->nsWellFormed) {
-        return "not namespace-well-formed";
+    std::unique_ptr<xmlDoc, DocumentFree> document(
+        xmlCtxtReadMemory(context.get(), request.data(), static_cast<int>(request.size()), nullptr, "UTF-8",
+                          XML_PARSE_NONET | XML_PARSE_HUGE));
+    if (document == nullptr || !context->wellFormed || !firstError.empty()) {
+        return "not well-formed or not namespace-well-formed: " + firstError;
     }
     return CheckEnvelope(xmlDocGetRootElement(document.get()));
 }

@@ -27,6 +27,10 @@ const TrapCase kTraps[] = {
      "      <urn:Root>\n"
      "         <urn:x>?</urn:x>\n"
      "      </urn:Root>"},
+    {"namespace_not_a_uri.wsdl", " xmlns:urn=\"!urn:hostile\"",
+     "      <urn:Root>\n"
+     "         <urn:x>?</urn:x>\n"
+     "      </urn:Root>"},
     {"extension_cycle.wsdl", kHostileDeclaration,
      "      <urn:Root>\n"
      "         <urn:xc>?</urn:xc>\n"
