@@ -191,16 +191,23 @@ void SampleWriter::WriteModelGroup(const xmlNode* group, int depth, bool isChoic
         return;
     }
     ++m_steps;
-    DomNodeList children;
-    GetChildElements(group, children);
-    if (isChoice && !children.empty()) {
-        const std::string count = std::to_string(children.size());
-        if (!Emit(depth, {"<!--You have a CHOICE of the next ", count, " items at this level-->"})) {
+    if (isChoice) {
+        // Every child element counts, also those that write nothing.
+        size_t children = 0;
+        for (const xmlNode* child = group->children; child != nullptr; child = child->next) {
+            children += child->type == XML_ELEMENT_NODE ? 1 : 0;
+        }
+        const std::string count = std::to_string(children);
+        if (children != 0 &&
+            !Emit(depth, {"<!--You have a CHOICE of the next ", count, " items at this level-->"})) {
             return;
         }
     }
     ++m_recursion;
-    for (const xmlNode* child : children) {
+    for (const xmlNode* child = group->children; child != nullptr; child = child->next) {
+        if (child->type != XML_ELEMENT_NODE) {
+            continue;
+        }
         std::string_view kind = LocalName(child);
         if (kind == "element") {
             WriteParticleElement(child, depth);
