@@ -127,40 +127,40 @@ DescriptionLookup::DescriptionLookup(const xmlNode* definitionsElement)
       messages(definitionsElement, "message") {}
 
 EnvelopeBuilder::EnvelopeBuilder(const SchemaIndex& index, const DescriptionLookup& description,
-                                 const xmlNode* binding, GenerationBudget& budget, DeclarationFacts& facts)
-    : m_index(index), m_description(description), m_budget(budget),
+                                 const xmlNode* binding)
+    : m_index(index), m_description(description),
+      m_targetNamespace(GetAttributeText(description.definitions, "targetNamespace")),
       m_envelopeNamespace(DetectSoapVersion(binding) == SOAP_12 ? NS_SOAP12_ENV : NS_SOAP11_ENV),
       m_style(GetBindingStyle(binding)), m_bindingOperations(binding, "operation"),
-      m_portTypeOperations(description.portTypes.Find(ReferencedName(binding, "type")), "operation"),
-      m_facts(facts) {}
+      m_portTypeOperations(description.portTypes.Find(ReferencedName(binding, "type")), "operation") {}
 
 const xmlNode* EnvelopeBuilder::FindInputMessage(const std::string& operationName) const {
     const xmlNode* input = FindChildElement(m_portTypeOperations.Find(operationName), "input");
     return input == nullptr ? nullptr : m_description.messages.Find(ReferencedName(input, "message"));
 }
 
-std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry,
-                                                  const std::string& operationName) const {
+std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry, const std::string& operationName,
+                                                  GenerationBudget& budget, DeclarationFacts& facts) const {
     const std::string prefix = registry.GetPrefix(m_envelopeNamespace);
     const xmlNode* message = FindInputMessage(operationName);
     if (message == nullptr) {
         return std::string();
     }
-    const std::string targetNamespace = GetAttributeText(m_description.definitions, "targetNamespace");
+    const std::string& targetNamespace = m_targetNamespace;
     std::string style = m_style;
     std::string rpcNamespace = targetNamespace;
     ApplyBindingOperation(m_bindingOperations.Find(operationName), style, rpcNamespace);
     const bool rpc = style == "rpc";
 
     // Once the load's lines are spent, every further request carries only the note.
-    if (m_budget.loadLinesLeft < 2) {
+    if (budget.loadLinesLeft < 2) {
         const std::string note = "\n" + std::string(MakeIndent(kPartDepth)) + LoadTruncatedNote();
         return Envelope(registry, m_envelopeNamespace, prefix, note);
     }
     const size_t requestLimit = kMaxRequestLines - kEnvelopeLines - (rpc ? kRpcWrapperLines : 0);
-    const bool loadBound = m_budget.loadLinesLeft <= requestLimit;
-    SampleWriter writer(m_index, registry, loadBound ? m_budget.loadLinesLeft : requestLimit,
-                        loadBound ? LoadTruncatedNote() : RequestTruncatedNote(), &m_facts);
+    const bool loadBound = budget.loadLinesLeft <= requestLimit;
+    SampleWriter writer(m_index, registry, loadBound ? budget.loadLinesLeft : requestLimit,
+                        loadBound ? LoadTruncatedNote() : RequestTruncatedNote(), &facts);
     // In document style the writer's lines are the body as they stand; rpc style wraps them.
     std::string rpcBody;
     if (rpc) {
@@ -172,7 +172,7 @@ std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry,
     } else {
         WriteParts(writer, m_index, message, targetNamespace, false);
     }
-    m_budget.loadLinesLeft -= std::min(m_budget.loadLinesLeft, writer.LinesSpent());
+    budget.loadLinesLeft -= std::min(budget.loadLinesLeft, writer.LinesSpent());
     return Envelope(registry, m_envelopeNamespace, prefix, rpc ? rpcBody : writer.Lines().text);
 }
 
@@ -181,8 +181,8 @@ std::string BuildRequestEnvelope(const SchemaIndex& index, PrefixRegistry& regis
                                  const std::string& operationName, GenerationBudget& budget) {
     const DescriptionLookup description(definitions);
     DeclarationFacts facts(index);
-    return EnvelopeBuilder(index, description, binding, budget, facts)
-        .BuildRequestEnvelope(registry, operationName);
+    return EnvelopeBuilder(index, description, binding)
+        .BuildRequestEnvelope(registry, operationName, budget, facts);
 }
 
 } // namespace quorvel

@@ -22,30 +22,29 @@ struct DescriptionLookup {
 };
 
 // Builds the requests of one binding's operations. What the binding decides for all of them (SOAP
-// version, style, port type, operations by name) is read once.
+// version, style, port type, operations by name) is read once; after that the builder is only read, so
+// several threads may build with it at once.
 class EnvelopeBuilder {
 public:
-    // facts keeps what the requests read from declarations, for this builder's later requests and for
-    // other builders that share it.
-    EnvelopeBuilder(const SchemaIndex& index, const DescriptionLookup& description, const xmlNode* binding,
-                    GenerationBudget& budget, DeclarationFacts& facts);
+    EnvelopeBuilder(const SchemaIndex& index, const DescriptionLookup& description, const xmlNode* binding);
 
     // The envelope with an empty header and a body generated from the operation's input message; empty
-    // text when the chain port type, operation, input, message is broken. registry must be fresh. Once
-    // the load's lines are spent, the body holds only a note.
-    std::string BuildRequestEnvelope(PrefixRegistry& registry, const std::string& operationName) const;
+    // text when the chain port type, operation, input, message is broken. registry must be fresh. The
+    // request spends its lines from budget; once the load's lines are spent, the body holds only a note.
+    // facts keeps what requests read from declarations, for later requests that are given the same.
+    std::string BuildRequestEnvelope(PrefixRegistry& registry, const std::string& operationName,
+                                     GenerationBudget& budget, DeclarationFacts& facts) const;
 
 private:
     const xmlNode* FindInputMessage(const std::string& operationName) const;
 
     const SchemaIndex& m_index;
     const DescriptionLookup& m_description;
-    GenerationBudget& m_budget;
+    std::string m_targetNamespace;
     std::string m_envelopeNamespace;
     std::string m_style;
     NamedChildren m_bindingOperations;
     NamedChildren m_portTypeOperations;
-    DeclarationFacts& m_facts;
 };
 
 // One request on its own, for a binding of the given description.

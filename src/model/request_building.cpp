@@ -15,33 +15,42 @@ namespace {
 // At most this many threads build requests, however many cores there are.
 constexpr unsigned kMaxThreads = 8;
 
-// The envelope builders of one thread, one per binding, all drawing on one budget and sharing what they
-// read from declarations: the bindings of one description mostly use the same messages and types.
-class Builders {
+using EnvelopeBuilders = std::map<const xmlNode*, std::unique_ptr<EnvelopeBuilder>>;
+
+// One builder for each binding of the jobs, made before any request is built and then only read.
+EnvelopeBuilders MakeEnvelopeBuilders(const SchemaIndex& index, const DescriptionLookup& description,
+                                      const std::vector<RequestJob>& jobs) {
+    EnvelopeBuilders builders;
+    for (const RequestJob& job : jobs) {
+        std::unique_ptr<EnvelopeBuilder>& builder = builders[job.binding];
+        if (builder == nullptr) {
+            builder = std::make_unique<EnvelopeBuilder>(index, description, job.binding);
+        }
+    }
+    return builders;
+}
+
+// What one thread builds requests with: the shared envelope builders, a budget, and what its requests
+// read from declarations; the bindings of one description mostly use the same messages and types.
+class RequestBuilder {
 public:
-    Builders(const SchemaIndex& index, const DescriptionLookup& description, GenerationBudget& budget)
-        : m_index(index), m_description(description), m_budget(budget), m_facts(index) {}
+    RequestBuilder(const SchemaIndex& index, const EnvelopeBuilders& builders, GenerationBudget& budget)
+        : m_builders(builders), m_budget(budget), m_facts(index) {}
 
     // Builds the job's request and returns the lines it took from the budget.
     size_t Build(const RequestJob& job) {
-        std::unique_ptr<EnvelopeBuilder>& builder = m_builders[job.binding];
-        if (builder == nullptr) {
-            builder =
-                std::make_unique<EnvelopeBuilder>(m_index, m_description, job.binding, m_budget, m_facts);
-        }
         const size_t before = m_budget.loadLinesLeft;
         // Each request numbers its prefixes afresh.
         PrefixRegistry registry;
-        *job.request = builder->BuildRequestEnvelope(registry, *job.operationName);
+        *job.request =
+            m_builders.at(job.binding)->BuildRequestEnvelope(registry, *job.operationName, m_budget, m_facts);
         return before - m_budget.loadLinesLeft;
     }
 
 private:
-    const SchemaIndex& m_index;
-    const DescriptionLookup& m_description;
+    const EnvelopeBuilders& m_builders;
     GenerationBudget& m_budget;
     DeclarationFacts m_facts;
-    std::map<const xmlNode*, std::unique_ptr<EnvelopeBuilder>> m_builders;
 };
 
 // Requests built ahead of the budget: for each job whether it was built, and the lines it took.
@@ -54,7 +63,7 @@ struct BuiltAhead {
 // Builds jobs in order of claim on every thread, each thread with a budget that never binds, so that
 // each request comes out as while the load still has lines to spare. Stops claiming once the requests
 // built hold the load's lines, so that a description far over the budget costs no more than one within it.
-void BuildAhead(const SchemaIndex& index, const DescriptionLookup& description,
+void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
                 const std::vector<RequestJob>& jobs, BuiltAhead& ahead) {
     if (jobs.empty()) {
         return;
@@ -67,13 +76,13 @@ void BuildAhead(const SchemaIndex& index, const DescriptionLookup& description,
     auto work = [&] {
         try {
             GenerationBudget unbounded{std::numeric_limits<size_t>::max()};
-            Builders builders(index, description, unbounded);
+            RequestBuilder requests(index, builders, unbounded);
             while (!failed && linesBuilt < kMaxLoadLines) {
                 const size_t job = nextJob++;
                 if (job >= jobs.size()) {
                     return;
                 }
-                ahead.linesSpent[job] = builders.Build(jobs[job]);
+                ahead.linesSpent[job] = requests.Build(jobs[job]);
                 ahead.built[job] = 1;
                 linesBuilt += ahead.linesSpent[job];
             }
@@ -102,11 +111,12 @@ void BuildAhead(const SchemaIndex& index, const DescriptionLookup& description,
 
 void BuildRequests(const SchemaIndex& index, const DescriptionLookup& description,
                    const std::vector<RequestJob>& jobs, GenerationBudget& budget) {
+    const EnvelopeBuilders builders = MakeEnvelopeBuilders(index, description, jobs);
     BuiltAhead ahead(jobs.size());
-    BuildAhead(index, description, jobs, ahead);
+    BuildAhead(index, builders, jobs, ahead);
     // A request built ahead is the one building in order gives while the budget holds more lines than
     // any request may take. From the first job where that fails, the rest is built in order.
-    Builders inOrder(index, description, budget);
+    RequestBuilder inOrder(index, builders, budget);
     bool ordered = false;
     for (size_t job = 0; job < jobs.size(); ++job) {
         ordered = ordered || !ahead.built[job] || budget.loadLinesLeft <= kMaxRequestLines;
