@@ -18,6 +18,13 @@ std::vector<std::string> SplitTabs(const std::string& line) {
     return fields;
 }
 
+// "soap_binding_ops=N" among the notes, -1 without it.
+int SoapBindingOperations(const std::string& notes) {
+    const std::string key = "soap_binding_ops=";
+    size_t at = notes.find(key);
+    return at == std::string::npos ? -1 : std::atoi(notes.c_str() + at + key.size());
+}
+
 } // namespace
 
 bool ReadCorpusManifest(const std::string& corpusDir, std::vector<CorpusEntry>& entries,
@@ -50,6 +57,7 @@ bool ReadCorpusManifest(const std::string& corpusDir, std::vector<CorpusEntry>& 
                              std::atoi(fields[column["soap12_bindings"]].c_str());
         entry.hasServiceElement = fields[column["has_service_element"]] == "yes";
         entry.notes = fields[column["notes"]];
+        entry.soapBindingOperations = SoapBindingOperations(entry.notes);
         if (!entry.localFile.empty()) {
             entries.push_back(entry);
         }

@@ -10,6 +10,7 @@ struct CorpusEntry {
     std::string localFile; // path below the corpus folder
     int soapBindings = 0;  // SOAP 1.1 and 1.2 bindings in the WSDL namespace
     bool hasServiceElement = false;
+    int soapBindingOperations = -1; // operations of SOAP bindings, -1 when the notes do not say
     std::string notes;
 };
 
