@@ -1,7 +1,7 @@
 #include "gen/envelope_builder.h"
 
 #include "gen/sample_writer.h"
-#include "model/binding_inspection.h"
+#include "model/binding_traits.h"
 #include "model/wsdl_model.h"
 #include "xml/namespaces.h"
 

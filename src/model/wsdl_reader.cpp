@@ -1,7 +1,7 @@
 #include "model/wsdl_reader.h"
 
 #include "gen/envelope_builder.h"
-#include "model/binding_inspection.h"
+#include "model/binding_traits.h"
 #include "model/messages.h"
 #include "model/request_building.h"
 #include "xml/schema_index.h"

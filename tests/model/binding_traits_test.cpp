@@ -1,4 +1,4 @@
-#include "model/binding_inspection.h"
+#include "model/binding_traits.h"
 #include "model/wsdl_model.h"
 #include "xml_fixture.h"
 
