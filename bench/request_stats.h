@@ -12,7 +12,7 @@ struct RequestStats {
     uint64_t requests = 0;   // those with a non-empty request text
     uint64_t lines = 0;      // lines of all request texts
     uint64_t bytes = 0;      // bytes of all request texts
-    uint64_t digest = 0;     // FNV-1a over every name and request text in model order
+    uint64_t digest = 0;     // DigestModel: every name and request text in model order
 };
 
 RequestStats MeasureRequests(const WsdlModel& model);

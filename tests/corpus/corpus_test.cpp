@@ -51,7 +51,7 @@ FileOutcome LoadOne(const std::string& path) {
     auto start = std::chrono::steady_clock::now();
     outcome.loaded = LoadServiceDescription(model, path, outcome.message);
     outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    outcome.digest = DigestLoad(outcome.loaded, model, outcome.message);
+    outcome.digest = DigestLoadHex(outcome.loaded, model, outcome.message);
     for (const WsdlService& service : model) {
         ++outcome.services;
         for (const WsdlBinding& binding : service.bindings) {

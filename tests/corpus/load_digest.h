@@ -8,9 +8,8 @@
 
 namespace quorvel::test {
 
-// FNV-1a 64 over the outcome: every service, binding and operation name, SOAP version and request
-// text in model order, or the failure message. Sixteen lower-case hex digits.
-std::string DigestLoad(bool loaded, const WsdlModel& model, const std::string& message);
+// The load's digest as sixteen lower-case hex digits.
+std::string DigestLoadHex(bool loaded, const WsdlModel& model, const std::string& message);
 
 // Digest file: one "relative path<TAB>digest" line per corpus file, sorted by path.
 using DigestTable = std::map<std::string, std::string>;
