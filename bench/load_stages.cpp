@@ -1,23 +1,33 @@
 #include "load_stages.h"
 
-#include "fetch/document_loader.h"
+#include "fetch/file_reading.h"
 #include "fetch/text_decoding.h"
-#include "model/wsdl_reader.h"
+#include "load/service_load.h"
 #include "stopwatch.h"
 #include "xml/dom.h"
-#include "xml/schema_index.h"
+
+#include <utility>
 
 namespace quorvel::bench {
 namespace {
 
-// Builds the index the reader builds, to tell index time from generation time.
-double TimeIndexPass(const xmlDoc* document) {
-    Stopwatch clock;
-    {
-        SchemaIndex index;
-        CollectSchemas(xmlDocGetRootElement(document), index);
+// Where each step's milliseconds go.
+double& StageField(StageTimes& times, LoadStage stage) {
+    switch (stage) {
+    case LoadStage::Read:
+        return times.read;
+    case LoadStage::Decode:
+        return times.decode;
+    case LoadStage::Parse:
+        return times.parse;
+    case LoadStage::Index:
+        return times.index;
+    case LoadStage::Generate:
+        return times.generate;
+    case LoadStage::Release:
+        break;
     }
-    return clock.Lap();
+    return times.release;
 }
 
 } // namespace
@@ -29,40 +39,30 @@ bool ReadDecodedText(const std::string& path, std::string& text, std::string& me
 
 bool TimeStagedLoad(const std::string& path, StageTimes& times, std::string& message) {
     Stopwatch clock;
-    std::string bytes;
-    if (!ReadDescriptionFile(path, bytes, message)) {
-        return false;
+    double* running = nullptr;
+    LoadOptions options;
+    options.onStage = [&](LoadStage stage) {
+        const double lap = clock.Lap();
+        if (running != nullptr) {
+            *running += lap;
+        }
+        running = &StageField(times, stage);
+    };
+    LoadResult load = LoadServiceDescription(path, options);
+    if (running != nullptr) {
+        *running += clock.Lap();
     }
-    times.read = clock.Lap();
-    std::string text;
-    bool decoded = DecodeDocumentText(bytes, text, message);
-    std::string().swap(bytes);
-    if (!decoded) {
-        return false;
-    }
-    times.decode = clock.Lap();
-    ParseResult parsed = ParseXmlText(text);
-    std::string().swap(text);
-    if (!parsed.ok()) {
-        message = parsed.reason;
-        return false;
-    }
-    times.parse = clock.Lap();
-    times.index = TimeIndexPass(parsed.document.get());
-    clock.Lap();
-    WsdlModel model;
-    bool read = WsdlReader(parsed.document.get(), model, message);
-    times.generate = clock.Lap() - times.index;
-    parsed.document.reset();
-    times.release = clock.Lap();
-    return read;
+    message = std::move(load.message);
+    return load.ok;
 }
 
 bool TimeWholeLoad(const std::string& path, WsdlModel& model, double& milliseconds, std::string& message) {
     Stopwatch clock;
-    bool loaded = LoadServiceDescription(model, path, message);
+    LoadResult load = LoadServiceDescription(path);
     milliseconds = clock.Lap();
-    return loaded;
+    model = std::move(load.model);
+    message = std::move(load.message);
+    return load.ok;
 }
 
 double TimeParseOnly(const std::string& decodedText) {

@@ -7,18 +7,17 @@
 
 namespace quorvel::bench {
 
-// Milliseconds of one staged load. Generate is the reader's time less a separate index pass.
+// Milliseconds of each step of one load, as the load reports its steps.
 struct StageTimes {
     double read = 0;
     double decode = 0;
     double parse = 0;
-    double index = 0;
+    double index = 0; // reading services and bindings, and indexing the schemas
     double generate = 0;
     double release = 0; // freeing the document after the model is built
 };
 
-// Runs read, decode, parse, a separate schema index pass, the reader and the document release one after
-// another. False with message when a step fails.
+// Loads the file once, timing each step between the load's reports. False with message on failure.
 bool TimeStagedLoad(const std::string& path, StageTimes& times, std::string& message);
 
 // The whole document path as the program runs it; model is left filled.

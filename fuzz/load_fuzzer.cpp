@@ -4,7 +4,7 @@
 #include "fetch/text_decoding.h"
 #include "fuzz_checks.h"
 #include "gen/generation_limits.h"
-#include "model/wsdl_reader.h"
+#include "load/service_load.h"
 #include "request_check.h"
 #include "xml/dom.h"
 
@@ -127,19 +127,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     std::string text;
     std::string message;
-    if (!DecodeDocumentText(bytes, text, message)) {
-        Require(text.empty() && !message.empty(), "failed decoding without message");
-        return 0;
-    }
-    Require(IsValidUtf8(text), "decoded text is not UTF-8");
-    ParseResult parsed = ParseXmlText(text);
-    if (!parsed.ok()) {
-        Require(!parsed.reason.empty(), "parse failure without reason");
-        return 0;
-    }
-    WsdlModel model;
-    message.clear();
-    bool loaded = WsdlReader(parsed.document.get(), model, message);
-    CheckModel(loaded, model, message, NamesAreXmlNames(xmlDocGetRootElement(parsed.document.get())));
+    const bool decoded = DecodeDocumentText(bytes, text, message);
+    Require(decoded ? IsValidUtf8(text) : text.empty() && !message.empty(),
+            "decoded text is not UTF-8, or failed decoding without message");
+    const LoadResult load = LoadServiceDescriptionFromBytes(bytes, "fuzz.wsdl");
+    Require(decoded || !load.ok, "load succeeded where decoding failed");
+    // The names are judged on the document as the load parsed it.
+    const ParseResult parsed = load.ok ? ParseXmlText(text) : ParseResult{};
+    CheckModel(load.ok, load.model, load.message,
+               load.ok && NamesAreXmlNames(xmlDocGetRootElement(parsed.document.get())));
     return 0;
 }

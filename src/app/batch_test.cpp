@@ -1,7 +1,8 @@
 #include "app/batch_test.h"
 
 #include "app/messages.h"
-#include "fetch/document_loader.h"
+#include "load/service_load.h"
+#include "model/find_operation.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -37,23 +38,6 @@ mode_t NewFileMode() {
 
 } // namespace
 
-const WsdlOperation* FindOperation(const WsdlModel& model, const std::string& binding,
-                                   const std::string& operation) {
-    for (const WsdlService& service : model) {
-        for (const WsdlBinding& record : service.bindings) {
-            if (record.name != binding) {
-                continue;
-            }
-            for (const WsdlOperation& candidate : record.operations) {
-                if (candidate.name == operation) {
-                    return &candidate;
-                }
-            }
-        }
-    }
-    return nullptr;
-}
-
 bool WriteOutputFile(const std::string& path, const std::string& text, std::string& reason) {
     std::string temporary = path + ".XXXXXX";
     const int fd = mkstemp(temporary.data());
@@ -80,13 +64,12 @@ bool WriteOutputFile(const std::string& path, const std::string& text, std::stri
 }
 
 int RunBatchTest(const std::string& address, const std::string& binding, const std::string& operation) {
-    WsdlModel model;
-    std::string message;
+    const LoadResult load = LoadServiceDescription(address);
     std::string output;
     int status = BATCH_ERROR_WRITTEN;
-    if (!LoadServiceDescription(model, address, message)) {
-        output = std::string(app_msg::kErrorPrefix) + message;
-    } else if (const WsdlOperation* found = FindOperation(model, binding, operation)) {
+    if (!load.ok) {
+        output = std::string(app_msg::kErrorPrefix) + load.message;
+    } else if (const WsdlOperation* found = FindOperation(load.model, binding, operation)) {
         output = found->request;
         status = BATCH_REQUEST_WRITTEN;
     } else {

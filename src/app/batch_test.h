@@ -1,8 +1,6 @@
 #pragma once
 // Batch mode: one load, one operation's request (or an error line) written to a file.
 
-#include "model/wsdl_model.h"
-
 #include <string>
 
 namespace quorvel {
@@ -13,11 +11,6 @@ enum BatchExitCode : int {
     BATCH_ERROR_WRITTEN = 1,
     BATCH_OUTPUT_FAILED = 2,
 };
-
-// The first operation, in model order, of a binding record named binding whose name is operation;
-// both names compared exactly. Null when there is none.
-const WsdlOperation* FindOperation(const WsdlModel& model, const std::string& binding,
-                                   const std::string& operation);
 
 // Replaces path with the UTF-8 byte-order mark followed by text, through a temporary file in the same
 // directory, so that a failure never leaves half a file. False with reason on failure.

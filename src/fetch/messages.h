@@ -14,12 +14,9 @@ inline constexpr std::string_view kDownloadFailed = "下载 WSDL 失败，请检
 inline constexpr std::string_view kEmptyDownload = "下载内容为空。";
 inline constexpr std::string_view kDownloadTooLarge = "下载内容过大。";
 inline constexpr std::string_view kDecodeFailed = "文本编码转换失败。";
-inline constexpr std::string_view kEmptyAddress = "请输入接口地址或选择本地 WSDL/XML 文件。";
 inline constexpr std::string_view kCannotOpenFile = "无法打开文件：";
 inline constexpr std::string_view kAbnormalFileSize = "文件大小异常。";
 inline constexpr std::string_view kReadFailed = "读取文件失败。";
-inline constexpr std::string_view kXmlParseFailedPrefix = "XML 解析失败：";
-inline constexpr std::string_view kXmlParseFailed = "XML 解析失败。";
 
 // "HTTP 状态码 404。"
 inline std::string HttpStatusMessage(unsigned long status) {

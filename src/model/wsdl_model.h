@@ -12,17 +12,20 @@ enum SoapVersion : int32_t { SOAP_NONE = 0, SOAP_11 = 11, SOAP_12 = 12 };
 struct WsdlOperation {
     std::string name;
     std::string request;
+    bool operator==(const WsdlOperation&) const = default;
 };
 
 struct WsdlBinding {
     std::string name;
     int32_t soapVersion = SOAP_NONE;
     std::vector<WsdlOperation> operations;
+    bool operator==(const WsdlBinding&) const = default;
 };
 
 struct WsdlService {
     std::string name;
     std::vector<WsdlBinding> bindings;
+    bool operator==(const WsdlService&) const = default;
 };
 
 using WsdlModel = std::vector<WsdlService>;

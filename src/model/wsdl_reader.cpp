@@ -1,28 +1,21 @@
 #include "model/wsdl_reader.h"
 
-#include "gen/envelope_builder.h"
 #include "model/binding_traits.h"
 #include "model/messages.h"
-#include "model/request_building.h"
-#include "xml/schema_index.h"
+#include "xml/named_children.h"
 
 #include <set>
-#include <vector>
 
 namespace quorvel {
 namespace {
 
-// What every request of one document shares.
+// The description being read, its bindings by name, and the binding element of each record made.
 struct ReadContext {
-    explicit ReadContext(const xmlNode* root) : description(root), bindings(root, "binding") {
-        CollectSchemas(root, index);
-    }
-    SchemaIndex index;
-    DescriptionLookup description;
+    ReadContext(const xmlNode* root, BindingElements& elements)
+        : definitions(root), bindings(root, "binding"), recordBindings(elements) {}
+    const xmlNode* definitions;
     NamedChildren bindings;
-    GenerationBudget budget;
-    // The binding element of each binding record, in model order; their requests are built at the end.
-    std::vector<const xmlNode*> recordBindings;
+    BindingElements& recordBindings;
 };
 
 // The binding record with its operations; their requests are built once the whole model stands.
@@ -37,26 +30,11 @@ WsdlBinding ReadBinding(ReadContext& context, const xmlNode* binding, std::strin
     return record;
 }
 
-// Every operation of the model, in model order, with the binding element it belongs to.
-std::vector<RequestJob> RequestJobs(const ReadContext& context, WsdlModel& model) {
-    std::vector<RequestJob> jobs;
-    size_t record = 0;
-    for (WsdlService& service : model) {
-        for (WsdlBinding& binding : service.bindings) {
-            for (WsdlOperation& operation : binding.operations) {
-                jobs.push_back({context.recordBindings[record], &operation.name, &operation.request});
-            }
-            ++record;
-        }
-    }
-    return jobs;
-}
-
 // Without any service element, every SOAP binding of the description forms one made-up service.
 void ReadBindingsAsService(ReadContext& context, WsdlModel& model) {
     WsdlService service{"WSDL", {}};
     DomNodeList bindings;
-    FindChildElements(context.description.definitions, "binding", bindings);
+    FindChildElements(context.definitions, "binding", bindings);
     for (const xmlNode* binding : bindings) {
         if (int32_t version = DetectSoapVersion(binding); version != SOAP_NONE) {
             service.bindings.push_back(
@@ -95,14 +73,16 @@ void ReadService(ReadContext& context, const xmlNode* serviceElement, WsdlModel&
 
 } // namespace
 
-bool WsdlReader(const xmlDoc* document, WsdlModel& model, std::string& message) {
+bool WsdlReader(const xmlDoc* document, WsdlModel& model, BindingElements& bindingElements,
+                std::string& message) {
     model.clear();
+    bindingElements.clear();
     const xmlNode* root = document == nullptr ? nullptr : xmlDocGetRootElement(document);
     if (root == nullptr || LocalName(root) != "definitions") {
         message = MSG_NOT_WSDL;
         return false;
     }
-    ReadContext context(root);
+    ReadContext context(root, bindingElements);
     DomNodeList services;
     FindChildElements(root, "service", services);
     if (services.empty()) {
@@ -115,7 +95,6 @@ bool WsdlReader(const xmlDoc* document, WsdlModel& model, std::string& message) 
         message = MSG_NO_SOAP_BINDING;
         return false;
     }
-    BuildRequests(context.index, context.description, RequestJobs(context, model), context.budget);
     return true;
 }
 

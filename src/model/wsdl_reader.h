@@ -4,11 +4,17 @@
 #include "xml/dom.h"
 
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
-// Reads a parsed description into model (emptied first), building every request.
-// False with message set when the root is not definitions or no SOAP binding is reached.
-bool WsdlReader(const xmlDoc* document, WsdlModel& model, std::string& message);
+// The binding element each binding record of a model was read from, in model order.
+using BindingElements = std::vector<const xmlNode*>;
+
+// Reads the services, SOAP bindings and operations of a parsed description into model (emptied first);
+// requests stay empty. False with message set when the root is not definitions or no SOAP binding is
+// reached.
+bool WsdlReader(const xmlDoc* document, WsdlModel& model, BindingElements& bindingElements,
+                std::string& message);
 
 } // namespace quorvel

@@ -1,7 +1,7 @@
 #pragma once
 // The main dialog: address row, service tree, message pane and the draggable bar between them.
 
-#include "model/wsdl_model.h"
+#include "load/service_load.h"
 
 #include <wx/cursor.h>
 #include <wx/dialog.h>
@@ -69,7 +69,7 @@ private:
     void OnTvnSelchangedTree(wxTreeEvent& event);
     void OnTimer(wxTimerEvent& event);
     void ParseAddress();
-    bool LoadWithinMemory(const std::string& address, std::string& message);
+    quorvel::LoadResult LoadWithinMemory(const std::string& address);
     void FillServiceTree();
 
     wxTextCtrl* m_editAddress = nullptr;

@@ -2,8 +2,7 @@
 
 #include "ui/quorvel_dlg.h"
 
-#include "fetch/address.h"
-#include "fetch/document_loader.h"
+#include "load/service_load.h"
 #include "ui/line_ends.h"
 #include "ui/messages.h"
 #include "ui/tree_sort.h"
@@ -14,6 +13,7 @@
 #include <wx/utils.h>
 
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -59,27 +59,28 @@ void CQuorvelDlg::ParseAddress() {
         return;
     }
     const wxBusyCursor wait;
-    // The user sees the address that is loaded, e.g. with "?wsdl" added or quotes removed.
-    const std::string normalized = quorvel::NormalizeAddress(address.utf8_string());
-    m_editAddress->ChangeValue(wxString::FromUTF8(normalized));
-    std::string message;
-    if (!LoadWithinMemory(normalized, message)) {
+    quorvel::LoadResult load = LoadWithinMemory(address.utf8_string());
+    // The user sees the address that was loaded, e.g. with "?wsdl" added or quotes removed.
+    m_editAddress->ChangeValue(wxString::FromUTF8(load.address));
+    if (!load.ok) {
         // The previous tree and its request copies stay browsable.
-        quorvel::ui::CurrentPrompts().ShowMessage(this, wxString::FromUTF8(message), wxICON_ERROR);
+        quorvel::ui::CurrentPrompts().ShowMessage(this, wxString::FromUTF8(load.message), wxICON_ERROR);
         return;
     }
+    m_model = std::move(load.model);
     FillServiceTree();
     m_editMessage->ChangeValue(wxEmptyString);
 }
 
 // A description too large for the memory left fails like any other load instead of ending the program.
-bool CQuorvelDlg::LoadWithinMemory(const std::string& address, std::string& message) {
+quorvel::LoadResult CQuorvelDlg::LoadWithinMemory(const std::string& address) {
     try {
-        return quorvel::LoadServiceDescription(m_model, address, message);
+        return quorvel::LoadServiceDescription(address);
     } catch (const std::bad_alloc&) {
-        m_model.clear();
-        message = quorvel::ui::kOutOfMemory;
-        return false;
+        quorvel::LoadResult failed;
+        failed.address = address;
+        failed.message = quorvel::ui::kOutOfMemory;
+        return failed;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "app/batch_test.h"
+#include "model/find_operation.h"
 
 #include "temp_dir.h"
 

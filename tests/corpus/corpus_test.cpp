@@ -1,14 +1,13 @@
 // Loads every real-world description of the shared corpus through the document path and checks the
 // outcome: success or a known message, sound requests, and output identical to the recorded digests.
 #include "corpus_manifest.h"
-#include "fetch/document_loader.h"
+#include "load_capture.h"
 #include "load_digest.h"
+#include "model_walk.h"
 #include "request_check.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -41,35 +40,29 @@ struct CorpusRun {
     std::vector<FileOutcome> outcomes; // one per entry, same order
 };
 
-size_t CountLines(const std::string& text) {
-    return text.empty() ? 0 : 1 + static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
-}
-
 FileOutcome LoadOne(const std::string& path) {
     FileOutcome outcome;
-    WsdlModel model;
-    auto start = std::chrono::steady_clock::now();
-    outcome.loaded = LoadServiceDescription(model, path, outcome.message);
-    outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    outcome.digest = DigestLoadHex(outcome.loaded, model, outcome.message);
-    for (const WsdlService& service : model) {
-        ++outcome.services;
-        for (const WsdlBinding& binding : service.bindings) {
-            ++outcome.bindings;
-            for (const WsdlOperation& operation : binding.operations) {
-                ++outcome.operations;
-                outcome.lines += CountLines(operation.request);
-                if (operation.request.empty()) {
-                    ++outcome.emptyRequests;
-                    continue;
-                }
-                std::string problem = CheckRequest(operation.request);
-                if (!problem.empty()) {
-                    outcome.requestProblems.push_back(binding.name + "/" + operation.name + ": " + problem);
-                }
-            }
-        }
+    const LoadOutcome load = LoadAddress(path);
+    outcome.loaded = load.ok;
+    outcome.message = load.message;
+    outcome.seconds = load.seconds;
+    outcome.digest = DigestLoadHex(load.ok, load.model, load.message);
+    outcome.services = load.model.size();
+    for (const WsdlService& service : load.model) {
+        outcome.bindings += service.bindings.size();
     }
+    ForEachOperation(load.model, [&](const WsdlBinding& binding, const WsdlOperation& operation) {
+        ++outcome.operations;
+        outcome.lines += CountLines(operation.request);
+        if (operation.request.empty()) {
+            ++outcome.emptyRequests;
+            return;
+        }
+        std::string problem = CheckRequest(operation.request);
+        if (!problem.empty()) {
+            outcome.requestProblems.push_back(binding.name + "/" + operation.name + ": " + problem);
+        }
+    });
     return outcome;
 }
 

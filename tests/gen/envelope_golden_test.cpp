@@ -1,4 +1,5 @@
-#include "model/wsdl_reader.h"
+#include "load/service_load.h"
+#include "model_walk.h"
 #include "xml_fixture.h"
 
 #include <gtest/gtest.h>
@@ -26,24 +27,19 @@ std::set<std::string> GoldenFilesOf(const std::string& fixture) {
 
 TEST_P(GoldenRequests, MatchByteForByte) {
     const std::string fixture = GetParam();
-    XmlDocument document = test::ParseOrFail(test::ReadTestData("gen/" + fixture + ".wsdl"));
-    WsdlModel model;
-    std::string message;
-    ASSERT_TRUE(WsdlReader(document.get(), model, message)) << message;
+    const LoadResult load =
+        LoadServiceDescriptionFromBytes(test::ReadTestData("gen/" + fixture + ".wsdl"), fixture + ".wsdl");
+    ASSERT_TRUE(load.ok) << load.message;
 
     std::set<std::string> compared;
-    for (const WsdlService& service : model) {
-        for (const WsdlBinding& binding : service.bindings) {
-            for (const WsdlOperation& operation : binding.operations) {
-                const std::string golden = fixture + "." + binding.name + "." + operation.name + ".xml";
-                EXPECT_EQ(operation.request, test::ReadTestData("gen/" + golden)) << golden;
-                if (!operation.request.empty()) {
-                    EXPECT_TRUE(ParseXmlText(operation.request).ok()) << golden;
-                }
-                compared.insert(golden);
-            }
+    test::ForEachOperation(load.model, [&](const WsdlBinding& binding, const WsdlOperation& operation) {
+        const std::string golden = fixture + "." + binding.name + "." + operation.name + ".xml";
+        EXPECT_EQ(operation.request, test::ReadTestData("gen/" + golden)) << golden;
+        if (!operation.request.empty()) {
+            EXPECT_TRUE(ParseXmlText(operation.request).ok()) << golden;
         }
-    }
+        compared.insert(golden);
+    });
     EXPECT_EQ(compared, GoldenFilesOf(fixture));
 }
 

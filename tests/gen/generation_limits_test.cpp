@@ -1,5 +1,6 @@
 #include "gen/envelope_builder.h"
 #include "gen/sample_writer.h"
+#include "model_walk.h"
 #include "xml/namespaces.h"
 #include "xml_fixture.h"
 
@@ -60,10 +61,6 @@ std::string RowsSchema(int rows) {
     return body + "</xs:sequence></xs:complexType>";
 }
 
-size_t LineCount(const std::string& text) {
-    return std::count(text.begin(), text.end(), '\n') + 1;
-}
-
 size_t Occurrences(const std::string& text, const std::string& part) {
     size_t count = 0;
     for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
@@ -75,23 +72,24 @@ size_t Occurrences(const std::string& text, const std::string& part) {
 TEST(GenerationLimits, RequestStopsAtItsLineBoundAndStaysWellFormed) {
     GenerationBudget budget;
     const std::string complete = GeneratedDescription(RowsSchema(100)).Request(budget);
-    EXPECT_EQ(LineCount(complete), 5 + 2 + 100 * 152u);
+    EXPECT_EQ(test::CountLines(complete), 5 + 2 + 100 * 152u);
     EXPECT_EQ(Occurrences(complete, "truncated"), 0u);
 
     const std::string cut = GeneratedDescription(RowsSchema(1000)).Request(budget);
-    EXPECT_LE(LineCount(cut), kMaxRequestLines);
-    EXPECT_GE(LineCount(cut), kMaxRequestLines - 2);
+    EXPECT_LE(test::CountLines(cut), kMaxRequestLines);
+    EXPECT_GE(test::CountLines(cut), kMaxRequestLines - 2);
     EXPECT_EQ(Occurrences(cut, RequestTruncatedNote()), 1u);
     EXPECT_TRUE(ParseXmlText(cut).ok());
     EXPECT_TRUE(cut.ends_with("\n      </urn:Root>\n   </soapenv:Body>\n</soapenv:Envelope>"));
-    EXPECT_EQ(budget.loadLinesLeft, kMaxLoadLines - (LineCount(complete) - 5) - (LineCount(cut) - 5));
+    EXPECT_EQ(budget.loadLinesLeft,
+              kMaxLoadLines - (test::CountLines(complete) - 5) - (test::CountLines(cut) - 5));
 }
 
 TEST(GenerationLimits, SpentLoadLeavesOnlyTheNoteInTheBody) {
     GeneratedDescription description(RowsSchema(10));
     GenerationBudget budget{40};
     const std::string cut = description.Request(budget);
-    EXPECT_LE(LineCount(cut), 40u + 5);
+    EXPECT_LE(test::CountLines(cut), 40u + 5);
     EXPECT_EQ(Occurrences(cut, LoadTruncatedNote()), 1u);
     EXPECT_TRUE(ParseXmlText(cut).ok());
     EXPECT_EQ(budget.loadLinesLeft, 0u);

@@ -18,7 +18,7 @@ std::string SmallService() {
 
 // The parser's reason follows the prefix word for word, with the place where it gave up.
 void ExpectParseFailure(const LoadOutcome& outcome, const std::string& reason) {
-    EXPECT_FALSE(outcome.loaded);
+    EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.message, kParseFailurePrefix + reason);
     EXPECT_TRUE(outcome.model.empty());
 }
@@ -77,7 +77,7 @@ TEST(HostileInput, InvalidUtf8BecomesReplacementCharacters) {
                          "\" type=\"xs:int\"/>"
                          "</xs:sequence></xs:complexType></xs:element>\n";
     LoadOutcome outcome = LoadDocumentBytes(DescribeService(schema, {{"Send" + name, "Order"}}));
-    ASSERT_TRUE(outcome.loaded) << outcome.message;
+    ASSERT_TRUE(outcome.ok) << outcome.message;
     std::vector<const WsdlOperation*> operations = AllOperations(outcome.model);
     ASSERT_EQ(operations.size(), 1u);
     std::string replaced = "Ord" + kReplacement + "er" + kReplacement + "Line" + kReplacement;

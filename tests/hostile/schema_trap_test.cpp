@@ -68,8 +68,8 @@ const TrapCase kTraps[] = {
 TEST(HostileSchemas, LoopsAndRebindingsGiveFiniteSoundRequests) {
     for (const TrapCase& trap : kTraps) {
         SCOPED_TRACE(trap.file);
-        LoadOutcome outcome = LoadDocumentFile(std::string(QUORVEL_TEST_DATA_DIR) + "/hostile/" + trap.file);
-        ASSERT_TRUE(outcome.loaded) << outcome.message;
+        LoadOutcome outcome = LoadAddress(std::string(QUORVEL_TEST_DATA_DIR) + "/hostile/" + trap.file);
+        ASSERT_TRUE(outcome.ok) << outcome.message;
         std::vector<const WsdlOperation*> operations = AllOperations(outcome.model);
         ASSERT_EQ(operations.size(), 1u);
         EXPECT_EQ(operations[0]->request, Request(trap.declarations, trap.body));

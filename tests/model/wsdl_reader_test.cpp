@@ -39,6 +39,14 @@ std::string Shape(const WsdlModel& model) {
     return shape;
 }
 
+size_t BindingRecords(const WsdlModel& model) {
+    size_t records = 0;
+    for (const WsdlService& service : model) {
+        records += service.bindings.size();
+    }
+    return records;
+}
+
 struct ShapeCase {
     const char* name;
     const char* services;
@@ -69,22 +77,13 @@ TEST(WsdlReader, ServicesReachTheirSoapBindingsOnce) {
     for (const ShapeCase& c : cases) {
         XmlDocument document = test::ParseOrFail(Description(c.services));
         WsdlModel model(2);
+        BindingElements elements(1);
         std::string message = "untouched";
-        EXPECT_TRUE(WsdlReader(document.get(), model, message)) << c.name;
+        EXPECT_TRUE(WsdlReader(document.get(), model, elements, message)) << c.name;
         EXPECT_EQ(Shape(model), c.shape) << c.name;
+        EXPECT_EQ(elements.size(), BindingRecords(model)) << c.name;
         EXPECT_EQ(message, "untouched") << c.name;
     }
-}
-
-TEST(WsdlReader, OperationsCarryTheirRequests) {
-    XmlDocument document = test::ParseOrFail(Description("<service name='S'><port binding='B'/></service>"));
-    WsdlModel model;
-    std::string message;
-    ASSERT_TRUE(WsdlReader(document.get(), model, message));
-    const WsdlOperation& operation = model.at(0).bindings.at(0).operations.at(0);
-    EXPECT_EQ(operation.name, "Op");
-    EXPECT_EQ(operation.request, "<soap:Envelope xmlns:soap=\"http://www.w3.org/2003/05/soap-envelope\">\n"
-                                 "   <soap:Header/>\n   <soap:Body>\n   </soap:Body>\n</soap:Envelope>");
 }
 
 struct FailureCase {
@@ -106,14 +105,16 @@ TEST(WsdlReader, FailuresEmptyTheModel) {
     for (const FailureCase& c : cases) {
         XmlDocument document = test::ParseOrFail(c.text);
         WsdlModel model(1);
+        BindingElements elements;
         std::string message;
-        EXPECT_FALSE(WsdlReader(document.get(), model, message)) << c.name;
+        EXPECT_FALSE(WsdlReader(document.get(), model, elements, message)) << c.name;
         EXPECT_TRUE(model.empty()) << c.name;
         EXPECT_EQ(message, c.message) << c.name;
     }
     WsdlModel model(1);
+    BindingElements elements;
     std::string message;
-    EXPECT_FALSE(WsdlReader(nullptr, model, message));
+    EXPECT_FALSE(WsdlReader(nullptr, model, elements, message));
     EXPECT_EQ(message, "不是有效的 WSDL（缺少 definitions）。");
     EXPECT_STREQ(MSG_NO_SOAP_BINDING, "未找到 SOAP binding。");
 }

@@ -1,7 +1,8 @@
 // Loading descriptions in the dialog and reading them: triggers, messages, the tree and the pane.
 
 #include "dialog_harness.h"
-#include "fetch/document_loader.h"
+#include "load/service_load.h"
+#include "model/find_operation.h"
 #include "temp_dir.h"
 #include "test_http_server.h"
 #include "xml_fixture.h"
@@ -31,17 +32,10 @@ const std::vector<std::string> kReversedTree = {
 
 // The request of one operation as the loader builds it, line ends as generated.
 std::string RequestOf(const std::string& address, const std::string& binding, const std::string& operation) {
-    WsdlModel model;
-    std::string message;
-    EXPECT_TRUE(LoadServiceDescription(model, address, message)) << message;
-    for (const WsdlService& service : model) {
-        for (const WsdlBinding& b : service.bindings) {
-            for (const WsdlOperation& o : b.operations) {
-                if (b.name == binding && o.name == operation) {
-                    return o.request;
-                }
-            }
-        }
+    const LoadResult load = LoadServiceDescription(address);
+    EXPECT_TRUE(load.ok) << load.message;
+    if (const WsdlOperation* found = FindOperation(load.model, binding, operation)) {
+        return found->request;
     }
     ADD_FAILURE() << "no " << binding << "." << operation;
     return {};
@@ -165,11 +159,10 @@ TEST(Workflow, FailedLoadAfterAGoodOneKeepsTheTreeAndShowsTheError) {
     EXPECT_TRUE(busyWhileShown);
     EXPECT_FALSE(wxIsBusy());
 
-    WsdlModel model;
-    std::string expectedMessage;
-    ASSERT_FALSE(LoadServiceDescription(model, refused + "?wsdl", expectedMessage));
+    const LoadResult expected = LoadServiceDescription(refused + "?wsdl");
+    ASSERT_FALSE(expected.ok);
     ASSERT_EQ(1u, shown.prompts.messages.size());
-    EXPECT_EQ(wxString::FromUTF8(expectedMessage), shown.prompts.messages[0].text);
+    EXPECT_EQ(wxString::FromUTF8(expected.message), shown.prompts.messages[0].text);
     EXPECT_EQ(wxICON_ERROR, shown.prompts.messages[0].style);
     EXPECT_EQ(wxString::FromUTF8(refused + "?wsdl"), addressWhileErrorShown);
 

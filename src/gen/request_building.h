@@ -6,6 +6,8 @@
 // order would produce.
 
 #include "gen/envelope_builder.h"
+#include "model/wsdl_model.h"
+#include "model/wsdl_reader.h"
 
 #include <string>
 #include <vector>
@@ -19,8 +21,12 @@ struct RequestJob {
     std::string* request;
 };
 
-// Fills every job's request; jobs are in operation order. Rethrows what a building thread threw.
+// Every operation of the model, in model order, with the binding element its record was read from.
+std::vector<RequestJob> RequestJobs(WsdlModel& model, const BindingElements& bindingElements);
+
+// Fills every job's request; jobs are in operation order. At most threads threads build (0: one per
+// core); fewer when the system cannot start more. Rethrows what a building thread threw.
 void BuildRequests(const SchemaIndex& index, const DescriptionLookup& description,
-                   const std::vector<RequestJob>& jobs, GenerationBudget& budget);
+                   const std::vector<RequestJob>& jobs, GenerationBudget& budget, unsigned threads = 0);
 
 } // namespace quorvel

@@ -1,4 +1,5 @@
-#include "fetch/document_loader.h"
+#include "fetch/file_reading.h"
+#include "load/service_load.h"
 
 #include "temp_dir.h"
 #include "test_http_server.h"
@@ -34,21 +35,10 @@ std::string Description(const std::string& prolog = "<?xml version=\"1.0\" encod
 </definitions>)";
 }
 
-// A model that a previous load left behind; every load must empty it first.
-WsdlModel StaleModel() {
-    return {{"Stale", {{"StaleBinding", SOAP_11, {{"Op", "request"}}}}}};
-}
-
-struct Load {
-    bool ok;
-    WsdlModel model;
-    std::string message;
-};
+using Load = LoadResult;
 
 Load LoadFrom(const std::string& address) {
-    Load load{false, StaleModel(), "stale"};
-    load.ok = LoadServiceDescription(load.model, address, load.message);
-    return load;
+    return LoadServiceDescription(address);
 }
 
 void ExpectLoaded(const Load& load, const std::string& what) {
@@ -81,7 +71,7 @@ private:
     fs::path m_previous;
 };
 
-TEST(DocumentLoaderTest, LoadsFilesHoweverTheyAreNamed) {
+TEST(ServiceLoad, LoadsFilesHoweverTheyAreNamed) {
     const test::TempDir dir;
     const std::string path = dir.WriteFile("a b.wsdl", Description());
     const std::string withDtd =
@@ -94,7 +84,7 @@ TEST(DocumentLoaderTest, LoadsFilesHoweverTheyAreNamed) {
     ExpectLoaded(LoadFrom("a b.wsdl"), "relative path");
 }
 
-TEST(DocumentLoaderTest, ReportsEachFailureWithItsMessage) {
+TEST(ServiceLoad, ReportsEachFailureWithItsMessage) {
     const test::TempDir dir;
     const std::string missing = (dir.Path() / "missing.wsdl").string();
     const std::string empty = dir.WriteFile("empty.wsdl", "");
@@ -130,7 +120,7 @@ TEST(DocumentLoaderTest, ReportsEachFailureWithItsMessage) {
     }
 }
 
-TEST(DocumentLoaderTest, AcceptsAFileOfExactly64MiB) {
+TEST(ServiceLoad, AcceptsAFileOfExactly64MiB) {
     const test::TempDir dir;
     const fs::path path = dir.Path() / "limit.wsdl";
     MakeSparseFile(path, k64MiB);
@@ -141,7 +131,7 @@ TEST(DocumentLoaderTest, AcceptsAFileOfExactly64MiB) {
     EXPECT_EQ(bytes.front(), '<');
 }
 
-TEST(DocumentLoaderTest, LoadsOverHttpWithTheNormalizedAddress) {
+TEST(ServiceLoad, LoadsOverHttpWithTheNormalizedAddress) {
     test::TestHttpServer server;
     server.Routes().Get("/svc", [](const httplib::Request& request, httplib::Response& response) {
         if (request.target == "/svc?wsdl") {
@@ -154,7 +144,10 @@ TEST(DocumentLoaderTest, LoadsOverHttpWithTheNormalizedAddress) {
         response.set_content("<definitions>", "text/xml");
     });
     server.Start();
-    ExpectLoaded(LoadFrom("  '" + server.Url("/svc") + "' "), "http");
+    const Load quoted = LoadFrom(" \"'" + server.Url("/svc") + "'\" ");
+    ExpectLoaded(quoted, "http");
+    // What was fetched is what the load reports, so the dialog shows the address that was loaded.
+    EXPECT_EQ(quoted.address, server.Url("/svc") + "?wsdl");
     ExpectFailed(LoadFrom(server.Url("/missing.wsdl")), "HTTP 状态码 404。", "404");
     const Load broken = LoadFrom(server.Url("/broken.wsdl"));
     EXPECT_FALSE(broken.ok);

@@ -1,4 +1,4 @@
-#include "model/request_building.h"
+#include "gen/request_building.h"
 
 #include <algorithm>
 #include <atomic>
@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace quorvel {
@@ -64,7 +65,7 @@ struct BuiltAhead {
 // each request comes out as while the load still has lines to spare. Stops claiming once the requests
 // built hold the load's lines, so that a description far over the budget costs no more than one within it.
 void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
-                const std::vector<RequestJob>& jobs, BuiltAhead& ahead) {
+                const std::vector<RequestJob>& jobs, BuiltAhead& ahead, unsigned threads) {
     if (jobs.empty()) {
         return;
     }
@@ -92,15 +93,17 @@ void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
             failed = true;
         }
     };
-    const unsigned cores = std::max(1u, std::min(std::thread::hardware_concurrency(), kMaxThreads));
-    const size_t helpers = std::min<size_t>(cores, jobs.size()) - 1;
-    std::vector<std::thread> threads;
-    for (size_t i = 0; i < helpers; ++i) {
-        threads.emplace_back(work);
-    }
-    work();
-    for (std::thread& thread : threads) {
-        thread.join();
+    const size_t helpers = std::min<size_t>(threads, jobs.size()) - 1;
+    {
+        // Joined when the block ends, whatever happens; the work is shared by as many as could start.
+        std::vector<std::jthread> running;
+        try {
+            for (size_t i = 0; i < helpers; ++i) {
+                running.emplace_back(work);
+            }
+        } catch (const std::system_error&) {
+        }
+        work();
     }
     if (failure) {
         std::rethrow_exception(failure);
@@ -109,11 +112,26 @@ void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
 
 } // namespace
 
+std::vector<RequestJob> RequestJobs(WsdlModel& model, const BindingElements& bindingElements) {
+    std::vector<RequestJob> jobs;
+    size_t record = 0;
+    for (WsdlService& service : model) {
+        for (WsdlBinding& binding : service.bindings) {
+            for (WsdlOperation& operation : binding.operations) {
+                jobs.push_back({bindingElements.at(record), &operation.name, &operation.request});
+            }
+            ++record;
+        }
+    }
+    return jobs;
+}
+
 void BuildRequests(const SchemaIndex& index, const DescriptionLookup& description,
-                   const std::vector<RequestJob>& jobs, GenerationBudget& budget) {
+                   const std::vector<RequestJob>& jobs, GenerationBudget& budget, unsigned threads) {
     const EnvelopeBuilders builders = MakeEnvelopeBuilders(index, description, jobs);
     BuiltAhead ahead(jobs.size());
-    BuildAhead(index, builders, jobs, ahead);
+    const unsigned cores = threads != 0 ? threads : std::thread::hardware_concurrency();
+    BuildAhead(index, builders, jobs, ahead, std::clamp(cores, 1u, kMaxThreads));
     // A request built ahead is the one building in order gives while the budget holds more lines than
     // any request may take. From the first job where that fails, the rest is built in order.
     RequestBuilder inOrder(index, builders, budget);

@@ -1,18 +1,12 @@
-#include "fetch/document_loader.h"
+#include "fetch/file_reading.h"
 
-#include "fetch/address.h"
-#include "fetch/http_get.h"
 #include "fetch/messages.h"
-#include "fetch/text_decoding.h"
-#include "model/wsdl_reader.h"
-#include "xml/dom.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <utility>
 
 namespace quorvel {
 namespace {
@@ -56,18 +50,6 @@ bool ReadUpTo(int fd, size_t size, std::string& bytes) {
     return true;
 }
 
-// Takes the text over so that it is released once parsed, before the requests are built.
-bool ParseAndRead(std::string text, WsdlModel& model, std::string& message) {
-    const ParseResult parsed = ParseXmlText(text);
-    std::string().swap(text);
-    if (!parsed.ok()) {
-        message = parsed.reason.empty() ? std::string(fetch_msg::kXmlParseFailed)
-                                        : std::string(fetch_msg::kXmlParseFailedPrefix) + parsed.reason;
-        return false;
-    }
-    return WsdlReader(parsed.document.get(), model, message);
-}
-
 } // namespace
 
 bool ReadDescriptionFile(const std::string& path, std::string& bytes, std::string& message) {
@@ -86,32 +68,6 @@ bool ReadDescriptionFile(const std::string& path, std::string& bytes, std::strin
     if (!ReadUpTo(file.get(), static_cast<size_t>(info.st_size), bytes) || bytes.empty()) {
         bytes.clear();
         message = fetch_msg::kReadFailed;
-        return false;
-    }
-    return true;
-}
-
-bool LoadServiceDescription(WsdlModel& model, const std::string& address, std::string& message) {
-    model.clear();
-    message.clear();
-    const std::string normalized = NormalizeAddress(address);
-    if (normalized.empty()) {
-        message = fetch_msg::kEmptyAddress;
-        return false;
-    }
-    std::string text;
-    if (IsHttpAddress(normalized)) {
-        if (!HttpGet(normalized, text, message)) {
-            return false;
-        }
-    } else {
-        std::string bytes;
-        if (!ReadDescriptionFile(normalized, bytes, message) || !DecodeDocumentText(bytes, text, message)) {
-            return false;
-        }
-    }
-    if (!ParseAndRead(std::move(text), model, message)) {
-        model.clear();
         return false;
     }
     return true;
