@@ -25,14 +25,21 @@ struct EasyCleanup {
 struct UrlCleanup {
     void operator()(CURLU* handle) const { curl_url_cleanup(handle); }
 };
+struct MultiCleanup {
+    void operator()(CURLM* handle) const { curl_multi_cleanup(handle); }
+};
 struct CurlFree {
     void operator()(char* text) const { curl_free(text); }
 };
 using EasyHandle = std::unique_ptr<CURL, EasyCleanup>;
 using UrlHandle = std::unique_ptr<CURLU, UrlCleanup>;
+using MultiHandle = std::unique_ptr<CURLM, MultiCleanup>;
 using CurlText = std::unique_ptr<char, CurlFree>;
 
 using Clock = std::chrono::steady_clock;
+
+// A cancellable download looks at its flag at least this often, whatever the network does.
+constexpr int kCancelPollMs = 20;
 
 size_t CountCharacters(std::string_view utf8) {
     size_t count = 0;
@@ -69,6 +76,7 @@ bool IsUsableUrl(const std::string& url) {
 // One response in the making. The watchdog bounds each wait for data, not the whole transfer:
 // a slow but steady download goes on, a silent server is given up.
 struct Transfer {
+    const HttpOptions* options = nullptr;
     std::string body;
     bool tooLarge = false;
     bool anyByte = false;
@@ -97,6 +105,9 @@ size_t OnBody(char* data, size_t size, size_t count, void* context) {
         return 0; // stops the transfer
     }
     transfer.body.append(data, length);
+    if (transfer.options->onReceived) {
+        transfer.options->onReceived(transfer.body.size());
+    }
     return length;
 }
 
@@ -141,8 +152,40 @@ bool MayFollow(const std::string& from, const char* to) {
     return to != nullptr && IsHttpAddress(to) && (IsHttpsAddress(to) || !IsHttpsAddress(from));
 }
 
+bool IsCancelled(const HttpOptions& options) {
+    return options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed);
+}
+
+// One transfer of the handle, as curl_easy_perform does it, but waking every few milliseconds to look at
+// the cancel flag: name look-up, connecting and a silent server call no progress function for up to a
+// second at a time. The multi handle keeps its connections for the next hop of a redirect chain.
+CURLcode Perform(CURLM* multi, CURL* handle, const HttpOptions& options) {
+    if (multi == nullptr || curl_multi_add_handle(multi, handle) != CURLM_OK) {
+        return CURLE_FAILED_INIT;
+    }
+    int running = 1;
+    CURLMcode state = CURLM_OK;
+    while (state == CURLM_OK && running > 0 && !IsCancelled(options)) {
+        state = curl_multi_perform(multi, &running);
+        if (state == CURLM_OK && running > 0) {
+            state = curl_multi_poll(multi, nullptr, 0, kCancelPollMs, nullptr);
+        }
+    }
+    // Cancelled, or the multi interface itself failed.
+    CURLcode result = CURLE_ABORTED_BY_CALLBACK;
+    int queued = 0;
+    const CURLMsg* done = running == 0 ? curl_multi_info_read(multi, &queued) : nullptr;
+    if (done != nullptr && done->msg == CURLMSG_DONE) {
+        result = done->data.result;
+    }
+    curl_multi_remove_handle(multi, handle);
+    return result;
+}
+
 // Performs the GET and follows redirects; true when the final response has a status from 200 to 299.
-bool FetchFollowingRedirects(CURL* handle, Transfer& transfer, const std::string& url, std::string& message) {
+bool FetchFollowingRedirects(CURL* handle, Transfer& transfer, const HttpOptions& options,
+                             const std::string& url, std::string& message) {
+    const MultiHandle multi(curl_multi_init());
     std::string current = url;
     for (int hop = 0;; ++hop) {
         if (curl_easy_setopt(handle, CURLOPT_URL, current.c_str()) != CURLE_OK) {
@@ -150,7 +193,7 @@ bool FetchFollowingRedirects(CURL* handle, Transfer& transfer, const std::string
             return false;
         }
         transfer.Restart();
-        const CURLcode result = curl_easy_perform(handle);
+        const CURLcode result = Perform(multi.get(), handle, options);
         if (transfer.tooLarge) {
             message = fetch_msg::kDownloadTooLarge;
             return false;
@@ -195,13 +238,14 @@ bool HttpGet(const std::string& url, std::string& text, std::string& message, co
         return false;
     }
     Transfer transfer;
+    transfer.options = &options;
     transfer.firstWaitMs = options.sendTimeoutMs + options.receiveTimeoutMs;
     transfer.nextWaitMs = options.receiveTimeoutMs;
     if (!ConfigureHandle(handle.get(), transfer, options)) {
         message = fetch_msg::kRequestFailed;
         return false;
     }
-    if (!FetchFollowingRedirects(handle.get(), transfer, url, message)) {
+    if (!FetchFollowingRedirects(handle.get(), transfer, options, url, message)) {
         return false;
     }
     if (transfer.body.empty()) {

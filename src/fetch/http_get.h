@@ -1,5 +1,8 @@
 #pragma once
 
+#include <atomic>
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace quorvel {
@@ -12,6 +15,10 @@ struct HttpOptions {
     long sendTimeoutMs = 30000;
     long receiveTimeoutMs = 60000;
     std::string caFile; // certificates (PEM) trusted instead of the system's store; empty: the system's store
+    // Set by another thread to stop the download at once, in any phase; the GET then fails.
+    const std::atomic<bool>* cancel = nullptr;
+    // Told the body bytes received so far of the response being read, on the downloading thread.
+    std::function<void(uint64_t)> onReceived;
 };
 
 // One GET of url; on success text holds the decoded document (UTF-8).

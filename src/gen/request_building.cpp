@@ -65,20 +65,23 @@ struct BuiltAhead {
 // each request comes out as while the load still has lines to spare. Stops claiming once the requests
 // built hold the load's lines, so that a description far over the budget costs no more than one within it.
 void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
-                const std::vector<RequestJob>& jobs, BuiltAhead& ahead, unsigned threads) {
+                const std::vector<RequestJob>& jobs, BuiltAhead& ahead, unsigned threads,
+                const BuildWatch& watch) {
     if (jobs.empty()) {
         return;
     }
     std::atomic<size_t> nextJob{0};
     std::atomic<size_t> linesBuilt{0};
+    std::atomic<size_t> jobsBuilt{0};
     std::atomic<bool> failed{false};
     std::exception_ptr failure;
     std::mutex failureLock;
-    auto work = [&] {
+    // Only the calling thread tells the watch.
+    auto work = [&](bool tells) {
         try {
             GenerationBudget unbounded{std::numeric_limits<size_t>::max()};
             RequestBuilder requests(index, builders, unbounded);
-            while (!failed && linesBuilt < kMaxLoadLines) {
+            while (!failed && linesBuilt < kMaxLoadLines && !watch.Cancelled()) {
                 const size_t job = nextJob++;
                 if (job >= jobs.size()) {
                     return;
@@ -86,6 +89,10 @@ void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
                 ahead.linesSpent[job] = requests.Build(jobs[job]);
                 ahead.built[job] = 1;
                 linesBuilt += ahead.linesSpent[job];
+                const size_t built = ++jobsBuilt;
+                if (tells && watch.onBuilt) {
+                    watch.onBuilt(built, jobs.size());
+                }
             }
         } catch (...) {
             const std::lock_guard<std::mutex> lock(failureLock);
@@ -99,11 +106,11 @@ void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
         std::vector<std::jthread> running;
         try {
             for (size_t i = 0; i < helpers; ++i) {
-                running.emplace_back(work);
+                running.emplace_back(work, false);
             }
         } catch (const std::system_error&) {
         }
-        work();
+        work(true);
     }
     if (failure) {
         std::rethrow_exception(failure);
@@ -127,22 +134,30 @@ std::vector<RequestJob> RequestJobs(WsdlModel& model, const BindingElements& bin
 }
 
 void BuildRequests(const SchemaIndex& index, const DescriptionLookup& description,
-                   const std::vector<RequestJob>& jobs, GenerationBudget& budget, unsigned threads) {
+                   const std::vector<RequestJob>& jobs, GenerationBudget& budget, unsigned threads,
+                   const BuildWatch& watch) {
     const EnvelopeBuilders builders = MakeEnvelopeBuilders(index, description, jobs);
     BuiltAhead ahead(jobs.size());
     const unsigned cores = threads != 0 ? threads : std::thread::hardware_concurrency();
-    BuildAhead(index, builders, jobs, ahead, std::clamp(cores, 1u, kMaxThreads));
+    BuildAhead(index, builders, jobs, ahead, std::clamp(cores, 1u, kMaxThreads), watch);
     // A request built ahead is the one building in order gives while the budget holds more lines than
     // any request may take. From the first job where that fails, the rest is built in order.
     RequestBuilder inOrder(index, builders, budget);
     bool ordered = false;
-    for (size_t job = 0; job < jobs.size(); ++job) {
+    for (size_t job = 0; job < jobs.size() && !watch.Cancelled(); ++job) {
         ordered = ordered || !ahead.built[job] || budget.loadLinesLeft <= kMaxRequestLines;
         if (ordered) {
             inOrder.Build(jobs[job]);
+            if (watch.onBuilt) {
+                watch.onBuilt(job + 1, jobs.size());
+            }
         } else {
             budget.loadLinesLeft -= std::min(budget.loadLinesLeft, ahead.linesSpent[job]);
         }
+    }
+    // The last requests built ahead may have been another thread's.
+    if (watch.onBuilt && !watch.Cancelled()) {
+        watch.onBuilt(jobs.size(), jobs.size());
     }
 }
 

@@ -9,6 +9,9 @@
 #include "model/wsdl_model.h"
 #include "model/wsdl_reader.h"
 
+#include <atomic>
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,12 +24,23 @@ struct RequestJob {
     std::string* request;
 };
 
+// Lets the caller follow a build and end it early.
+struct BuildWatch {
+    // Set by another thread: no further request is begun, and the ones not yet built stay empty.
+    const std::atomic<bool>* cancel = nullptr;
+    // Told on the calling thread as requests are done: how many so far, of how many.
+    std::function<void(size_t built, size_t total)> onBuilt;
+
+    bool Cancelled() const { return cancel != nullptr && cancel->load(std::memory_order_relaxed); }
+};
+
 // Every operation of the model, in model order, with the binding element its record was read from.
 std::vector<RequestJob> RequestJobs(WsdlModel& model, const BindingElements& bindingElements);
 
 // Fills every job's request; jobs are in operation order. At most threads threads build (0: one per
 // core); fewer when the system cannot start more. Rethrows what a building thread threw.
 void BuildRequests(const SchemaIndex& index, const DescriptionLookup& description,
-                   const std::vector<RequestJob>& jobs, GenerationBudget& budget, unsigned threads = 0);
+                   const std::vector<RequestJob>& jobs, GenerationBudget& budget, unsigned threads = 0,
+                   const BuildWatch& watch = {});
 
 } // namespace quorvel

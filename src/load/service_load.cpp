@@ -15,10 +15,65 @@
 namespace quorvel {
 namespace {
 
-void Begin(const LoadOptions& options, LoadStage stage) {
+bool IsCancelled(const LoadOptions& options) {
+    return options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed);
+}
+
+void Tell(const LoadOptions& options, const LoadProgress& progress) {
+    if (options.onProgress) {
+        options.onProgress(progress);
+    }
+}
+
+// Tells the observers that a step begins; false when the load was cancelled and ends here.
+bool Begin(const LoadOptions& options, LoadStage stage) {
     if (options.onStage) {
         options.onStage(stage);
     }
+    LoadProgress progress;
+    progress.stage = stage;
+    Tell(options, progress);
+    return !IsCancelled(options);
+}
+
+// A cancelled load ends without a model or a message, whatever it had come to.
+LoadResult Finish(LoadResult result, const LoadOptions& options) {
+    if (IsCancelled(options)) {
+        result.ok = false;
+        result.cancelled = true;
+        result.model.clear();
+        result.message.clear();
+    }
+    return result;
+}
+
+BuildWatch WatchOf(const LoadOptions& options) {
+    BuildWatch watch;
+    watch.cancel = options.cancel;
+    if (options.onProgress) {
+        watch.onBuilt = [&options](size_t built, size_t total) {
+            LoadProgress progress;
+            progress.stage = LoadStage::Generate;
+            progress.requestsBuilt = built;
+            progress.requestsTotal = total;
+            Tell(options, progress);
+        };
+    }
+    return watch;
+}
+
+HttpOptions DownloadOptions(const std::string& address, const LoadOptions& options) {
+    HttpOptions download;
+    download.cancel = options.cancel;
+    if (options.onProgress) {
+        download.onReceived = [&options, &address](uint64_t bytes) {
+            LoadProgress progress;
+            progress.document = address;
+            progress.bytesReceived = bytes;
+            Tell(options, progress);
+        };
+    }
+    return download;
 }
 
 // Ends a failed load: no model, and the message already set.
@@ -43,16 +98,20 @@ bool ReadAndBuild(const xmlDoc* document, LoadResult& result, const LoadOptions&
     SchemaIndex index;
     CollectSchemas(definitions, index);
     const DescriptionLookup description(definitions);
-    Begin(options, LoadStage::Generate);
+    if (!Begin(options, LoadStage::Generate)) {
+        return Fail(result);
+    }
     GenerationBudget budget;
     BuildRequests(index, description, RequestJobs(result.model, bindingElements), budget,
-                  options.buildThreads);
+                  options.buildThreads, WatchOf(options));
     return true;
 }
 
 // Takes the text over so that it is released once parsed, before the requests are built.
 bool ParseAndRead(std::string text, LoadResult& result, const LoadOptions& options) {
-    Begin(options, LoadStage::Parse);
+    if (!Begin(options, LoadStage::Parse)) {
+        return Fail(result);
+    }
     ParseResult parsed = ParseXmlText(text);
     std::string().swap(text);
     if (!parsed.ok()) {
@@ -84,7 +143,7 @@ bool LoadFile(LoadResult& result, const LoadOptions& options) {
 
 bool LoadUrl(LoadResult& result, const LoadOptions& options) {
     std::string text;
-    if (!HttpGet(result.address, text, result.message)) {
+    if (!HttpGet(result.address, text, result.message, DownloadOptions(result.address, options))) {
         return Fail(result);
     }
     return ParseAndRead(std::move(text), result, options);
@@ -101,7 +160,7 @@ LoadResult LoadServiceDescription(const std::string& address, const LoadOptions&
     }
     Begin(options, LoadStage::Read);
     result.ok = IsHttpAddress(result.address) ? LoadUrl(result, options) : LoadFile(result, options);
-    return result;
+    return Finish(std::move(result), options);
 }
 
 LoadResult LoadServiceDescriptionFromBytes(std::string_view bytes, const std::string& address,
@@ -110,7 +169,7 @@ LoadResult LoadServiceDescriptionFromBytes(std::string_view bytes, const std::st
     result.address = address;
     std::string text;
     result.ok = Decode(bytes, text, result, options) && ParseAndRead(std::move(text), result, options);
-    return result;
+    return Finish(std::move(result), options);
 }
 
 } // namespace quorvel

@@ -3,6 +3,9 @@
 
 #include "model/wsdl_model.h"
 
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -12,11 +15,28 @@ namespace quorvel {
 // The steps of one load, in the order they begin.
 enum class LoadStage { Read, Decode, Parse, Index, Generate, Release };
 
+// How far a load has come: the step under way and, where the step has them, its counts.
+struct LoadProgress {
+    LoadStage stage = LoadStage::Read;
+    // The address of the document being read.
+    std::string document;
+    // Bytes downloaded so far (Read of a URL).
+    uint64_t bytesReceived = 0;
+    // Requests built so far, of all the load has to build (Generate).
+    size_t requestsBuilt = 0;
+    size_t requestsTotal = 0;
+};
+
 struct LoadOptions {
     // Threads that build requests; 0 means one per core. The requests do not depend on it.
     unsigned buildThreads = 0;
     // Told on the loading thread as each step begins; a download decodes as it reads, without Decode.
     std::function<void(LoadStage)> onStage;
+    // Set by another thread to end the load early: the download stops within a few milliseconds and
+    // request building after the request under way; the result is then a cancelled one.
+    const std::atomic<bool>* cancel = nullptr;
+    // Told on the loading thread as each step begins, as bytes arrive and as requests are built.
+    std::function<void(const LoadProgress&)> onProgress;
 };
 
 struct LoadResult {
@@ -27,6 +47,8 @@ struct LoadResult {
     std::string message;
     // The address as loaded: trimmed of blanks and quotes, "?wsdl" added to a URL that lacks it.
     std::string address;
+    // The load was cancelled: not ok, no model and no message.
+    bool cancelled = false;
 };
 
 // Loads from a URL (one GET) or a file path, as typed by the user.
