@@ -11,6 +11,28 @@ inline constexpr const char* kLabelMessage = "报文信息:";
 inline constexpr const char* kButtonParse = "解析";
 inline constexpr const char* kRequestItem = "Request 1";
 
+inline constexpr const char* kButtonCancel = "取消";
+inline constexpr const char* kFilterHint = "筛选操作";
+
+// The context menu of the service tree.
+inline constexpr const char* kMenuCopyRequest = "复制请求\tCtrl+C";
+inline constexpr const char* kMenuSaveRequest = "另存为…";
+inline constexpr const char* kMenuExportAll = "全部导出…";
+
+// The status line: what a load is doing, and what it brought. "%s" stands for a number or an address.
+inline constexpr const char* kStatusReadingFile = "正在读取文件…";
+inline constexpr const char* kStatusDownloading = "正在下载：已接收 %s 字节";
+inline constexpr const char* kStatusDownloadingDocument = "正在下载 %s：已接收 %s 字节";
+inline constexpr const char* kStatusParsing = "正在解析文档…";
+inline constexpr const char* kStatusReading = "正在读取服务、绑定和操作…";
+inline constexpr const char* kStatusBuilding = "正在生成请求：%s / %s";
+inline constexpr const char* kStatusLoaded = "已加载：服务 %s 个，绑定 %s 个，操作 %s 个";
+inline constexpr const char* kStatusCancelled = "已取消加载。";
+inline constexpr const char* kStatusFailed = "加载失败。";
+inline constexpr const char* kStatusCopied = "请求已复制到剪贴板。";
+inline constexpr const char* kStatusSaved = "请求已保存：%s";
+inline constexpr const char* kStatusSaveFailed = "无法保存文件：";
+
 inline constexpr const char* kOutOfMemory = "内存不足，无法完成加载。";
 inline constexpr const char* kAddressMissing = "请先填写接口地址，或点击“打开”选择本地 WSDL/XML 文件。";
 

@@ -3,10 +3,12 @@
 #include "ui/quorvel_dlg.h"
 
 #include "ui/messages.h"
+#include "ui/request_pane.h"
 #include "ui/tree_sort.h"
 
 #include <wx/button.h>
 #include <wx/fontenum.h>
+#include <wx/srchctrl.h>
 #include <wx/statline.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -14,24 +16,37 @@
 using quorvel::ui::kButtonOpen;
 using quorvel::ui::kButtonParse;
 using quorvel::ui::kCaption;
+using quorvel::ui::kFilterHint;
 using quorvel::ui::kLabelAddress;
 using quorvel::ui::kLabelInterfaces;
 using quorvel::ui::kLabelMessage;
 
-wxBEGIN_EVENT_TABLE(CQuorvelDlg, wxDialog) EVT_BUTTON(IDC_BTN_OPEN, CQuorvelDlg::OnBnClickedOpen)
+// clang-format off
+wxBEGIN_EVENT_TABLE(CQuorvelDlg, wxDialog)
+    EVT_BUTTON(IDC_BTN_OPEN, CQuorvelDlg::OnBnClickedOpen)
     EVT_BUTTON(IDC_BTN_PARSE, CQuorvelDlg::OnBnClickedParse)
-        EVT_TREE_SEL_CHANGED(IDC_TREE_SERVICES, CQuorvelDlg::OnTvnSelchangedTree)
-            EVT_TIMER(IDT_AUTO_PARSE, CQuorvelDlg::OnTimer) EVT_SIZE(CQuorvelDlg::OnSize)
-                EVT_LEFT_DOWN(CQuorvelDlg::OnLButtonDown) EVT_LEFT_UP(CQuorvelDlg::OnLButtonUp)
-                    EVT_MOTION(CQuorvelDlg::OnMouseMove) EVT_SET_CURSOR(CQuorvelDlg::OnSetCursor)
-                        EVT_MOUSE_CAPTURE_LOST(CQuorvelDlg::OnMouseCaptureLost)
-                            EVT_INIT_DIALOG(CQuorvelDlg::OnInitDialog)
-                                EVT_CHAR_HOOK(CQuorvelDlg::PreTranslateMessage) wxEND_EVENT_TABLE()
+    EVT_TREE_SEL_CHANGED(IDC_TREE_SERVICES, CQuorvelDlg::OnTvnSelchangedTree)
+    EVT_TIMER(IDT_AUTO_PARSE, CQuorvelDlg::OnTimer)
+    EVT_SIZE(CQuorvelDlg::OnSize)
+    EVT_LEFT_DOWN(CQuorvelDlg::OnLButtonDown)
+    EVT_LEFT_UP(CQuorvelDlg::OnLButtonUp)
+    EVT_MOTION(CQuorvelDlg::OnMouseMove)
+    EVT_SET_CURSOR(CQuorvelDlg::OnSetCursor)
+    EVT_MOUSE_CAPTURE_LOST(CQuorvelDlg::OnMouseCaptureLost)
+    EVT_INIT_DIALOG(CQuorvelDlg::OnInitDialog)
+    EVT_CHAR_HOOK(CQuorvelDlg::PreTranslateMessage)
+    EVT_CLOSE(CQuorvelDlg::OnClose)
+    EVT_TEXT(IDC_EDIT_FILTER, CQuorvelDlg::OnFilterText)
+    EVT_TREE_ITEM_MENU(IDC_TREE_SERVICES, CQuorvelDlg::OnTreeContextMenu)
+    EVT_MENU(IDM_COPY_REQUEST, CQuorvelDlg::OnCopyRequest)
+    EVT_MENU(IDM_SAVE_REQUEST, CQuorvelDlg::OnSaveRequest)
+wxEND_EVENT_TABLE();
+// clang-format on
 
-                                    namespace {
+namespace {
 
-    // The dialog's size in dialog units: client area, converted with the dialog font.
-    const wxSize kDialogUnits(560, 360);
+// The dialog's size in dialog units: client area, converted with the dialog font.
+const wxSize kDialogUnits(560, 360);
 
 } // namespace
 
@@ -45,9 +60,12 @@ CQuorvelDlg::CQuorvelDlg(wxWindow* parent)
     SetMessagePaneFont();
     OnGetMinMaxInfo();
     SetClientSize(ConvertDialogToPixels(kDialogUnits));
+    Bind(quorvel::ui::EVT_LOAD_PROGRESS, &CQuorvelDlg::OnLoadProgress, this);
+    Bind(quorvel::ui::EVT_LOAD_FINISHED, &CQuorvelDlg::OnLoadFinished, this);
 }
 
 CQuorvelDlg::~CQuorvelDlg() {
+    m_loader.Stop();
     // The items point into m_requestTexts and the tree draws from m_imageList: detach both first.
     m_treeServices->DeleteAllItems();
     m_treeServices->SetImageList(nullptr);
@@ -59,16 +77,20 @@ void CQuorvelDlg::CreateControls() {
     m_editAddress = new wxTextCtrl(this, IDC_EDIT_ADDRESS, wxEmptyString);
     new wxButton(this, IDC_BTN_OPEN, wxString::FromUTF8(kButtonOpen));
     new wxStaticText(this, IDC_STATIC_INTERFACES, wxString::FromUTF8(kLabelInterfaces));
+    m_editFilter = new wxSearchCtrl(this, IDC_EDIT_FILTER);
+    m_editFilter->ShowCancelButton(true);
+    m_editFilter->SetDescriptiveText(wxString::FromUTF8(kFilterHint));
     m_treeServices = new CServiceTreeCtrl(this, IDC_TREE_SERVICES,
                                           wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT |
                                               wxTR_SINGLE | wxBORDER_SIMPLE);
     m_treeServices->AddRoot(wxEmptyString);
     new wxStaticText(this, IDC_STATIC_MESSAGE, wxString::FromUTF8(kLabelMessage));
-    m_editMessage = new wxTextCtrl(this, IDC_EDIT_MESSAGE, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                   wxTE_MULTILINE);
+    m_editMessage = new CRequestPane(this, IDC_EDIT_MESSAGE);
     m_btnParse =
         new wxButton(this, IDC_BTN_PARSE, wxString::FromUTF8(kButtonParse), wxPoint(0, 0), wxSize(50, 24));
     m_splitter = new wxStaticLine(this, IDC_SPLITTER, wxPoint(0, 0), wxSize(4, 100), wxLI_VERTICAL);
+    m_statusLine = new wxStaticText(this, IDC_STATUS_LINE, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                    wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
     ForwardSplitterEventsFrom(m_treeServices);
     ForwardSplitterEventsFrom(m_editMessage);
     ForwardSplitterEventsFrom(m_splitter);
@@ -102,7 +124,8 @@ void CQuorvelDlg::OnInitDialog(wxInitDialogEvent& event) {
 }
 
 // Sees every key before the focused control: Enter in the address box loads and goes no further;
-// Escape closes the dialog; everything else takes its normal course.
+// Escape cancels a load under way, else clears the filter box it is pressed in, else closes the
+// dialog; the shortcuts act wherever the focus is; everything else takes its normal course.
 void CQuorvelDlg::PreTranslateMessage(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
     if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && FindFocus() == m_editAddress) {
@@ -110,8 +133,16 @@ void CQuorvelDlg::PreTranslateMessage(wxKeyEvent& event) {
         return;
     }
     if (key == WXK_ESCAPE) {
-        Close();
+        if (m_bLoading) {
+            CancelLoad();
+        } else if (FindFocus() == m_editFilter && !m_editFilter->GetValue().empty()) {
+            ClearFilter();
+        } else {
+            Close();
+        }
         return;
     }
-    event.Skip();
+    if (!OnShortcut(event)) {
+        event.Skip();
+    }
 }

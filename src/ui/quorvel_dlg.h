@@ -2,6 +2,8 @@
 // The main dialog: address row, service tree, message pane and the draggable bar between them.
 
 #include "load/service_load.h"
+#include "ui/load_worker.h"
+#include "ui/tree_outline.h"
 
 #include <wx/cursor.h>
 #include <wx/dialog.h>
@@ -11,13 +13,18 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class wxButton;
+class wxSearchCtrl;
 class wxStaticLine;
+class wxStaticText;
 class wxTextCtrl;
+class wxThreadEvent;
 class wxTreeEvent;
+class CRequestPane;
 class CServiceTreeCtrl;
 
 // Control and timer ids of the dialog.
@@ -31,7 +38,12 @@ enum : int {
     IDC_EDIT_MESSAGE = 1007,
     IDC_SPLITTER = 1008,
     IDC_BTN_PARSE = 1009,
+    IDC_STATUS_LINE = 1010,
+    IDC_EDIT_FILTER = 1011,
     IDT_AUTO_PARSE = 1,
+    // Commands of the tree's context menu.
+    IDM_COPY_REQUEST = 1101,
+    IDM_SAVE_REQUEST = 1102,
 };
 
 class CQuorvelDlg : public wxDialog {
@@ -69,14 +81,35 @@ private:
     void OnTvnSelchangedTree(wxTreeEvent& event);
     void OnTimer(wxTimerEvent& event);
     void ParseAddress();
-    quorvel::LoadResult LoadWithinMemory(const std::string& address);
     void FillServiceTree();
+
+    // The load on its worker thread (quorvel_dlg_loading.cpp).
+    void StartLoad(const wxString& address);
+    void CancelLoad();
+    void ShowLoading(bool loading);
+    void OnLoadProgress(wxThreadEvent& event);
+    void OnLoadFinished(wxThreadEvent& event);
+    void OnClose(wxCloseEvent& event);
+
+    // The filter above the tree (quorvel_dlg_filter.cpp).
+    void OnFilterText(wxCommandEvent& event);
+    void ClearFilter();
+    void ShowFilteredTree();
+
+    // Copy, save and export, the tree's context menu and the shortcuts (quorvel_dlg_actions.cpp).
+    bool OnShortcut(const wxKeyEvent& event);
+    void OnTreeContextMenu(wxTreeEvent& event);
+    const wxString* SelectedRequest() const;
+    void OnCopyRequest(wxCommandEvent& event);
+    void OnSaveRequest(wxCommandEvent& event);
 
     wxTextCtrl* m_editAddress = nullptr;
     CServiceTreeCtrl* m_treeServices = nullptr;
-    wxTextCtrl* m_editMessage = nullptr;
+    CRequestPane* m_editMessage = nullptr;
     wxButton* m_btnParse = nullptr;
     wxStaticLine* m_splitter = nullptr;
+    wxSearchCtrl* m_editFilter = nullptr;
+    wxStaticText* m_statusLine = nullptr;
     wxImageList m_imageList;
     quorvel::WsdlModel m_model;
 
@@ -91,6 +124,16 @@ private:
     bool m_bDragging = false;
     wxCursor m_hSplitCursor;
     wxTimer m_autoParseTimer;
+
+    // The load under way, if any: its serial number tells its events from those of a cancelled one.
+    quorvel::ui::LoadWorker m_loader{this};
+    int m_loadSerial = 0;
+    bool m_bLoading = false;
+    std::string m_loadingAddress;
+    // The tree as filled after the last load, and the item last selected by the user, by its node.
+    quorvel::ui::TreeOutline m_outline;
+    std::optional<std::pair<size_t, bool>> m_selectedNode;
+    bool m_bRebuildingTree = false;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -3,6 +3,7 @@
 #include "ui/quorvel_dlg.h"
 
 #include <wx/statline.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
@@ -16,26 +17,35 @@ constexpr int kMinLeftPane = 160;
 constexpr int kMinRightPane = 200;
 // Presses this close to either side of the bar still grab it.
 constexpr int kHitSlack = 3;
-// The whole window, frame included, never gets smaller than this.
-const wxSize kMinWindowSize(640, 420);
+// The status line takes this much of the client's height below every other control.
+constexpr int kStatusLineHeight = 26;
+// The whole window, frame included, never gets smaller than this: room for the controls above the
+// status line, and the status line.
+const wxSize kMinWindowSize(640, 420 + kStatusLineHeight);
 
 struct Placement {
     int id;
     wxRect rect;
 };
 
-// Every control's rectangle for a client of w x h pixels with the bar's centre at s.
-std::array<Placement, 9> PlaceControls(int w, int h, int s) {
+// Every control's rectangle for a client of w x h pixels with the bar's centre at s. The status line
+// runs along the bottom; everything else is placed in the height above it. The tree's label is as wide
+// as its text (label pixels), and the filter box takes the rest of the tree's column on that row.
+std::array<Placement, 11> PlaceControls(int w, int h, int s, int label) {
+    const int above = h - kStatusLineHeight;
+    const int labelWidth = std::min(label, s - 12);
     return {{
         {IDC_STATIC_ADDRESS, wxRect(10, 14, 60, 16)},
         {IDC_BTN_PARSE, wxRect(w - 60, 10, 50, 24)},
         {IDC_BTN_OPEN, wxRect(w - 116, 10, 50, 24)},
         {IDC_EDIT_ADDRESS, wxRect(74, 10, std::max(w - 196, 80), 22)},
-        {IDC_STATIC_INTERFACES, wxRect(10, 46, s - 12, 20)},
+        {IDC_STATIC_INTERFACES, wxRect(10, 46, labelWidth, 20)},
+        {IDC_EDIT_FILTER, wxRect(16 + labelWidth, 44, std::max(s - 18 - labelWidth, 0), 22)},
         {IDC_STATIC_MESSAGE, wxRect(s + 2, 46, w - s - 12, 20)},
-        {IDC_TREE_SERVICES, wxRect(10, 68, s - 12, h - 78)},
-        {IDC_EDIT_MESSAGE, wxRect(s + 2, 68, w - s - 12, h - 78)},
-        {IDC_SPLITTER, wxRect(s - 2, 68, 4, h - 78)},
+        {IDC_TREE_SERVICES, wxRect(10, 68, s - 12, above - 78)},
+        {IDC_EDIT_MESSAGE, wxRect(s + 2, 68, w - s - 12, above - 78)},
+        {IDC_SPLITTER, wxRect(s - 2, 68, 4, above - 78)},
+        {IDC_STATUS_LINE, wxRect(10, above + 2, w - 20, kStatusLineHeight - 8)},
     }};
 }
 
@@ -53,7 +63,9 @@ void CQuorvelDlg::LayoutControls() {
     // The lower bound first, then the upper one, which wins on a client narrower than 360 pixels.
     m_nSplitPos = std::max(m_nSplitPos, kMinLeftPane);
     m_nSplitPos = std::min(m_nSplitPos, client.x - kMinRightPane);
-    for (const Placement& placement : PlaceControls(client.x, client.y, m_nSplitPos)) {
+    const wxWindow* label = FindWindow(IDC_STATIC_INTERFACES);
+    const int labelWidth = label->GetTextExtent(label->GetLabel()).x + 4;
+    for (const Placement& placement : PlaceControls(client.x, client.y, m_nSplitPos, labelWidth)) {
         if (wxWindow* control = FindWindow(placement.id)) {
             control->SetSize(placement.rect);
         }

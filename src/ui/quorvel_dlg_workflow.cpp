@@ -5,32 +5,18 @@
 #include "load/service_load.h"
 #include "ui/line_ends.h"
 #include "ui/messages.h"
+#include "ui/request_pane.h"
 #include "ui/tree_sort.h"
 #include "ui/ui_prompts.h"
 
 #include <wx/button.h>
 #include <wx/textctrl.h>
-#include <wx/utils.h>
 
-#include <new>
-#include <utility>
-
-namespace {
-
-// Image indices of the tree's four levels.
-enum TreeImage : int { kImageService = 0, kImageBinding = 1, kImageOperation = 2, kImageRequest = 3 };
-
-// Item data of operation and request items: a request copy that the dialog owns.
-class RequestTextRef : public wxTreeItemData {
-public:
-    explicit RequestTextRef(const wxString* text) : m_text(text) {}
-    const wxString& Text() const { return *m_text; }
-
-private:
-    const wxString* m_text;
-};
-
-} // namespace
+using quorvel::ui::kImageBinding;
+using quorvel::ui::kImageOperation;
+using quorvel::ui::kImageRequest;
+using quorvel::ui::kImageService;
+using quorvel::ui::ServiceTreeItem;
 
 void CQuorvelDlg::OnBnClickedOpen(wxCommandEvent&) {
     wxString path;
@@ -39,8 +25,13 @@ void CQuorvelDlg::OnBnClickedOpen(wxCommandEvent&) {
     }
 }
 
+// The button reads 取消 while a load runs, and then cancels it.
 void CQuorvelDlg::OnBnClickedParse(wxCommandEvent&) {
-    ParseAddress();
+    if (m_bLoading) {
+        CancelLoad();
+    } else {
+        ParseAddress();
+    }
 }
 
 // The automatic start for a command-line address: fires once and presses the parse button.
@@ -51,37 +42,19 @@ void CQuorvelDlg::OnTimer(wxTimerEvent&) {
     m_btnParse->Command(click);
 }
 
+// Starts a load of the address in the box; the result arrives later (quorvel_dlg_loading.cpp). While
+// a load runs, Enter and F5 leave it alone: the button cancels it.
 void CQuorvelDlg::ParseAddress() {
+    if (m_bLoading) {
+        return;
+    }
     const wxString address = m_editAddress->GetValue().Strip(wxString::both);
     if (address.empty()) {
         quorvel::ui::CurrentPrompts().ShowMessage(this, wxString::FromUTF8(quorvel::ui::kAddressMissing),
                                                   wxICON_INFORMATION);
         return;
     }
-    const wxBusyCursor wait;
-    quorvel::LoadResult load = LoadWithinMemory(address.utf8_string());
-    // The user sees the address that was loaded, e.g. with "?wsdl" added or quotes removed.
-    m_editAddress->ChangeValue(wxString::FromUTF8(load.address));
-    if (!load.ok) {
-        // The previous tree and its request copies stay browsable.
-        quorvel::ui::CurrentPrompts().ShowMessage(this, wxString::FromUTF8(load.message), wxICON_ERROR);
-        return;
-    }
-    m_model = std::move(load.model);
-    FillServiceTree();
-    m_editMessage->ChangeValue(wxEmptyString);
-}
-
-// A description too large for the memory left fails like any other load instead of ending the program.
-quorvel::LoadResult CQuorvelDlg::LoadWithinMemory(const std::string& address) {
-    try {
-        return quorvel::LoadServiceDescription(address);
-    } catch (const std::bad_alloc&) {
-        quorvel::LoadResult failed;
-        failed.address = address;
-        failed.message = quorvel::ui::kOutOfMemory;
-        return failed;
-    }
+    StartLoad(address);
 }
 
 // Services, their bindings, their operations and one request item per operation; each level sorted,
@@ -101,11 +74,12 @@ void CQuorvelDlg::FillServiceTree() {
                     m_requestTexts
                         .emplace_back(std::make_unique<wxString>(wxString::FromUTF8(operation.request)))
                         .get();
-                const wxTreeItemId operationItem =
-                    m_treeServices->AppendItem(bindingItem, wxString::FromUTF8(operation.name),
-                                               kImageOperation, kImageOperation, new RequestTextRef(request));
+                const wxTreeItemId operationItem = m_treeServices->AppendItem(
+                    bindingItem, wxString::FromUTF8(operation.name), kImageOperation, kImageOperation,
+                    new ServiceTreeItem(request));
                 m_treeServices->AppendItem(operationItem, wxString::FromUTF8(quorvel::ui::kRequestItem),
-                                           kImageRequest, kImageRequest, new RequestTextRef(request));
+                                           kImageRequest, kImageRequest,
+                                           new ServiceTreeItem(request, 0, true));
             }
             m_treeServices->SortChildren(bindingItem);
             m_treeServices->Expand(bindingItem);
@@ -114,12 +88,25 @@ void CQuorvelDlg::FillServiceTree() {
         m_treeServices->Expand(serviceItem);
     }
     m_treeServices->SortChildren(root);
+    // The filter shows parts of the tree in this order; a new tree starts unfiltered and unselected.
+    m_outline.Capture(*m_treeServices);
+    m_selectedNode.reset();
 }
 
 void CQuorvelDlg::OnTvnSelchangedTree(wxTreeEvent& event) {
+    // Rebuilding the tree for the filter selects nothing of the user's, and neither does the tree
+    // control when, once idle without a selection, it selects its hidden root.
     const wxTreeItemId item = event.GetItem();
-    const auto* request =
-        item.IsOk() ? static_cast<const RequestTextRef*>(m_treeServices->GetItemData(item)) : nullptr;
+    if (m_bRebuildingTree || item == m_treeServices->GetRootItem()) {
+        return;
+    }
+    const auto* data =
+        item.IsOk() ? static_cast<const ServiceTreeItem*>(m_treeServices->GetItemData(item)) : nullptr;
+    m_selectedNode.reset();
+    if (data != nullptr) {
+        m_selectedNode.emplace(data->node, data->requestItem);
+    }
     // Services and bindings carry no request; the stored copy stays as it is, whatever is typed here.
-    m_editMessage->ChangeValue(request ? quorvel::ui::WithCrLfLineEnds(request->Text()) : wxString());
+    const wxString* request = data != nullptr ? data->request : nullptr;
+    m_editMessage->ShowText(request ? quorvel::ui::WithCrLfLineEnds(*request) : wxString());
 }

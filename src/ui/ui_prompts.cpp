@@ -9,6 +9,17 @@ namespace quorvel::ui {
 
 namespace {
 
+// A file dialog of the given style; false when the user cancels.
+bool RunFileDialog(wxWindow* parent, const wxString& suggestedName, long style, wxString& path) {
+    wxFileDialog dialog(parent, wxEmptyString, wxEmptyString, suggestedName, DescriptionFileWildcard(),
+                        style);
+    if (dialog.ShowModal() != wxID_OK) {
+        return false;
+    }
+    path = dialog.GetPath();
+    return true;
+}
+
 class NativePrompts : public UiPrompts {
 public:
     void ShowMessage(wxWindow* parent, const wxString& text, long style) override {
@@ -16,13 +27,11 @@ public:
     }
 
     bool ChooseDescriptionFile(wxWindow* parent, wxString& path) override {
-        wxFileDialog dialog(parent, wxEmptyString, wxEmptyString, wxEmptyString, DescriptionFileWildcard(),
-                            wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-        if (dialog.ShowModal() != wxID_OK) {
-            return false;
-        }
-        path = dialog.GetPath();
-        return true;
+        return RunFileDialog(parent, wxEmptyString, wxFD_OPEN | wxFD_FILE_MUST_EXIST, path);
+    }
+
+    bool ChooseSaveFile(wxWindow* parent, const wxString& suggestedName, wxString& path) override {
+        return RunFileDialog(parent, suggestedName, wxFD_SAVE | wxFD_OVERWRITE_PROMPT, path);
     }
 };
 

@@ -15,6 +15,8 @@ public:
     virtual void ShowMessage(wxWindow* parent, const wxString& text, long style) = 0;
     // Asks for an existing description file; false when the user cancels.
     virtual bool ChooseDescriptionFile(wxWindow* parent, wxString& path) = 0;
+    // Asks where to save a file, offering suggestedName; false when the user cancels.
+    virtual bool ChooseSaveFile(wxWindow* parent, const wxString& suggestedName, wxString& path) = 0;
 };
 
 // The prompts in use: the real boxes unless another set was installed.

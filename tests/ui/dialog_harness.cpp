@@ -1,11 +1,20 @@
 #include "dialog_harness.h"
 
+#include "load/service_load.h"
+#include "model/find_operation.h"
+
+#include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/button.h>
+
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
 #include <chrono>
+#include <memory>
 #include <thread>
 
 namespace quorvel::test {
@@ -42,6 +51,16 @@ bool RecordingPrompts::ChooseDescriptionFile(wxWindow*, wxString& path) {
     return true;
 }
 
+bool RecordingPrompts::ChooseSaveFile(wxWindow*, const wxString& offered, wxString& path) {
+    ++fileDialogs;
+    suggestedName = offered;
+    if (chosenSaveFile.empty()) {
+        return false;
+    }
+    path = chosenSaveFile;
+    return true;
+}
+
 ShownDialog::ShownDialog(wxSize clientSize, const wxString& initialAddress)
     : m_dialog(new CQuorvelDlg), m_previousPrompts(ui::InstallPrompts(&prompts)) {
     m_dialog->SetClientSize(clientSize);
@@ -67,11 +86,24 @@ void ShownDialog::ResizeClient(wxSize clientSize) {
 }
 
 void ShownDialog::Load(const std::string& address) {
+    StartLoad(address);
+    EXPECT_TRUE(PumpUntil([this] { return !IsLoading(); }, 60000)) << "load of " << address;
+    PumpEvents(20);
+}
+
+void ShownDialog::StartLoad(const std::string& address) {
     Address()->SetValue(wxString::FromUTF8(address));
+    PressParseButton();
+}
+
+void ShownDialog::PressParseButton() {
     wxCommandEvent click(wxEVT_BUTTON, IDC_BTN_PARSE);
     click.SetEventObject(Control(IDC_BTN_PARSE));
     static_cast<wxButton*>(Control(IDC_BTN_PARSE))->Command(click);
-    PumpEvents(20);
+}
+
+bool ShownDialog::IsLoading() {
+    return Control(IDC_BTN_PARSE)->GetLabel() == wxString::FromUTF8("取消");
 }
 
 std::vector<std::string> ShownDialog::TreeLines() {
@@ -146,15 +178,73 @@ void ShownDialog::DragFromTo(wxPoint fromClient, wxPoint toClient) {
 }
 
 void ShownDialog::PressEnterIn(wxWindow* control) {
+    PressKeyIn(control, WXK_RETURN);
+}
+
+void ShownDialog::PressKeyIn(wxWindow* control, int key, int modifiers) {
     control->SetFocus();
     PumpUntil([&] { return wxWindow::FindFocus() == control; }, 1000);
     wxUIActionSimulator input;
-    input.Char(WXK_RETURN);
+    input.Char(key, modifiers);
     PumpEvents(50);
+}
+
+namespace {
+
+// What the X server shows in rect (clipped to the screen). Read from the server itself: a screen DC of
+// the toolkit keeps showing what it read the first time.
+wxImage CaptureScreen(wxRect rect) {
+    const std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
+    if (!display) {
+        ADD_FAILURE() << "no X display";
+        return {};
+    }
+    const int screen = DefaultScreen(display.get());
+    rect.Intersect(wxRect(0, 0, DisplayWidth(display.get(), screen), DisplayHeight(display.get(), screen)));
+    const auto destroy = [](XImage* image) { XDestroyImage(image); };
+    const std::unique_ptr<XImage, decltype(destroy)> shot(
+        XGetImage(display.get(), DefaultRootWindow(display.get()), rect.x, rect.y, rect.width, rect.height,
+                  AllPlanes, ZPixmap),
+        destroy);
+    wxImage image(rect.width, rect.height);
+    for (int y = 0; y < rect.height; ++y) {
+        for (int x = 0; x < rect.width; ++x) {
+            const unsigned long pixel = XGetPixel(shot.get(), x, y);
+            image.SetRGB(x, y, (pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+wxImage ShownDialog::SaveScreenshot(const wxString& fileName) {
+    m_dialog->Refresh();
+    PumpEvents(300);
+    const wxImage image = CaptureScreen(m_dialog->GetScreenRect());
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
+        wxImage::AddHandler(new wxPNGHandler);
+    }
+    EXPECT_TRUE(image.SaveFile(fileName, wxBITMAP_TYPE_PNG)) << fileName;
+    return image;
 }
 
 std::string UiFixture(const std::string& name) {
     return std::string(QUORVEL_TEST_DATA_DIR) + "/ui/" + name;
+}
+
+std::string RequestOf(const std::string& address, const std::string& binding, const std::string& operation) {
+    const LoadResult load = LoadServiceDescription(address);
+    EXPECT_TRUE(load.ok) << load.message;
+    if (const WsdlOperation* found = FindOperation(load.model, binding, operation)) {
+        return found->request;
+    }
+    ADD_FAILURE() << "no " << binding << "." << operation;
+    return {};
+}
+
+double MillisecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
 } // namespace quorvel::test

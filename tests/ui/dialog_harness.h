@@ -5,9 +5,13 @@
 #include "ui/quorvel_dlg.h"
 #include "ui/ui_prompts.h"
 
+#include <wx/image.h>
+#include <wx/srchctrl.h>
+#include <wx/stc/stc.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,6 +33,7 @@ public:
 
     void ShowMessage(wxWindow* parent, const wxString& text, long style) override;
     bool ChooseDescriptionFile(wxWindow* parent, wxString& path) override;
+    bool ChooseSaveFile(wxWindow* parent, const wxString& suggestedName, wxString& path) override;
 
     std::vector<Message> messages;
     // Runs while a message is "on screen", to look at the dialog at that moment.
@@ -36,6 +41,9 @@ public:
     // The file dialog's answer: this path, or a cancel when it is empty.
     wxString chosenFile;
     int fileDialogs = 0;
+    // The save dialog's answer, as chosenFile; the name it offered.
+    wxString chosenSaveFile;
+    wxString suggestedName;
 };
 
 // A dialog shown near the screen's top-left corner with the given client size, its prompts recorded.
@@ -49,7 +57,9 @@ public:
     CQuorvelDlg& Dialog() { return *m_dialog; }
     wxWindow* Control(int id) { return m_dialog->FindWindow(id); }
     wxTextCtrl* Address() { return static_cast<wxTextCtrl*>(Control(IDC_EDIT_ADDRESS)); }
-    wxTextCtrl* Message() { return static_cast<wxTextCtrl*>(Control(IDC_EDIT_MESSAGE)); }
+    wxStyledTextCtrl* Message() { return static_cast<wxStyledTextCtrl*>(Control(IDC_EDIT_MESSAGE)); }
+    wxSearchCtrl* Filter() { return static_cast<wxSearchCtrl*>(Control(IDC_EDIT_FILTER)); }
+    wxString Status() { return Control(IDC_STATUS_LINE)->GetLabel(); }
     wxTreeCtrl* Tree() { return static_cast<wxTreeCtrl*>(Control(IDC_TREE_SERVICES)); }
     // Centre of the splitter bar, in client pixels.
     int SplitPos() { return Control(IDC_SPLITTER)->GetRect().x + 2; }
@@ -57,6 +67,11 @@ public:
 
     // Puts the address into the box and presses the parse button; the load is over when it returns.
     void Load(const std::string& address);
+    // The same, but returns as soon as the load has started.
+    void StartLoad(const std::string& address);
+    // Presses the parse button, which reads 取消 while a load runs.
+    void PressParseButton();
+    bool IsLoading();
     // Every item below the root as "text" lines indented by two spaces per level, in display order.
     std::vector<std::string> TreeLines();
     // The first item with this text, depth first.
@@ -69,6 +84,11 @@ public:
     void ClickAt(wxPoint client);
     void DragFromTo(wxPoint fromClient, wxPoint toClient);
     void PressEnterIn(wxWindow* control);
+    // Presses a key with modifiers while control has the focus.
+    void PressKeyIn(wxWindow* control, int key, int modifiers = wxMOD_NONE);
+
+    // Saves what the screen shows of the dialog as a PNG file in the working directory and returns it.
+    wxImage SaveScreenshot(const wxString& fileName);
 
     RecordingPrompts prompts;
 
@@ -79,5 +99,11 @@ private:
 
 // Full path of a fixture below tests/data/ui.
 std::string UiFixture(const std::string& name);
+
+// The request of one operation as the loader builds it, line ends as generated.
+std::string RequestOf(const std::string& address, const std::string& binding, const std::string& operation);
+
+// Milliseconds since a moment of the steady clock, for the figures the tests print.
+double MillisecondsSince(std::chrono::steady_clock::time_point start);
 
 } // namespace quorvel::test

@@ -18,12 +18,13 @@ struct LayoutCase {
     std::vector<wxRect> rects;
 };
 
-const int kLayoutIds[] = {IDC_STATIC_ADDRESS, IDC_BTN_PARSE,         IDC_BTN_OPEN,
-                          IDC_EDIT_ADDRESS,   IDC_STATIC_INTERFACES, IDC_STATIC_MESSAGE,
-                          IDC_TREE_SERVICES,  IDC_EDIT_MESSAGE,      IDC_SPLITTER};
+const int kLayoutIds[] = {IDC_STATIC_ADDRESS, IDC_BTN_PARSE,      IDC_BTN_OPEN,
+                          IDC_EDIT_ADDRESS,   IDC_STATIC_MESSAGE, IDC_TREE_SERVICES,
+                          IDC_EDIT_MESSAGE,   IDC_SPLITTER,       IDC_STATUS_LINE};
 
 TEST(DialogLayout, PlacesEveryControlForTheClientSize) {
     const LayoutCase cases[] = {
+        // The status line takes the bottom 26 pixels; the rest is laid out above it.
         {"wide client, split at 35 %",
          {1000, 700},
          350,
@@ -31,11 +32,11 @@ TEST(DialogLayout, PlacesEveryControlForTheClientSize) {
           {940, 10, 50, 24},
           {884, 10, 50, 24},
           {74, 10, 804, 22},
-          {10, 46, 338, 20},
           {352, 46, 638, 20},
-          {10, 68, 338, 622},
-          {352, 68, 638, 622},
-          {348, 68, 4, 622}}},
+          {10, 68, 338, 596},
+          {352, 68, 638, 596},
+          {348, 68, 4, 596},
+          {10, 676, 980, 18}}},
         // 270 - 196 = 74: the address box keeps its 80-pixel minimum and runs under the buttons; below
         // 360 pixels the right pane's 200 pixels win over the left pane's 160.
         {"narrow client, address box at its minimum",
@@ -45,11 +46,11 @@ TEST(DialogLayout, PlacesEveryControlForTheClientSize) {
           {210, 10, 50, 24},
           {154, 10, 50, 24},
           {74, 10, 80, 22},
-          {10, 46, 58, 20},
           {72, 46, 188, 20},
-          {10, 68, 58, 222},
-          {72, 68, 188, 222},
-          {68, 68, 4, 222}}},
+          {10, 68, 58, 196},
+          {72, 68, 188, 196},
+          {68, 68, 4, 196},
+          {10, 276, 250, 18}}},
     };
     for (const LayoutCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -61,6 +62,17 @@ TEST(DialogLayout, PlacesEveryControlForTheClientSize) {
         EXPECT_EQ(c.split, shown.SplitPos());
         for (size_t i = 0; i < std::size(kLayoutIds); ++i) {
             EXPECT_EQ(c.rects[i], shown.Control(kLayoutIds[i])->GetRect()) << "control " << kLayoutIds[i];
+        }
+        // The tree's label is as wide as its text, within the tree's column; the filter box takes the
+        // rest of the column on that row, 6 pixels after the label, and ends where the tree ends.
+        const wxRect label = shown.Control(IDC_STATIC_INTERFACES)->GetRect();
+        const wxRect filter = shown.Filter()->GetRect();
+        EXPECT_EQ(wxPoint(10, 46), label.GetPosition());
+        EXPECT_EQ(20, label.height);
+        EXPECT_LE(label.GetRight(), shown.Tree()->GetRect().GetRight());
+        if (filter.width > 0) {
+            EXPECT_EQ(label.GetRight() + 7, filter.x);
+            EXPECT_EQ(shown.Tree()->GetRect().GetRight(), filter.GetRight());
         }
     }
 }
@@ -83,13 +95,14 @@ TEST(DialogLayout, GrowingTheWindowKeepsTheBarWhereItIs) {
     EXPECT_EQ(300, shown.SplitPos());
 }
 
-TEST(DialogLayout, WindowCannotBecomeSmallerThan640By420) {
+// 420 pixels for the controls above the status line, and its 26.
+TEST(DialogLayout, WindowCannotBecomeSmallerThan640By446) {
     ShownDialog shown;
     shown.Dialog().SetSize(300, 200);
     PumpEvents(50);
     const wxSize size = shown.Dialog().GetSize();
     EXPECT_EQ(640, size.x);
-    EXPECT_EQ(420, size.y);
+    EXPECT_EQ(446, size.y);
 }
 
 TEST(DialogLayout, OpensAt560By360DialogUnits) {

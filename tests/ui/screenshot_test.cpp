@@ -4,8 +4,6 @@
 #include "dialog_harness.h"
 
 #include <gtest/gtest.h>
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
 #include <wx/image.h>
 
 #include <filesystem>
@@ -24,15 +22,6 @@ std::string DescriptionToShow() {
         }
     }
     return UiFixture("reversed.wsdl");
-}
-
-wxImage CaptureScreen(const wxRect& rect) {
-    wxBitmap bitmap(rect.GetSize(), 24);
-    wxMemoryDC memory(bitmap);
-    wxScreenDC screen;
-    memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
-    memory.SelectObject(wxNullBitmap);
-    return bitmap.ConvertToImage();
 }
 
 int CountPixels(const wxImage& image, const wxColour& colour) {
@@ -58,12 +47,21 @@ TEST(Screenshot, DialogWithARequestShown) {
     ASSERT_TRUE(operation.IsOk());
     shown.Tree()->Expand(operation);
     EXPECT_FALSE(shown.SelectAndRead(operation).empty());
-    shown.Dialog().Refresh();
-    PumpEvents(300);
 
-    const wxImage image = CaptureScreen(shown.Dialog().GetScreenRect());
-    wxImage::AddHandler(new wxPNGHandler);
-    ASSERT_TRUE(image.SaveFile("quorvel_dialog.png", wxBITMAP_TYPE_PNG));
+    // The pane colours the XML and boxes the "?" placeholders.
+    wxStyledTextCtrl* pane = shown.Message();
+    pane->Colourise(0, -1);
+    const wxString text = pane->GetValue();
+    EXPECT_EQ(wxSTC_H_TAG, pane->GetStyleAt(text.Find("soapenv:Body")));
+    EXPECT_EQ(wxSTC_H_ATTRIBUTE, pane->GetStyleAt(text.Find("xmlns:soapenv")));
+    EXPECT_EQ(wxSTC_H_DOUBLESTRING, pane->GetStyleAt(text.Find("\"http://schemas")));
+    EXPECT_EQ(wxSTC_H_COMMENT, pane->GetStyleAt(text.Find("<!--")));
+    const int placeholder = text.Find(">?<") + 1;
+    ASSERT_GT(placeholder, 0);
+    EXPECT_NE(0, pane->IndicatorAllOnFor(placeholder));
+    EXPECT_EQ(0, pane->IndicatorAllOnFor(placeholder - 1));
+
+    const wxImage image = shown.SaveScreenshot("quorvel_dialog.png");
     // Each of the four images has an inside of its own colour, some 100 pixels large.
     for (const wxColour& fill :
          {wxColour(70, 130, 180), wxColour(46, 139, 87), wxColour(210, 105, 30), wxColour(100, 100, 100)}) {

@@ -2,7 +2,6 @@
 
 #include "dialog_harness.h"
 #include "load/service_load.h"
-#include "model/find_operation.h"
 #include "temp_dir.h"
 #include "test_http_server.h"
 #include "xml_fixture.h"
@@ -29,17 +28,6 @@ const std::vector<std::string> kReversedTree = {
     "    aOp",         "      Request 1", "    Mop",         "      Request 1", "    zOp",
     "      Request 1",
 };
-
-// The request of one operation as the loader builds it, line ends as generated.
-std::string RequestOf(const std::string& address, const std::string& binding, const std::string& operation) {
-    const LoadResult load = LoadServiceDescription(address);
-    EXPECT_TRUE(load.ok) << load.message;
-    if (const WsdlOperation* found = FindOperation(load.model, binding, operation)) {
-        return found->request;
-    }
-    ADD_FAILURE() << "no " << binding << "." << operation;
-    return {};
-}
 
 // The request as the pane must show it: every LF of the generated text preceded by a CR.
 wxString WithCrLf(const std::string& request) {

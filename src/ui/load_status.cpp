@@ -1,0 +1,55 @@
+#include "ui/load_status.h"
+
+#include "fetch/address.h"
+#include "ui/messages.h"
+
+namespace quorvel::ui {
+namespace {
+
+wxString Number(uint64_t value) {
+    return wxString::Format("%llu", static_cast<unsigned long long>(value));
+}
+
+wxString Text(const char* utf8) {
+    return wxString::FromUTF8(utf8);
+}
+
+} // namespace
+
+wxString ProgressStatus(const LoadProgress& progress, const std::string& loadedAddress) {
+    switch (progress.stage) {
+    case LoadStage::Read:
+        if (!IsHttpAddress(loadedAddress)) {
+            return Text(kStatusReadingFile);
+        }
+        if (!progress.document.empty() && progress.document != loadedAddress) {
+            return wxString::Format(Text(kStatusDownloadingDocument), wxString::FromUTF8(progress.document),
+                                    Number(progress.bytesReceived));
+        }
+        return wxString::Format(Text(kStatusDownloading), Number(progress.bytesReceived));
+    case LoadStage::Decode:
+    case LoadStage::Parse:
+        return Text(kStatusParsing);
+    case LoadStage::Index:
+        return Text(kStatusReading);
+    case LoadStage::Generate:
+    case LoadStage::Release:
+        break;
+    }
+    return wxString::Format(Text(kStatusBuilding), Number(progress.requestsBuilt),
+                            Number(progress.requestsTotal));
+}
+
+wxString LoadedStatus(const WsdlModel& model) {
+    size_t bindings = 0;
+    size_t operations = 0;
+    for (const WsdlService& service : model) {
+        bindings += service.bindings.size();
+        for (const WsdlBinding& binding : service.bindings) {
+            operations += binding.operations.size();
+        }
+    }
+    return wxString::Format(Text(kStatusLoaded), Number(model.size()), Number(bindings), Number(operations));
+}
+
+} // namespace quorvel::ui

@@ -1,0 +1,18 @@
+#pragma once
+// The status line's texts: what a load is doing, and what the last one brought.
+
+#include "load/service_load.h"
+
+#include <wx/string.h>
+
+#include <string>
+
+namespace quorvel::ui {
+
+// The step under way; a download names its document when it is not the address the user loads.
+wxString ProgressStatus(const LoadProgress& progress, const std::string& loadedAddress);
+
+// The counts of services, bindings and operations of a loaded model.
+wxString LoadedStatus(const WsdlModel& model);
+
+} // namespace quorvel::ui

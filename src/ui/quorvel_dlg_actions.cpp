@@ -1,0 +1,94 @@
+// What the user does with a request besides reading it: copy it, save it, from the tree's context menu
+// or with the keyboard; and the dialog's shortcuts.
+
+#include "ui/quorvel_dlg.h"
+
+#include "ui/messages.h"
+#include "ui/tree_sort.h"
+#include "ui/ui_prompts.h"
+
+#include <wx/clipbrd.h>
+#include <wx/menu.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <fstream>
+
+// Ctrl+O opens a file, Ctrl+L goes to the address box, F5 loads its address again, and Ctrl+C in the
+// tree copies the selected request. True when the key was one of them.
+bool CQuorvelDlg::OnShortcut(const wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    const bool control = event.GetModifiers() == wxMOD_CONTROL;
+    if (key == WXK_F5 && event.GetModifiers() == wxMOD_NONE) {
+        ParseAddress();
+    } else if (control && key == 'O') {
+        wxCommandEvent open;
+        OnBnClickedOpen(open);
+    } else if (control && key == 'L') {
+        m_editAddress->SetFocus();
+        m_editAddress->SelectAll();
+    } else if (control && key == 'C' && FindFocus() == m_treeServices && SelectedRequest() != nullptr) {
+        wxCommandEvent copy;
+        OnCopyRequest(copy);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The request of the selected operation or "Request 1" item; none for services and bindings.
+const wxString* CQuorvelDlg::SelectedRequest() const {
+    const wxTreeItemId item = m_treeServices->GetSelection();
+    const auto* data =
+        item.IsOk() ? static_cast<const quorvel::ui::ServiceTreeItem*>(m_treeServices->GetItemData(item))
+                    : nullptr;
+    return data != nullptr ? data->request : nullptr;
+}
+
+// A right click selects the item under the pointer and offers what can be done with it.
+void CQuorvelDlg::OnTreeContextMenu(wxTreeEvent& event) {
+    if (!event.GetItem().IsOk()) {
+        return;
+    }
+    m_treeServices->SelectItem(event.GetItem());
+    if (SelectedRequest() == nullptr) {
+        return;
+    }
+    // The chosen command reaches the dialog's menu handlers.
+    wxMenu menu;
+    menu.Append(IDM_COPY_REQUEST, wxString::FromUTF8(quorvel::ui::kMenuCopyRequest));
+    menu.Append(IDM_SAVE_REQUEST, wxString::FromUTF8(quorvel::ui::kMenuSaveRequest));
+    PopupMenu(&menu);
+}
+
+// The request as it was built, line feeds and all.
+void CQuorvelDlg::OnCopyRequest(wxCommandEvent&) {
+    const wxString* request = SelectedRequest();
+    if (request == nullptr || !wxTheClipboard->Open()) {
+        return;
+    }
+    wxTheClipboard->SetData(new wxTextDataObject(*request));
+    wxTheClipboard->Close();
+    m_statusLine->SetLabel(wxString::FromUTF8(quorvel::ui::kStatusCopied));
+}
+
+// Writes the request as it was built into a file the user chooses, in UTF-8 without a byte-order mark.
+void CQuorvelDlg::OnSaveRequest(wxCommandEvent&) {
+    const wxString* request = SelectedRequest();
+    wxString path;
+    if (request == nullptr ||
+        !quorvel::ui::CurrentPrompts().ChooseSaveFile(
+            this, m_treeServices->GetItemText(m_treeServices->GetSelection()) + ".xml", path)) {
+        return;
+    }
+    std::ofstream file(path.fn_str(), std::ios::binary | std::ios::trunc);
+    const wxScopedCharBuffer bytes = request->utf8_str();
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.length()));
+    file.close();
+    if (!file) {
+        quorvel::ui::CurrentPrompts().ShowMessage(
+            this, wxString::FromUTF8(quorvel::ui::kStatusSaveFailed) + path, wxICON_ERROR);
+        return;
+    }
+    m_statusLine->SetLabel(wxString::Format(wxString::FromUTF8(quorvel::ui::kStatusSaved), path));
+}

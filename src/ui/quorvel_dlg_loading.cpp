@@ -1,0 +1,82 @@
+// The load on its worker thread as the window sees it: the button turns into 取消, the status line
+// follows the load, and the result or the error box comes when the worker hands the result over.
+
+#include "ui/quorvel_dlg.h"
+
+#include "fetch/address.h"
+#include "ui/load_status.h"
+#include "ui/messages.h"
+#include "ui/request_pane.h"
+#include "ui/tree_sort.h"
+#include "ui/ui_prompts.h"
+
+#include <wx/button.h>
+#include <wx/srchctrl.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include <memory>
+#include <utility>
+
+void CQuorvelDlg::StartLoad(const wxString& address) {
+    // The user sees the address that is loaded, e.g. with "?wsdl" added or quotes removed.
+    m_loadingAddress = quorvel::NormalizeAddress(address.utf8_string());
+    m_editAddress->ChangeValue(wxString::FromUTF8(m_loadingAddress));
+    ShowLoading(true);
+    m_loader.Start(address.utf8_string(), ++m_loadSerial);
+}
+
+// The previous tree and request stay as they are, as after a failed load, but without an error box.
+void CQuorvelDlg::CancelLoad() {
+    m_loader.Cancel();
+    ShowLoading(false);
+    m_statusLine->SetLabel(wxString::FromUTF8(quorvel::ui::kStatusCancelled));
+}
+
+// The wait cursor over the tree and the pane, and the parse button as the cancel button.
+void CQuorvelDlg::ShowLoading(bool loading) {
+    m_bLoading = loading;
+    m_btnParse->SetLabel(
+        wxString::FromUTF8(loading ? quorvel::ui::kButtonCancel : quorvel::ui::kButtonParse));
+    m_treeServices->SetCursor(loading ? wxCursor(wxCURSOR_WAIT) : wxNullCursor);
+    m_editMessage->SetSTCCursor(loading ? wxSTC_CURSORWAIT : wxSTC_CURSORNORMAL);
+}
+
+void CQuorvelDlg::OnLoadProgress(wxThreadEvent& event) {
+    if (!m_bLoading || event.GetInt() != m_loadSerial) {
+        return; // of a cancelled load
+    }
+    m_statusLine->SetLabel(quorvel::ui::ProgressStatus(m_loader.TakeProgress(), m_loadingAddress));
+}
+
+// The window takes the worker's result over: a failed load shows its error box, with the wait cursor
+// until the box is closed; a good one fills the tree and empties the pane.
+void CQuorvelDlg::OnLoadFinished(wxThreadEvent& event) {
+    if (!m_bLoading || event.GetInt() != m_loadSerial) {
+        return; // of a cancelled load
+    }
+    const auto load = event.GetPayload<std::shared_ptr<quorvel::LoadResult>>();
+    if (!load->ok) {
+        m_statusLine->SetLabel(wxString::FromUTF8(quorvel::ui::kStatusFailed));
+        {
+            const wxBusyCursor wait;
+            quorvel::ui::CurrentPrompts().ShowMessage(this, wxString::FromUTF8(load->message), wxICON_ERROR);
+        }
+        ShowLoading(false);
+        return;
+    }
+    m_model = std::move(load->model);
+    m_editFilter->ChangeValue(wxEmptyString);
+    FillServiceTree();
+    m_editMessage->ShowText(wxEmptyString);
+    m_statusLine->SetLabel(quorvel::ui::LoadedStatus(m_model));
+    ShowLoading(false);
+}
+
+// Closing the window ends a load under way and waits for its thread, so that nothing is left to reach
+// the window once it is gone.
+void CQuorvelDlg::OnClose(wxCloseEvent& event) {
+    m_loader.Stop();
+    event.Skip();
+}

@@ -1,0 +1,90 @@
+#include "ui/request_pane.h"
+
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+// The indicator that boxes placeholders; lower numbers belong to lexers.
+constexpr int kPlaceholderIndicator = 8;
+
+struct StyleColour {
+    int style;
+    wxColour colour;
+};
+
+// Element names dark blue, attribute names brown, values purple, comments green, text content black.
+const StyleColour kXmlColours[] = {
+    {wxSTC_H_TAG, wxColour(0, 0, 160)},
+    {wxSTC_H_TAGUNKNOWN, wxColour(0, 0, 160)},
+    {wxSTC_H_TAGEND, wxColour(0, 0, 160)},
+    {wxSTC_H_OTHER, wxColour(0, 0, 160)},
+    {wxSTC_H_XMLSTART, wxColour(0, 0, 160)},
+    {wxSTC_H_XMLEND, wxColour(0, 0, 160)},
+    {wxSTC_H_ATTRIBUTE, wxColour(150, 60, 0)},
+    {wxSTC_H_ATTRIBUTEUNKNOWN, wxColour(150, 60, 0)},
+    {wxSTC_H_DOUBLESTRING, wxColour(128, 0, 128)},
+    {wxSTC_H_SINGLESTRING, wxColour(128, 0, 128)},
+    {wxSTC_H_COMMENT, wxColour(0, 128, 0)},
+    {wxSTC_H_ENTITY, wxColour(128, 64, 0)},
+    {wxSTC_H_CDATA, wxColour(90, 90, 90)},
+};
+
+} // namespace
+
+CRequestPane::CRequestPane(wxWindow* parent, wxWindowID id)
+    : wxStyledTextCtrl(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_SIMPLE) {
+    SetLexer(wxSTC_LEX_XML);
+    SetEOLMode(wxSTC_EOL_CRLF);
+    SetWrapMode(wxSTC_WRAP_WORD);
+    SetUseHorizontalScrollBar(false);
+    SetMarginWidth(1, 0);
+    SetMarginLeft(2);
+    IndicatorSetStyle(kPlaceholderIndicator, wxSTC_INDIC_ROUNDBOX);
+    IndicatorSetForeground(kPlaceholderIndicator, wxColour(255, 140, 0));
+    IndicatorSetAlpha(kPlaceholderIndicator, 110);
+    IndicatorSetOutlineAlpha(kPlaceholderIndicator, 255);
+    IndicatorSetUnder(kPlaceholderIndicator, true);
+    SetXmlColours();
+}
+
+bool CRequestPane::SetFont(const wxFont& font) {
+    wxStyledTextCtrl::SetFont(font);
+    StyleSetFont(wxSTC_STYLE_DEFAULT, font);
+    StyleClearAll();
+    SetXmlColours();
+    return true;
+}
+
+void CRequestPane::SetXmlColours() {
+    for (const StyleColour& entry : kXmlColours) {
+        StyleSetForeground(entry.style, entry.colour);
+    }
+    StyleSetItalic(wxSTC_H_COMMENT, true);
+}
+
+void CRequestPane::ShowText(const wxString& text) {
+    ChangeValue(text);
+    EmptyUndoBuffer();
+    MarkPlaceholders();
+}
+
+// A placeholder is a "?" that is an element's whole content or an attribute's whole value. Positions
+// are byte offsets into the pane's UTF-8 text.
+void CRequestPane::MarkPlaceholders() {
+    SetIndicatorCurrent(kPlaceholderIndicator);
+    IndicatorClearRange(0, GetLength());
+    const wxCharBuffer buffer = GetTextRaw();
+    const std::string_view text(buffer.data(), std::strlen(buffer.data()));
+    for (size_t at = text.find('?'); at != std::string_view::npos; at = text.find('?', at + 1)) {
+        if (at == 0 || at + 1 >= text.size()) {
+            continue;
+        }
+        const char before = text[at - 1];
+        const char after = text[at + 1];
+        if ((before == '>' && after == '<') || (before == '"' && after == '"') ||
+            (before == '\'' && after == '\'')) {
+            IndicatorFillRange(static_cast<int>(at), 1);
+        }
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The message pane: a request as coloured XML (element names, attribute names and values, comments) with
+// its "?" placeholders boxed; CR LF line ends, long lines wrapped, editable like a plain edit box.
+
+#include <wx/stc/stc.h>
+
+class CRequestPane : public wxStyledTextCtrl {
+public:
+    CRequestPane(wxWindow* parent, wxWindowID id);
+
+    // Every style takes the font; the colours stay.
+    bool SetFont(const wxFont& font) override;
+    // Replaces the text (line ends already CR LF) without an event and without undo history.
+    void ShowText(const wxString& text);
+
+private:
+    void SetXmlColours();
+    void MarkPlaceholders();
+};
