@@ -99,7 +99,7 @@ private:
     // Copy, save and export, the tree's context menu and the shortcuts (quorvel_dlg_actions.cpp).
     bool OnShortcut(const wxKeyEvent& event);
     void OnTreeContextMenu(wxTreeEvent& event);
-    const wxString* SelectedRequest() const;
+    quorvel::ui::TreeRecord SelectedRecord() const;
     void OnCopyRequest(wxCommandEvent& event);
     void OnSaveRequest(wxCommandEvent& event);
 

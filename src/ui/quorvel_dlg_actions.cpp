@@ -27,7 +27,8 @@ bool CQuorvelDlg::OnShortcut(const wxKeyEvent& event) {
     } else if (control && key == 'L') {
         m_editAddress->SetFocus();
         m_editAddress->SelectAll();
-    } else if (control && key == 'C' && FindFocus() == m_treeServices && SelectedRequest() != nullptr) {
+    } else if (control && key == 'C' && FindFocus() == m_treeServices &&
+               SelectedRecord().request != nullptr) {
         wxCommandEvent copy;
         OnCopyRequest(copy);
     } else {
@@ -36,13 +37,13 @@ bool CQuorvelDlg::OnShortcut(const wxKeyEvent& event) {
     return true;
 }
 
-// The request of the selected operation or "Request 1" item; none for services and bindings.
-const wxString* CQuorvelDlg::SelectedRequest() const {
+// The records of the selected item; all null when nothing is selected.
+quorvel::ui::TreeRecord CQuorvelDlg::SelectedRecord() const {
     const wxTreeItemId item = m_treeServices->GetSelection();
     const auto* data =
         item.IsOk() ? static_cast<const quorvel::ui::ServiceTreeItem*>(m_treeServices->GetItemData(item))
                     : nullptr;
-    return data != nullptr ? data->request : nullptr;
+    return data != nullptr ? data->record : quorvel::ui::TreeRecord{};
 }
 
 // A right click selects the item under the pointer and offers what can be done with it.
@@ -51,7 +52,7 @@ void CQuorvelDlg::OnTreeContextMenu(wxTreeEvent& event) {
         return;
     }
     m_treeServices->SelectItem(event.GetItem());
-    if (SelectedRequest() == nullptr) {
+    if (SelectedRecord().operation == nullptr) {
         return;
     }
     // The chosen command reaches the dialog's menu handlers.
@@ -63,27 +64,26 @@ void CQuorvelDlg::OnTreeContextMenu(wxTreeEvent& event) {
 
 // The request as it was built, line feeds and all.
 void CQuorvelDlg::OnCopyRequest(wxCommandEvent&) {
-    const wxString* request = SelectedRequest();
-    if (request == nullptr || !wxTheClipboard->Open()) {
+    const quorvel::ui::TreeRecord record = SelectedRecord();
+    if (record.request == nullptr || !wxTheClipboard->Open()) {
         return;
     }
-    wxTheClipboard->SetData(new wxTextDataObject(*request));
+    wxTheClipboard->SetData(new wxTextDataObject(*record.request));
     wxTheClipboard->Close();
     m_statusLine->SetLabel(wxString::FromUTF8(quorvel::ui::kStatusCopied));
 }
 
 // Writes the request as it was built into a file the user chooses, in UTF-8 without a byte-order mark.
 void CQuorvelDlg::OnSaveRequest(wxCommandEvent&) {
-    const wxString* request = SelectedRequest();
+    const quorvel::ui::TreeRecord record = SelectedRecord();
     wxString path;
-    if (request == nullptr ||
-        !quorvel::ui::CurrentPrompts().ChooseSaveFile(
-            this, m_treeServices->GetItemText(m_treeServices->GetSelection()) + ".xml", path)) {
+    if (record.operation == nullptr || !quorvel::ui::CurrentPrompts().ChooseSaveFile(
+                                           this, wxString::FromUTF8(record.operation->name) + ".xml", path)) {
         return;
     }
     std::ofstream file(path.fn_str(), std::ios::binary | std::ios::trunc);
-    const wxScopedCharBuffer bytes = request->utf8_str();
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.length()));
+    file.write(record.operation->request.data(),
+               static_cast<std::streamsize>(record.operation->request.size()));
     file.close();
     if (!file) {
         quorvel::ui::CurrentPrompts().ShowMessage(

@@ -44,23 +44,25 @@ void CQuorvelDlg::ShowFilteredTree() {
         switch (node.level) {
         case OutlineLevel::Service:
             service = m_treeServices->AppendItem(root, node.text, quorvel::ui::kImageService,
-                                                 quorvel::ui::kImageService, new ServiceTreeItem(nullptr, i));
+                                                 quorvel::ui::kImageService,
+                                                 new ServiceTreeItem(node.record, false, i));
             expanded.push_back(service);
             selection = selected ? service : selection;
             break;
         case OutlineLevel::Binding:
             binding = m_treeServices->AppendItem(service, node.text, quorvel::ui::kImageBinding,
-                                                 quorvel::ui::kImageBinding, new ServiceTreeItem(nullptr, i));
+                                                 quorvel::ui::kImageBinding,
+                                                 new ServiceTreeItem(node.record, false, i));
             expanded.push_back(binding);
             selection = selected ? binding : selection;
             break;
         case OutlineLevel::Operation: {
             const wxTreeItemId operation = m_treeServices->AppendItem(
                 binding, node.text, quorvel::ui::kImageOperation, quorvel::ui::kImageOperation,
-                new ServiceTreeItem(node.request, i));
+                new ServiceTreeItem(node.record, false, i));
             const wxTreeItemId request = m_treeServices->AppendItem(
                 operation, requestText, quorvel::ui::kImageRequest, quorvel::ui::kImageRequest,
-                new ServiceTreeItem(node.request, i, true));
+                new ServiceTreeItem(node.record, true, i));
             selection = selected ? (m_selectedNode->second ? request : operation) : selection;
             break;
         }

@@ -17,6 +17,7 @@ using quorvel::ui::kImageOperation;
 using quorvel::ui::kImageRequest;
 using quorvel::ui::kImageService;
 using quorvel::ui::ServiceTreeItem;
+using quorvel::ui::TreeRecord;
 
 void CQuorvelDlg::OnBnClickedOpen(wxCommandEvent&) {
     wxString path;
@@ -65,21 +66,23 @@ void CQuorvelDlg::FillServiceTree() {
     const wxTreeItemId root = m_treeServices->GetRootItem();
     for (const quorvel::WsdlService& service : m_model) {
         const wxTreeItemId serviceItem =
-            m_treeServices->AppendItem(root, wxString::FromUTF8(service.name), kImageService, kImageService);
+            m_treeServices->AppendItem(root, wxString::FromUTF8(service.name), kImageService, kImageService,
+                                       new ServiceTreeItem(TreeRecord{&service}));
         for (const quorvel::WsdlBinding& binding : service.bindings) {
             const wxTreeItemId bindingItem = m_treeServices->AppendItem(
-                serviceItem, wxString::FromUTF8(binding.name), kImageBinding, kImageBinding);
+                serviceItem, wxString::FromUTF8(binding.name), kImageBinding, kImageBinding,
+                new ServiceTreeItem(TreeRecord{&service, &binding}));
             for (const quorvel::WsdlOperation& operation : binding.operations) {
-                const wxString* request =
+                const TreeRecord record{
+                    &service, &binding, &operation,
                     m_requestTexts
                         .emplace_back(std::make_unique<wxString>(wxString::FromUTF8(operation.request)))
-                        .get();
-                const wxTreeItemId operationItem = m_treeServices->AppendItem(
-                    bindingItem, wxString::FromUTF8(operation.name), kImageOperation, kImageOperation,
-                    new ServiceTreeItem(request));
+                        .get()};
+                const wxTreeItemId operationItem =
+                    m_treeServices->AppendItem(bindingItem, wxString::FromUTF8(operation.name),
+                                               kImageOperation, kImageOperation, new ServiceTreeItem(record));
                 m_treeServices->AppendItem(operationItem, wxString::FromUTF8(quorvel::ui::kRequestItem),
-                                           kImageRequest, kImageRequest,
-                                           new ServiceTreeItem(request, 0, true));
+                                           kImageRequest, kImageRequest, new ServiceTreeItem(record, true));
             }
             m_treeServices->SortChildren(bindingItem);
             m_treeServices->Expand(bindingItem);
@@ -107,6 +110,6 @@ void CQuorvelDlg::OnTvnSelchangedTree(wxTreeEvent& event) {
         m_selectedNode.emplace(data->node, data->requestItem);
     }
     // Services and bindings carry no request; the stored copy stays as it is, whatever is typed here.
-    const wxString* request = data != nullptr ? data->request : nullptr;
+    const wxString* request = data != nullptr ? data->record.request : nullptr;
     m_editMessage->ShowText(request ? quorvel::ui::WithCrLfLineEnds(*request) : wxString());
 }

@@ -9,16 +9,12 @@ void TreeOutline::Capture(wxTreeCtrl& tree) {
         for (wxTreeItemId item = tree.GetFirstChild(parent, cookie); item.IsOk();
              item = tree.GetNextChild(parent, cookie)) {
             auto* data = static_cast<ServiceTreeItem*>(tree.GetItemData(item));
-            if (data == nullptr) {
-                data = new ServiceTreeItem(nullptr);
-                tree.SetItemData(item, data);
-            }
             data->node = m_nodes.size();
             OutlineNode& node = m_nodes.emplace_back();
             node.level = level;
             node.text = tree.GetItemText(item);
+            node.record = data->record;
             if (level == OutlineLevel::Operation) {
-                node.request = data->request;
                 node.lowerText = node.text.Lower();
                 // The request item below shares its operation's node.
                 wxTreeItemIdValue childCookie;

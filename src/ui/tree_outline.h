@@ -2,6 +2,8 @@
 // The service tree in display order, read once after it was filled and sorted, so that the filter can
 // show any part of it in that same order without sorting again.
 
+#include "model/wsdl_model.h"
+
 #include <wx/string.h>
 #include <wx/treectrl.h>
 
@@ -15,23 +17,32 @@ enum TreeImage : int { kImageService = 0, kImageBinding = 1, kImageOperation = 2
 
 enum class OutlineLevel { Service, Binding, Operation };
 
+// The records of the dialog's model that a tree item stands for; what lies below its level is null.
+struct TreeRecord {
+    const WsdlService* service = nullptr;
+    const WsdlBinding* binding = nullptr;
+    const WsdlOperation* operation = nullptr;
+    // The copy of the operation's request that the dialog owns and shows.
+    const wxString* request = nullptr;
+};
+
 struct OutlineNode {
     OutlineLevel level = OutlineLevel::Service;
     wxString text;
-    // Operations only: the request copy that the dialog owns, and the name in lower case for the filter.
-    const wxString* request = nullptr;
+    TreeRecord record;
+    // Operations only: the name in lower case, for the filter.
     wxString lowerText;
 };
 
-// What a tree item stands for: a node of the outline, and for operations and their "Request 1" items
-// the request to show.
+// What a tree item stands for: its records, and its node of the outline once the outline is read.
+// An operation's "Request 1" item stands for the same records and node as the operation.
 class ServiceTreeItem : public wxTreeItemData {
 public:
-    explicit ServiceTreeItem(const wxString* request, size_t node = 0, bool requestItem = false)
-        : request(request), node(node), requestItem(requestItem) {}
-    const wxString* request;
-    size_t node;
+    explicit ServiceTreeItem(const TreeRecord& record, bool requestItem = false, size_t node = 0)
+        : record(record), requestItem(requestItem), node(node) {}
+    TreeRecord record;
     bool requestItem;
+    size_t node;
 };
 
 class TreeOutline {
