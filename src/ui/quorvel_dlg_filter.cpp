@@ -31,43 +31,34 @@ void CQuorvelDlg::ShowFilteredTree() {
     m_bRebuildingTree = true;
     m_treeServices->Freeze();
     m_treeServices->DeleteChildren(root);
-    wxTreeItemId service;
-    wxTreeItemId binding;
-    wxTreeItemId selection;
+    // The last service and binding item made: the parents of the items that follow.
+    wxTreeItemId parents[2];
     std::vector<wxTreeItemId> expanded;
+    wxTreeItemId selection;
     for (size_t i = 0; i < nodes.size(); ++i) {
         if (!visible[i]) {
             continue;
         }
         const OutlineNode& node = nodes[i];
-        const bool selected = m_selectedNode && m_selectedNode->first == i;
-        switch (node.level) {
-        case OutlineLevel::Service:
-            service = m_treeServices->AppendItem(root, node.text, quorvel::ui::kImageService,
-                                                 quorvel::ui::kImageService,
-                                                 new ServiceTreeItem(node.record, false, i));
-            expanded.push_back(service);
-            selection = selected ? service : selection;
-            break;
-        case OutlineLevel::Binding:
-            binding = m_treeServices->AppendItem(service, node.text, quorvel::ui::kImageBinding,
-                                                 quorvel::ui::kImageBinding,
-                                                 new ServiceTreeItem(node.record, false, i));
-            expanded.push_back(binding);
-            selection = selected ? binding : selection;
-            break;
-        case OutlineLevel::Operation: {
-            const wxTreeItemId operation = m_treeServices->AppendItem(
-                binding, node.text, quorvel::ui::kImageOperation, quorvel::ui::kImageOperation,
-                new ServiceTreeItem(node.record, false, i));
-            const wxTreeItemId request = m_treeServices->AppendItem(
-                operation, requestText, quorvel::ui::kImageRequest, quorvel::ui::kImageRequest,
-                new ServiceTreeItem(node.record, true, i));
-            selection = selected ? (m_selectedNode->second ? request : operation) : selection;
-            break;
+        const int depth = static_cast<int>(node.level);
+        const int image = quorvel::ui::kImageService + depth;
+        const wxTreeItemId item =
+            m_treeServices->AppendItem(depth == 0 ? root : parents[depth - 1], node.text, image, image,
+                                       new ServiceTreeItem(node.record, false, i));
+        wxTreeItemId request;
+        if (node.level == OutlineLevel::Operation) {
+            request = m_treeServices->AppendItem(item, requestText, quorvel::ui::kImageRequest,
+                                                 quorvel::ui::kImageRequest,
+                                                 new ServiceTreeItem(node.record, true, i));
+        } else {
+            parents[depth] = item;
+            expanded.push_back(item);
         }
+        if (m_selectedNode && m_selectedNode->first == i) {
+            selection = m_selectedNode->second ? request : item;
         }
     }
+    // Services and bindings come up expanded, once they have their children; operations collapsed.
     for (const wxTreeItemId& item : expanded) {
         m_treeServices->Expand(item);
     }

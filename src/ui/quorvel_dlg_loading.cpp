@@ -53,10 +53,10 @@ void CQuorvelDlg::OnLoadProgress(wxThreadEvent& event) {
 // The window takes the worker's result over: a failed load shows its error box, with the wait cursor
 // until the box is closed; a good one fills the tree and empties the pane.
 void CQuorvelDlg::OnLoadFinished(wxThreadEvent& event) {
-    if (!m_bLoading || event.GetInt() != m_loadSerial) {
+    const auto load = event.GetPayload<std::shared_ptr<quorvel::LoadResult>>();
+    if (!m_bLoading || event.GetInt() != m_loadSerial || load->cancelled) {
         return; // of a cancelled load
     }
-    const auto load = event.GetPayload<std::shared_ptr<quorvel::LoadResult>>();
     if (!load->ok) {
         m_statusLine->SetLabel(wxString::FromUTF8(quorvel::ui::kStatusFailed));
         {
@@ -77,6 +77,9 @@ void CQuorvelDlg::OnLoadFinished(wxThreadEvent& event) {
 // Closing the window ends a load under way and waits for its thread, so that nothing is left to reach
 // the window once it is gone.
 void CQuorvelDlg::OnClose(wxCloseEvent& event) {
+    if (m_bLoading) {
+        CancelLoad();
+    }
     m_loader.Stop();
     event.Skip();
 }

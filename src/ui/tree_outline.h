@@ -15,7 +15,8 @@ namespace quorvel::ui {
 // Image indices of the tree's four levels.
 enum TreeImage : int { kImageService = 0, kImageBinding = 1, kImageOperation = 2, kImageRequest = 3 };
 
-enum class OutlineLevel { Service, Binding, Operation };
+// A node's depth in the tree, which is also the index of its image.
+enum class OutlineLevel { Service = 0, Binding = 1, Operation = 2 };
 
 // The records of the dialog's model that a tree item stands for; what lies below its level is null.
 struct TreeRecord {
