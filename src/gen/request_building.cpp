@@ -119,16 +119,23 @@ void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
 
 } // namespace
 
-std::vector<RequestJob> RequestJobs(WsdlModel& model, const BindingElements& bindingElements) {
+std::vector<RequestJob> RequestJobs(WsdlModel& model, const BindingElements& bindingElements,
+                                    const RequestTarget* upTo) {
     std::vector<RequestJob> jobs;
     size_t record = 0;
     for (WsdlService& service : model) {
         for (WsdlBinding& binding : service.bindings) {
             for (WsdlOperation& operation : binding.operations) {
                 jobs.push_back({bindingElements.at(record), &operation.name, &operation.request});
+                if (upTo != nullptr && IsRequestTarget(*upTo, binding, operation)) {
+                    return jobs;
+                }
             }
             ++record;
         }
+    }
+    if (upTo != nullptr) {
+        jobs.clear();
     }
     return jobs;
 }

@@ -6,6 +6,7 @@
 // order would produce.
 
 #include "gen/envelope_builder.h"
+#include "model/find_operation.h"
 #include "model/wsdl_model.h"
 #include "model/wsdl_reader.h"
 
@@ -34,8 +35,10 @@ struct BuildWatch {
     bool Cancelled() const { return cancel != nullptr && cancel->load(std::memory_order_relaxed); }
 };
 
-// Every operation of the model, in model order, with the binding element its record was read from.
-std::vector<RequestJob> RequestJobs(WsdlModel& model, const BindingElements& bindingElements);
+// Every operation of the model, in model order, with the binding element its record was read from. With
+// upTo, they end with the first operation that FindOperation finds for it; none when it finds none.
+std::vector<RequestJob> RequestJobs(WsdlModel& model, const BindingElements& bindingElements,
+                                    const RequestTarget* upTo = nullptr);
 
 // Fills every job's request; jobs are in operation order. At most threads threads build (0: one per
 // core); fewer when the system cannot start more. Rethrows what a building thread threw.

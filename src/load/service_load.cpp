@@ -102,8 +102,10 @@ bool ReadAndBuild(const xmlDoc* document, LoadResult& result, const LoadOptions&
         return Fail(result);
     }
     GenerationBudget budget;
-    BuildRequests(index, description, RequestJobs(result.model, bindingElements), budget,
-                  options.buildThreads, WatchOf(options));
+    BuildRequests(
+        index, description,
+        RequestJobs(result.model, bindingElements, options.buildUpTo ? &*options.buildUpTo : nullptr), budget,
+        options.buildThreads, WatchOf(options));
     return true;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 // One load: an address (or bytes already in memory) to a model with every request built.
 
+#include "model/find_operation.h"
 #include "model/wsdl_model.h"
 
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +39,10 @@ struct LoadOptions {
     const std::atomic<bool>* cancel = nullptr;
     // Told on the loading thread as each step begins, as bytes arrive and as requests are built.
     std::function<void(const LoadProgress&)> onProgress;
+    // When set, requests are built in load order only up to the operation that FindOperation finds for
+    // it, which gets exactly the request of a full load; the requests after it (all of them when there is
+    // none) stay empty.
+    std::optional<RequestTarget> buildUpTo;
 };
 
 struct LoadResult {

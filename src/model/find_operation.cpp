@@ -4,13 +4,11 @@ namespace quorvel {
 
 const WsdlOperation* FindOperation(const WsdlModel& model, const std::string& binding,
                                    const std::string& operation) {
+    const RequestTarget target{binding, operation};
     for (const WsdlService& service : model) {
         for (const WsdlBinding& record : service.bindings) {
-            if (record.name != binding) {
-                continue;
-            }
             for (const WsdlOperation& candidate : record.operations) {
-                if (candidate.name == operation) {
+                if (IsRequestTarget(target, record, candidate)) {
                     return &candidate;
                 }
             }

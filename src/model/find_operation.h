@@ -6,6 +6,18 @@
 
 namespace quorvel {
 
+// The operation a run asks for, by the name of its binding record and its own name.
+struct RequestTarget {
+    std::string binding;
+    std::string operation;
+};
+
+// True when the record and operation are the ones target names; both names compared exactly.
+inline bool IsRequestTarget(const RequestTarget& target, const WsdlBinding& binding,
+                            const WsdlOperation& operation) {
+    return binding.name == target.binding && operation.name == target.operation;
+}
+
 // The first operation, in model order, of a binding record named binding whose name is operation;
 // both names compared exactly. Null when there is none.
 const WsdlOperation* FindOperation(const WsdlModel& model, const std::string& binding,

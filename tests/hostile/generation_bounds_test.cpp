@@ -133,5 +133,26 @@ TEST(HostileGeneration, OneLoadStopsAtItsLineBound) {
     ExpectSoundRequests(outcome.model);
 }
 
+// Batch mode and --request build requests only up to the one asked for; past the end of the budget, too,
+// each of those is the full load's request.
+TEST(HostileGeneration, BuildingUpToAnOperationGivesTheFullLoadsRequests) {
+    const int operationCount = static_cast<int>(kMaxLoadLines / kMaxRequestLines) + 5;
+    const std::string description = DescribeService(DoublingSchema(40), Operations(operationCount, "Root"));
+    const LoadOutcome full = LoadDocumentBytes(description);
+    ASSERT_TRUE(full.ok) << full.message;
+    const size_t target = static_cast<size_t>(operationCount) - 2;
+    LoadOptions upTo;
+    upTo.buildUpTo = RequestTarget{"Binding", "Op" + std::to_string(target)};
+    const LoadOutcome partial = LoadDocumentBytes(description, upTo);
+    ASSERT_TRUE(partial.ok) << partial.message;
+    const std::vector<const WsdlOperation*> expected = AllOperations(full.model);
+    const std::vector<const WsdlOperation*> operations = AllOperations(partial.model);
+    ASSERT_EQ(operations.size(), expected.size());
+    EXPECT_NE(expected[target]->request.find(LoadTruncatedNote()), std::string::npos); // past the budget
+    for (size_t i = 0; i < operations.size(); ++i) {
+        EXPECT_EQ(operations[i]->request, i <= target ? expected[i]->request : "") << i;
+    }
+}
+
 } // namespace
 } // namespace quorvel::test
