@@ -19,6 +19,8 @@ struct WsdlBinding {
     std::string name;
     int32_t soapVersion = SOAP_NONE;
     std::vector<WsdlOperation> operations;
+    // The binding's default style, "document" or "rpc" (or whatever other text it names).
+    std::string style;
     bool operator==(const WsdlBinding&) const = default;
 };
 

@@ -20,7 +20,7 @@ struct ReadContext {
 
 // The binding record with its operations; their requests are built once the whole model stands.
 WsdlBinding ReadBinding(ReadContext& context, const xmlNode* binding, std::string name, int32_t version) {
-    WsdlBinding record{std::move(name), version, {}};
+    WsdlBinding record{std::move(name), version, {}, GetBindingStyle(binding)};
     DomNodeList operations;
     FindChildElements(binding, "operation", operations);
     for (const xmlNode* operation : operations) {

@@ -11,7 +11,7 @@ namespace quorvel {
 namespace {
 
 WsdlBinding Binding(const std::string& name, std::vector<WsdlOperation> operations) {
-    return WsdlBinding{name, SOAP_11, std::move(operations)};
+    return WsdlBinding{name, SOAP_11, std::move(operations), "document"};
 }
 
 TEST(BatchOutputTest, FindsTheFirstMatchInModelOrder) {
