@@ -1,0 +1,79 @@
+#include "export/request_export.h"
+
+#include "export/messages.h"
+#include "export/request_file_names.h"
+#include "export/tsv_field.h"
+#include "fetch/file_writing.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool Write(const fs::path& path, std::string_view bytes, std::string& message) {
+    std::string reason;
+    if (WriteFileAtomically(path.string(), bytes, reason)) {
+        return true;
+    }
+    message = std::string(export_msg::kCannotWriteFile) + path.string() +
+              std::string(export_msg::kReasonSeparator) + reason;
+    return false;
+}
+
+bool MakeDirectory(const fs::path& directory, std::string& message) {
+    std::error_code error;
+    fs::create_directories(directory, error);
+    if (!error && !fs::is_directory(directory, error)) {
+        error = std::make_error_code(std::errc::not_a_directory);
+    }
+    if (!error) {
+        return true;
+    }
+    message = std::string(export_msg::kCannotCreateDirectory) + directory.string() +
+              std::string(export_msg::kReasonSeparator) + error.message();
+    return false;
+}
+
+} // namespace
+
+void AppendRequestRecords(const WsdlService& service, const WsdlBinding& binding,
+                          std::vector<RequestRecord>& records) {
+    for (const WsdlOperation& operation : binding.operations) {
+        records.push_back({&service, &binding, &operation});
+    }
+}
+
+std::vector<RequestRecord> ModelRequestRecords(const WsdlModel& model) {
+    std::vector<RequestRecord> records;
+    for (const WsdlService& service : model) {
+        for (const WsdlBinding& binding : service.bindings) {
+            AppendRequestRecords(service, binding, records);
+        }
+    }
+    return records;
+}
+
+bool ExportRequests(const std::vector<RequestRecord>& records, const std::string& directory,
+                    std::string& message) {
+    const fs::path root(directory);
+    if (!MakeDirectory(root, message)) {
+        return false;
+    }
+    RequestFileNames names;
+    std::string index;
+    for (const RequestRecord& record : records) {
+        const std::string name =
+            names.Next(record.service->name, record.binding->name, record.operation->name);
+        if (!Write(root / name, record.operation->request + '\n', message)) {
+            return false;
+        }
+        index += TsvField(record.service->name) + '\t' + TsvField(record.binding->name) + '\t' +
+                 TsvField(record.operation->name) + '\t' + name + '\n';
+    }
+    return Write(root / kRequestIndexFileName, index, message);
+}
+
+} // namespace quorvel
