@@ -1,5 +1,3 @@
-#if QUORVEL_WITH_UI
-
 #include "app/quorvel_app.h"
 
 #include "app/messages.h"
@@ -48,5 +46,3 @@ int RunInteractive(int argc, char** argv, CommandLine args) {
 }
 
 } // namespace quorvel
-
-#endif
