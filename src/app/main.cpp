@@ -1,12 +1,12 @@
-// Entry point: batch mode runs without any window system; everything else opens the dialog.
+// Entry point: batch mode and the command line for scripts run without the window toolkit; everything
+// else opens the dialog, whose module is loaded only then.
 
 #include "app/batch_test.h"
 #include "app/command_line.h"
+#include "app/dialog_module.h"
 #include "app/messages.h"
-
-#if QUORVEL_WITH_UI
-#include "app/quorvel_app.h"
-#endif
+#include "app/script_command.h"
+#include "app/script_run.h"
 
 #include <iostream>
 
@@ -15,8 +15,11 @@ int main(int argc, char** argv) {
     if (quorvel::IsBatchCommand(args)) {
         return quorvel::RunBatchTest(args[2], args[3], args[4]);
     }
+    if (quorvel::IsScriptCommand(args)) {
+        return quorvel::RunScriptCommand(args);
+    }
 #if QUORVEL_WITH_UI
-    return quorvel::RunInteractive(argc, argv, args);
+    return quorvel::RunDialog(argc, argv);
 #else
     std::cerr << quorvel::app_msg::kBatchOnlyBuild << '\n';
     return 1;

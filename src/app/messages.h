@@ -16,4 +16,39 @@ inline constexpr std::string_view kNoDisplay =
 inline constexpr std::string_view kBatchOnlyBuild =
     "此版本不含对话框，只支持批处理模式：quorvel /test 地址 绑定名 操作名";
 
+inline constexpr std::string_view kDialogModuleFailed = "无法加载对话框模块：";
+
+// The command line for scripts.
+inline constexpr std::string_view kVersion = "Quorvel 1.0";
+inline constexpr std::string_view kHelp =
+    "用法：\n"
+    "  quorvel [地址]                          打开对话框；给出地址时立即解析\n"
+    "  quorvel /open 地址                      同上\n"
+    "  quorvel /test 地址 绑定名 操作名        批处理：把请求写入当前目录的 quorvel_test_out.txt\n"
+    "  quorvel --list [--json] 地址            每个操作一行：服务、绑定、SOAP "
+    "版本、样式、操作（制表符分隔）\n"
+    "                                          加上 --json：整个模型（含每个请求）的 JSON\n"
+    "  quorvel --request 地址 绑定名 操作名    把一个操作的请求写到标准输出\n"
+    "  quorvel --all 地址 目录                 把每个请求写入目录中各自的文件，并写索引 index.tsv\n"
+    "  quorvel --help 或 -h                    显示本说明\n"
+    "  quorvel --version                       显示名称和版本\n"
+    "选项可按任意顺序写在地址之前：\n"
+    "  --follow-imports                        加载时跟随导入\n"
+    "  --                                      其后的参数都不是选项\n"
+    "退出状态：0 成功；1 加载失败或找不到操作（原因写在标准错误）；2 无法写入输出；64 命令行用法错误。\n";
+inline constexpr std::string_view kUsageErrorPrefix = "quorvel：";
+inline constexpr std::string_view kUsageErrorSuffix = "（说明见 quorvel --help）";
+inline constexpr std::string_view kUnknownOption = "未知选项 ";
+inline constexpr std::string_view kNoCommand = "缺少命令：--list、--request 或 --all。";
+inline constexpr std::string_view kTwoCommands = "一次只能给出一个命令（--list、--request 或 --all）。";
+inline constexpr std::string_view kJsonWithoutList = "--json 只能与 --list 一起使用。";
+inline constexpr std::string_view kMissingOperand = "缺少参数。";
+inline constexpr std::string_view kExtraOperand = "多余的参数 ";
+inline constexpr std::string_view kUsagePrefix = "用法：";
+inline constexpr std::string_view kListUsage = "quorvel --list [--json] 地址";
+inline constexpr std::string_view kRequestUsage = "quorvel --request 地址 绑定名 操作名";
+inline constexpr std::string_view kAllUsage = "quorvel --all 地址 目录";
+inline constexpr std::string_view kFollowImportsUnavailable = "此版本尚不支持 --follow-imports。";
+inline constexpr std::string_view kCannotWriteStandardOutput = "无法写入标准输出：";
+
 } // namespace quorvel::app_msg

@@ -28,7 +28,7 @@ protected:
     }
 
     test::ProgramRun Run(const std::vector<std::string>& arguments, bool obeyingPermissions = false) const {
-        return test::RunQuorvel(arguments, {m_dir.Path(), true, obeyingPermissions});
+        return test::RunQuorvel(arguments, {m_dir.Path(), true, obeyingPermissions, {}});
     }
     std::string Output() const { return test::ReadFileBytes(m_dir.Path() / "quorvel_test_out.txt"); }
     bool OutputExists() const { return fs::exists(m_dir.Path() / "quorvel_test_out.txt"); }

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/script_command.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,30 @@ TEST(CommandLineTest, ScansForTheDialogAddress) {
         EXPECT_EQ(ScanCommandLineAddress(c.args), c.scanned) << c.scanned;
         EXPECT_EQ(InitialDialogAddress(c.args), c.initial) << c.scanned;
     }
+}
+
+TEST(CommandLineTest, ScriptOptionsStandInAnyOrderBeforeTheOperands) {
+    EXPECT_TRUE(IsScriptCommand({"quorvel", "--list", "a.wsdl"}));
+    EXPECT_TRUE(IsScriptCommand({"quorvel", "-h"}));
+    EXPECT_FALSE(IsScriptCommand({"quorvel", "-list", "a.wsdl"})); // a switch the dialog skips
+    EXPECT_FALSE(IsScriptCommand({"quorvel", "a.wsdl", "--list"}));
+    for (const CommandLine& args :
+         {CommandLine{"quorvel", "--request", "--follow-imports", "a", "B", "Op"},
+          CommandLine{"quorvel", "--follow-imports", "--request", "a", "B", "Op"}}) {
+        ScriptCommand command;
+        std::string usageError;
+        ASSERT_TRUE(ParseScriptCommand(args, command, usageError)) << usageError;
+        EXPECT_EQ(command.kind, ScriptCommand::Request);
+        EXPECT_TRUE(command.followImports);
+        EXPECT_EQ(command.operands, (std::vector<std::string>{"a", "B", "Op"}));
+    }
+    // After "--" an address may begin with "-"; a second command is refused.
+    ScriptCommand command;
+    std::string usageError;
+    ASSERT_TRUE(ParseScriptCommand({"quorvel", "--list", "--", "--a.wsdl"}, command, usageError));
+    EXPECT_EQ(command.operands, std::vector<std::string>{"--a.wsdl"});
+    EXPECT_FALSE(ParseScriptCommand({"quorvel", "--list", "--all", "a", "d"}, command, usageError));
+    EXPECT_EQ(usageError, "一次只能给出一个命令（--list、--request 或 --all）。");
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "run_program.h"
 
 #include <linux/capability.h>
+#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -23,7 +25,8 @@ bool GiveUpPermissionOverride() {
 }
 
 [[noreturn]] void ExecInChild(const std::vector<std::string>& arguments, const RunSettings& settings,
-                              int errorPipe) {
+                              int outputPipe, int errorPipe) {
+    dup2(outputPipe, STDOUT_FILENO);
     dup2(errorPipe, STDERR_FILENO);
     if (chdir(settings.workingDirectory.c_str()) != 0) {
         _exit(126);
@@ -31,6 +34,9 @@ bool GiveUpPermissionOverride() {
     if (settings.withoutDisplay) {
         unsetenv("DISPLAY");
         unsetenv("WAYLAND_DISPLAY");
+    }
+    for (const std::string& setting : settings.environment) {
+        putenv(const_cast<char*>(setting.c_str()));
     }
     if (settings.obeyingPermissions && !GiveUpPermissionOverride()) {
         _exit(126);
@@ -44,11 +50,41 @@ bool GiveUpPermissionOverride() {
     _exit(127);
 }
 
+// Reads both pipes to their ends together, so that a child filling one never waits on the other.
+void ReadBoth(int outputPipe, int errorPipe, ProgramRun& run) {
+    pollfd pipes[2] = {{outputPipe, POLLIN, 0}, {errorPipe, POLLIN, 0}};
+    std::string* texts[2] = {&run.standardOutput, &run.standardError};
+    int remaining = 2;
+    while (remaining > 0) {
+        if (poll(pipes, 2, -1) < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw std::runtime_error("poll failed");
+        }
+        for (int i = 0; i < 2; ++i) {
+            if (pipes[i].fd < 0 || pipes[i].revents == 0) {
+                continue;
+            }
+            char buffer[65536];
+            const ssize_t count = read(pipes[i].fd, buffer, sizeof buffer);
+            if (count > 0) {
+                texts[i]->append(buffer, static_cast<size_t>(count));
+            } else {
+                close(pipes[i].fd);
+                pipes[i].fd = -1;
+                --remaining;
+            }
+        }
+    }
+}
+
 } // namespace
 
 ProgramRun RunQuorvel(const std::vector<std::string>& arguments, const RunSettings& settings) {
+    int outputPipe[2];
     int errorPipe[2];
-    if (pipe(errorPipe) != 0) {
+    if (pipe(outputPipe) != 0 || pipe(errorPipe) != 0) {
         throw std::runtime_error("pipe failed");
     }
     const pid_t child = fork();
@@ -56,17 +92,14 @@ ProgramRun RunQuorvel(const std::vector<std::string>& arguments, const RunSettin
         throw std::runtime_error("fork failed");
     }
     if (child == 0) {
+        close(outputPipe[0]);
         close(errorPipe[0]);
-        ExecInChild(arguments, settings, errorPipe[1]);
+        ExecInChild(arguments, settings, outputPipe[1], errorPipe[1]);
     }
+    close(outputPipe[1]);
     close(errorPipe[1]);
     ProgramRun run;
-    char buffer[4096];
-    ssize_t count = 0;
-    while ((count = read(errorPipe[0], buffer, sizeof buffer)) > 0) {
-        run.standardError.append(buffer, static_cast<size_t>(count));
-    }
-    close(errorPipe[0]);
+    ReadBoth(outputPipe[0], errorPipe[0], run);
     int status = 0;
     waitpid(child, &status, 0);
     run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

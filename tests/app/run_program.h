@@ -9,13 +9,15 @@ namespace quorvel::test {
 
 struct ProgramRun {
     int exitStatus = -1; // -1 when the program did not exit normally
+    std::string standardOutput;
     std::string standardError;
 };
 
 struct RunSettings {
     std::filesystem::path workingDirectory;
-    bool withoutDisplay = true;      // no DISPLAY or WAYLAND_DISPLAY in the program's environment
-    bool obeyingPermissions = false; // when run by root: without the right to override file permissions
+    bool withoutDisplay = true;           // no DISPLAY or WAYLAND_DISPLAY in the program's environment
+    bool obeyingPermissions = false;      // when run by root: without the right to override file permissions
+    std::vector<std::string> environment; // "NAME=value" settings added to the program's environment
 };
 
 // Runs the quorvel executable with arguments (without argument 0) and waits for it.

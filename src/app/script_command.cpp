@@ -1,0 +1,125 @@
+#include "app/script_command.h"
+
+#include "app/messages.h"
+
+#include <optional>
+
+namespace quorvel {
+namespace {
+
+bool IsOption(const std::string& argument) {
+    return argument.size() > 1 && argument[0] == '-';
+}
+
+// The command an option names, if it names one.
+std::optional<ScriptCommand::Kind> CommandOption(const std::string& option) {
+    if (option == "--help" || option == "-h") {
+        return ScriptCommand::Help;
+    }
+    if (option == "--version") {
+        return ScriptCommand::Version;
+    }
+    if (option == "--list") {
+        return ScriptCommand::List;
+    }
+    if (option == "--request") {
+        return ScriptCommand::Request;
+    }
+    if (option == "--all") {
+        return ScriptCommand::All;
+    }
+    return std::nullopt;
+}
+
+std::string_view CommandUsage(ScriptCommand::Kind kind) {
+    switch (kind) {
+    case ScriptCommand::List:
+        return app_msg::kListUsage;
+    case ScriptCommand::Request:
+        return app_msg::kRequestUsage;
+    default:
+        return app_msg::kAllUsage;
+    }
+}
+
+size_t OperandCount(ScriptCommand::Kind kind) {
+    switch (kind) {
+    case ScriptCommand::List:
+        return 1;
+    case ScriptCommand::Request:
+        return 3;
+    case ScriptCommand::All:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+// Reads the options from argument 1 on into command; the index of the first operand.
+bool ReadOptions(const CommandLine& args, ScriptCommand& command, size_t& next, std::string& usageError) {
+    std::optional<ScriptCommand::Kind> kind;
+    for (next = 1; next < args.size() && IsOption(args[next]); ++next) {
+        const std::string& option = args[next];
+        if (option == "--") {
+            ++next;
+            break;
+        }
+        if (const auto named = CommandOption(option)) {
+            if (*named == ScriptCommand::Help) {
+                command.kind = ScriptCommand::Help;
+                return true;
+            }
+            if (kind && *kind != *named) {
+                usageError = std::string(app_msg::kTwoCommands);
+                return false;
+            }
+            kind = named;
+        } else if (option == "--json") {
+            command.json = true;
+        } else if (option == "--follow-imports") {
+            command.followImports = true;
+        } else {
+            usageError = std::string(app_msg::kUnknownOption) + option + "。";
+            return false;
+        }
+    }
+    if (!kind) {
+        usageError = std::string(app_msg::kNoCommand);
+        return false;
+    }
+    command.kind = *kind;
+    return true;
+}
+
+} // namespace
+
+bool IsScriptCommand(const CommandLine& args) {
+    return args.size() >= 2 && (args[1].starts_with("--") || args[1] == "-h");
+}
+
+bool ParseScriptCommand(const CommandLine& args, ScriptCommand& command, std::string& usageError) {
+    command = ScriptCommand();
+    size_t next = 0;
+    if (!ReadOptions(args, command, next, usageError)) {
+        return false;
+    }
+    if (command.kind == ScriptCommand::Help || command.kind == ScriptCommand::Version) {
+        return true;
+    }
+    if (command.json && command.kind != ScriptCommand::List) {
+        usageError = std::string(app_msg::kJsonWithoutList);
+        return false;
+    }
+    command.operands.assign(args.begin() + static_cast<std::ptrdiff_t>(next), args.end());
+    const size_t wanted = OperandCount(command.kind);
+    if (command.operands.size() != wanted) {
+        usageError = (command.operands.size() < wanted
+                          ? std::string(app_msg::kMissingOperand)
+                          : std::string(app_msg::kExtraOperand) + command.operands[wanted] + "。") +
+                     std::string(app_msg::kUsagePrefix) + std::string(CommandUsage(command.kind));
+        return false;
+    }
+    return true;
+}
+
+} // namespace quorvel

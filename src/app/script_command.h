@@ -1,0 +1,28 @@
+#pragma once
+// The command line for scripts: long options before the addresses and names they take.
+
+#include "app/command_line.h"
+
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+struct ScriptCommand {
+    enum Kind { Help, Version, List, Request, All };
+    Kind kind = Help;
+    bool json = false;          // --list prints the whole model as JSON
+    bool followImports = false; // the load follows the description's imports
+    // The addresses and names after the options: ADDRESS; ADDRESS BINDING OPERATION; ADDRESS DIRECTORY.
+    std::vector<std::string> operands;
+};
+
+// True when argument 1 is a long option ("--list") or "-h": the command line is one for scripts.
+bool IsScriptCommand(const CommandLine& args);
+
+// Reads options in any order (up to "--" or the first argument that is no option), then the operands
+// that the command takes. False with a one-line reason for an unknown option, no command or two, or
+// too few or too many operands.
+bool ParseScriptCommand(const CommandLine& args, ScriptCommand& command, std::string& usageError);
+
+} // namespace quorvel

@@ -1,0 +1,19 @@
+#pragma once
+// Runs a command line for scripts: prints to standard output, reasons to standard error.
+
+#include "app/command_line.h"
+
+namespace quorvel {
+
+// Exit status of a command line for scripts.
+enum ScriptExitCode : int {
+    SCRIPT_DONE = 0,
+    SCRIPT_LOAD_FAILED = 1, // the load failed, or the operation asked for does not exist
+    SCRIPT_OUTPUT_FAILED = 2,
+    SCRIPT_USAGE_ERROR = 64,
+};
+
+// Reads the options of args, runs the command and returns the exit status.
+int RunScriptCommand(const CommandLine& args);
+
+} // namespace quorvel

@@ -1,0 +1,219 @@
+// The command line for scripts as a script uses it: the built program, run in a temporary directory.
+
+#include "run_program.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kData = fs::path(QUORVEL_TEST_DATA_DIR) / "app";
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + 1) {
+        fields.push_back(text.substr(start, end - start));
+    }
+    fields.push_back(text.substr(start));
+    return fields;
+}
+
+// An index field back as the name it stands for.
+std::string Unescaped(const std::string& field) {
+    std::string text;
+    for (size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 1 < field.size()) {
+            const char c = field[++i];
+            text += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c;
+        } else {
+            text += field[i];
+        }
+    }
+    return text;
+}
+
+class ScriptEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"orders.wsdl", "calc.wsdl", "hostile_names.wsdl"}) {
+            fs::copy_file(kData / name, m_dir.Path() / name);
+        }
+    }
+
+    test::ProgramRun Run(const std::vector<std::string>& arguments,
+                         std::vector<std::string> environment = {}) const {
+        return test::RunQuorvel(arguments, {m_dir.Path(), true, false, std::move(environment)});
+    }
+
+    // What batch mode writes for the operation, without its byte-order mark.
+    std::string BatchOutput(const std::string& address, const std::string& binding,
+                            const std::string& operation) const {
+        EXPECT_EQ(Run({"/test", address, binding, operation}).exitStatus, 0);
+        return test::ReadFileBytes(m_dir.Path() / "quorvel_test_out.txt").substr(3);
+    }
+
+    // Checks that the index lists the records of the model that --list --json gives, in order, each
+    // with the file holding its request, and returns the files it names.
+    std::set<std::string> ExpectIndexMatchesModel(const std::string& address, const fs::path& directory) {
+        const test::ProgramRun listing = Run({"--list", "--json", address});
+        EXPECT_EQ(listing.exitStatus, 0) << listing.standardError;
+        const std::string index = test::ReadFileBytes(directory / "index.tsv");
+        std::vector<std::string> lines = Split(index, '\n');
+        EXPECT_EQ(lines.back(), "");
+        lines.pop_back();
+        std::set<std::string> files;
+        size_t line = 0;
+        const nlohmann::json model = nlohmann::json::parse(listing.standardOutput);
+        for (const auto& service : model["services"]) {
+            for (const auto& binding : service["bindings"]) {
+                for (const auto& operation : binding["operations"]) {
+                    if (line >= lines.size()) {
+                        ADD_FAILURE() << "index too short";
+                        return files;
+                    }
+                    const std::vector<std::string> fields = Split(lines[line++], '\t');
+                    EXPECT_EQ(fields.size(), 4u);
+                    EXPECT_EQ(Unescaped(fields[0]), service["name"]);
+                    EXPECT_EQ(Unescaped(fields[1]), binding["name"]);
+                    EXPECT_EQ(Unescaped(fields[2]), operation["name"]);
+                    EXPECT_EQ(test::ReadFileBytes(directory / fields[3]),
+                              operation["request"].get<std::string>() + "\n");
+                    files.insert(fields[3]);
+                }
+            }
+        }
+        EXPECT_EQ(line, lines.size());
+        return files;
+    }
+
+    test::TempDir m_dir;
+};
+
+TEST_F(ScriptEndToEndTest, RequestPrintsWhatBatchModeWrites) {
+    const std::vector<std::string> operations[] = {
+        {"orders.wsdl", "OrderBinding", "GetOrder"},
+        {"orders.wsdl", "OrderBinding", "Vanished"}, // an empty request: one line feed
+        {"calc.wsdl", "CalcSoap12", "Add"},
+    };
+    for (const std::vector<std::string>& operation : operations) {
+        const test::ProgramRun run = Run({"--request", operation[0], operation[1], operation[2]});
+        EXPECT_EQ(run.exitStatus, 0) << run.standardError;
+        EXPECT_EQ(run.standardOutput, BatchOutput(operation[0], operation[1], operation[2]));
+    }
+}
+
+TEST_F(ScriptEndToEndTest, ListGivesOneLinePerOperationOrTheModelAsJson) {
+    const test::ProgramRun run = Run({"--list", "calc.wsdl"});
+    EXPECT_EQ(run.exitStatus, 0) << run.standardError;
+    EXPECT_EQ(run.standardOutput, "CalcService\tCalcSoap\t1.1\trpc\tAdd\n"
+                                  "CalcService\tCalcSoap12\t1.2\trpc\tAdd\n"
+                                  "CalcMirror\tCalcSoap\t1.1\trpc\tAdd\n");
+
+    // Options stand in any order before the address.
+    const test::ProgramRun json = Run({"--json", "--list", "calc.wsdl"});
+    EXPECT_EQ(json.exitStatus, 0) << json.standardError;
+    const nlohmann::json model = nlohmann::json::parse(json.standardOutput);
+    ASSERT_EQ(model["services"].size(), 2u);
+    const auto& binding = model["services"][0]["bindings"][1];
+    EXPECT_EQ(binding["name"], "CalcSoap12");
+    EXPECT_EQ(binding["soapVersion"], "1.2");
+    EXPECT_EQ(binding["style"], "rpc");
+    EXPECT_EQ(binding["operations"][0]["request"].get<std::string>() + "\n",
+              BatchOutput("calc.wsdl", "CalcSoap12", "Add"));
+}
+
+TEST_F(ScriptEndToEndTest, AllWritesEveryRequestAndAnIndex) {
+    const fs::path out = m_dir.Path() / "out" / "new";
+    fs::create_directories(out);
+    m_dir.WriteFile("out/new/CalcService.CalcSoap.Add.xml", std::string(5000, 'x')); // an earlier run
+    m_dir.WriteFile("out/new/mine.txt", "kept");
+    const test::ProgramRun run = Run({"--all", "calc.wsdl", "out/new"});
+    EXPECT_EQ(run.exitStatus, 0) << run.standardError;
+    EXPECT_EQ(ExpectIndexMatchesModel("calc.wsdl", out),
+              (std::set<std::string>{"CalcService.CalcSoap.Add.xml", "CalcService.CalcSoap12.Add.xml",
+                                     "CalcMirror.CalcSoap.Add.xml"}));
+    EXPECT_EQ(test::ReadFileBytes(out / "CalcService.CalcSoap12.Add.xml"),
+              BatchOutput("calc.wsdl", "CalcSoap12", "Add"));
+    EXPECT_EQ(test::ReadFileBytes(out / "mine.txt"), "kept");
+    EXPECT_EQ(std::distance(fs::directory_iterator(out), {}), 5);
+}
+
+TEST_F(ScriptEndToEndTest, HostileNamesStayInsideTheDirectory) {
+    const test::ProgramRun run = Run({"--all", "hostile_names.wsdl", "out"});
+    EXPECT_EQ(run.exitStatus, 0) << run.standardError;
+    const fs::path out = m_dir.Path() / "out";
+    const std::set<std::string> files = ExpectIndexMatchesModel("hostile_names.wsdl", out);
+    EXPECT_EQ(files.size(), 14u); // two services of seven operations, each in a file of its own
+    // Everything the run wrote is a plain file right inside the directory.
+    std::set<std::string> written;
+    for (const auto& entry : fs::recursive_directory_iterator(m_dir.Path())) {
+        if (entry.path().parent_path() == out) {
+            EXPECT_TRUE(entry.is_regular_file()) << entry.path();
+            written.insert(entry.path().filename().string());
+        } else if (entry.path() != out) {
+            EXPECT_EQ(entry.path().parent_path(), m_dir.Path()) << entry.path();
+            EXPECT_EQ(entry.path().extension(), ".wsdl") << entry.path();
+        }
+    }
+    written.erase("index.tsv");
+    EXPECT_EQ(written, files);
+}
+
+TEST_F(ScriptEndToEndTest, ExitStatusesAndMessages) {
+    m_dir.WriteFile("a-file", "");
+    const struct {
+        std::vector<std::string> arguments;
+        int exitStatus;
+        std::string standardError; // "*": any one line
+    } cases[] = {
+        {{"--list", "missing.wsdl"}, 1, "无法打开文件：missing.wsdl\n"},
+        {{"--request", "orders.wsdl", "OrderBinding", "getOrder"}, 1, "operation not found\n"},
+        {{"--all", "calc.wsdl", "a-file"}, 2, "*"},
+        {{"--list"}, 64, "quorvel：缺少参数。用法：quorvel --list [--json] 地址（说明见 quorvel --help）\n"},
+        {{"--frob", "calc.wsdl"}, 64, "quorvel：未知选项 --frob。（说明见 quorvel --help）\n"},
+        {{"--request", "--json", "calc.wsdl", "CalcSoap", "Add"}, 64, "*"},
+        {{"--version"}, 0, ""},
+    };
+    for (const auto& c : cases) {
+        const test::ProgramRun run = Run(c.arguments);
+        EXPECT_EQ(run.exitStatus, c.exitStatus) << c.arguments[0] << " " << run.standardError;
+        if (c.standardError == "*") {
+            EXPECT_EQ(std::count(run.standardError.begin(), run.standardError.end(), '\n'), 1)
+                << run.standardError;
+        } else {
+            EXPECT_EQ(run.standardError, c.standardError);
+        }
+    }
+    EXPECT_EQ(Run({"--version"}).standardOutput, "Quorvel 1.0\n");
+    const test::ProgramRun help = Run({"-h"});
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_NE(help.standardOutput.find("quorvel --request 地址 绑定名 操作名"), std::string::npos);
+}
+
+// The dynamic loader reports each library it loads; the window toolkit's must not be among them.
+TEST_F(ScriptEndToEndTest, BatchModeAndScriptsDoNotLoadTheWindowToolkit) {
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"/test", "calc.wsdl", "CalcSoap", "Add"},
+          std::vector<std::string>{"--list", "calc.wsdl"}}) {
+        const std::string loaded = Run(arguments, {"LD_DEBUG=libs"}).standardError;
+        EXPECT_NE(loaded.find("libxml2"), std::string::npos) << loaded; // the report is there
+        EXPECT_EQ(loaded.find("libwx_"), std::string::npos) << arguments[0];
+        EXPECT_EQ(loaded.find("libgtk"), std::string::npos) << arguments[0];
+    }
+#if QUORVEL_TEST_WITH_UI
+    // Wanting the dialog loads it, even where no display lets it open.
+    EXPECT_NE(Run({}, {"LD_DEBUG=libs"}).standardError.find("libwx_"), std::string::npos);
+#endif
+}
+
+} // namespace
+} // namespace quorvel
