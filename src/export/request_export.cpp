@@ -13,9 +13,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Each file replaces its earlier self at once; they are not flushed to disk one by one, which would take
+// seconds for a description of thousands of operations.
 bool Write(const fs::path& path, std::string_view bytes, std::string& message) {
     std::string reason;
-    if (WriteFileAtomically(path.string(), bytes, reason)) {
+    if (WriteFileAtomically(path.string(), bytes, reason, false)) {
         return true;
     }
     message = std::string(export_msg::kCannotWriteFile) + path.string() +

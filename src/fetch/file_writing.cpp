@@ -34,14 +34,14 @@ mode_t NewFileMode() {
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason) {
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason, bool durable) {
     std::string temporary = path + ".XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0) {
         reason = std::strerror(errno);
         return false;
     }
-    bool ok = fchmod(fd, NewFileMode()) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
+    bool ok = fchmod(fd, NewFileMode()) == 0 && WriteAll(fd, bytes) && (!durable || fsync(fd) == 0);
     int error = errno;
     if (close(fd) != 0 && ok) {
         ok = false;
