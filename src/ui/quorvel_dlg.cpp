@@ -26,6 +26,7 @@ wxBEGIN_EVENT_TABLE(CQuorvelDlg, wxDialog)
     EVT_BUTTON(IDC_BTN_OPEN, CQuorvelDlg::OnBnClickedOpen)
     EVT_BUTTON(IDC_BTN_PARSE, CQuorvelDlg::OnBnClickedParse)
     EVT_TREE_SEL_CHANGED(IDC_TREE_SERVICES, CQuorvelDlg::OnTvnSelchangedTree)
+    EVT_TREE_SEL_CHANGED(IDC_TREE_FILTERED, CQuorvelDlg::OnTvnSelchangedTree)
     EVT_TIMER(IDT_AUTO_PARSE, CQuorvelDlg::OnTimer)
     EVT_SIZE(CQuorvelDlg::OnSize)
     EVT_LEFT_DOWN(CQuorvelDlg::OnLButtonDown)
@@ -38,6 +39,7 @@ wxBEGIN_EVENT_TABLE(CQuorvelDlg, wxDialog)
     EVT_CLOSE(CQuorvelDlg::OnClose)
     EVT_TEXT(IDC_EDIT_FILTER, CQuorvelDlg::OnFilterText)
     EVT_TREE_ITEM_MENU(IDC_TREE_SERVICES, CQuorvelDlg::OnTreeContextMenu)
+    EVT_TREE_ITEM_MENU(IDC_TREE_FILTERED, CQuorvelDlg::OnTreeContextMenu)
     EVT_MENU(IDM_COPY_REQUEST, CQuorvelDlg::OnCopyRequest)
     EVT_MENU(IDM_SAVE_REQUEST, CQuorvelDlg::OnSaveRequest)
 wxEND_EVENT_TABLE();
@@ -57,6 +59,7 @@ CQuorvelDlg::CQuorvelDlg(wxWindow* parent)
     CreateControls();
     BuildTreeImages();
     m_treeServices->SetImageList(&m_imageList);
+    m_treeFiltered->SetImageList(&m_imageList);
     SetMessagePaneFont();
     OnGetMinMaxInfo();
     SetClientSize(ConvertDialogToPixels(kDialogUnits));
@@ -67,8 +70,10 @@ CQuorvelDlg::CQuorvelDlg(wxWindow* parent)
 CQuorvelDlg::~CQuorvelDlg() {
     m_loader.Stop();
     // The items point into m_requestTexts and the tree draws from m_imageList: detach both first.
-    m_treeServices->DeleteAllItems();
-    m_treeServices->SetImageList(nullptr);
+    for (CServiceTreeCtrl* tree : {m_treeServices, m_treeFiltered}) {
+        tree->DeleteAllItems();
+        tree->SetImageList(nullptr);
+    }
 }
 
 // Controls in tab order; positions and sizes come from LayoutControls.
@@ -80,10 +85,13 @@ void CQuorvelDlg::CreateControls() {
     m_editFilter = new wxSearchCtrl(this, IDC_EDIT_FILTER);
     m_editFilter->ShowCancelButton(true);
     m_editFilter->SetDescriptiveText(wxString::FromUTF8(kFilterHint));
-    m_treeServices = new CServiceTreeCtrl(this, IDC_TREE_SERVICES,
-                                          wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT |
-                                              wxTR_SINGLE | wxBORDER_SIMPLE);
-    m_treeServices->AddRoot(wxEmptyString);
+    for (CServiceTreeCtrl** tree : {&m_treeServices, &m_treeFiltered}) {
+        *tree = new CServiceTreeCtrl(this, tree == &m_treeServices ? IDC_TREE_SERVICES : IDC_TREE_FILTERED,
+                                     wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE |
+                                         wxBORDER_SIMPLE);
+        (*tree)->AddRoot(wxEmptyString);
+    }
+    m_treeFiltered->Hide();
     new wxStaticText(this, IDC_STATIC_MESSAGE, wxString::FromUTF8(kLabelMessage));
     m_editMessage = new CRequestPane(this, IDC_EDIT_MESSAGE);
     m_btnParse =
@@ -92,6 +100,7 @@ void CQuorvelDlg::CreateControls() {
     m_statusLine = new wxStaticText(this, IDC_STATUS_LINE, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                     wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
     ForwardSplitterEventsFrom(m_treeServices);
+    ForwardSplitterEventsFrom(m_treeFiltered);
     ForwardSplitterEventsFrom(m_editMessage);
     ForwardSplitterEventsFrom(m_splitter);
 }

@@ -40,6 +40,7 @@ enum : int {
     IDC_BTN_PARSE = 1009,
     IDC_STATUS_LINE = 1010,
     IDC_EDIT_FILTER = 1011,
+    IDC_TREE_FILTERED = 1012,
     IDT_AUTO_PARSE = 1,
     // Commands of the tree's context menu.
     IDM_COPY_REQUEST = 1101,
@@ -95,6 +96,9 @@ private:
     void OnFilterText(wxCommandEvent& event);
     void ClearFilter();
     void ShowFilteredTree();
+    void FillFilteredTree(const wxString& lowerFilter);
+    void SelectInServiceTree();
+    CServiceTreeCtrl* ShownTree() const;
 
     // Copy, save and export, the tree's context menu and the shortcuts (quorvel_dlg_actions.cpp).
     bool OnShortcut(const wxKeyEvent& event);
@@ -105,6 +109,8 @@ private:
 
     wxTextCtrl* m_editAddress = nullptr;
     CServiceTreeCtrl* m_treeServices = nullptr;
+    // Takes the service tree's place while the filter box holds text; the full tree keeps its items.
+    CServiceTreeCtrl* m_treeFiltered = nullptr;
     CRequestPane* m_editMessage = nullptr;
     wxButton* m_btnParse = nullptr;
     wxStaticLine* m_splitter = nullptr;
@@ -133,7 +139,8 @@ private:
     // The tree as filled after the last load, and the item last selected by the user, by its node.
     quorvel::ui::TreeOutline m_outline;
     std::optional<std::pair<size_t, bool>> m_selectedNode;
-    bool m_bRebuildingTree = false;
+    // The dialog itself fills a tree or selects in it: the selection events are not the user's.
+    bool m_bUpdatingTree = false;
 
     wxDECLARE_EVENT_TABLE();
 };

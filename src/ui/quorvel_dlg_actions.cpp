@@ -27,8 +27,7 @@ bool CQuorvelDlg::OnShortcut(const wxKeyEvent& event) {
     } else if (control && key == 'L') {
         m_editAddress->SetFocus();
         m_editAddress->SelectAll();
-    } else if (control && key == 'C' && FindFocus() == m_treeServices &&
-               SelectedRecord().request != nullptr) {
+    } else if (control && key == 'C' && FindFocus() == ShownTree() && SelectedRecord().request != nullptr) {
         wxCommandEvent copy;
         OnCopyRequest(copy);
     } else {
@@ -39,10 +38,10 @@ bool CQuorvelDlg::OnShortcut(const wxKeyEvent& event) {
 
 // The records of the selected item; all null when nothing is selected.
 quorvel::ui::TreeRecord CQuorvelDlg::SelectedRecord() const {
-    const wxTreeItemId item = m_treeServices->GetSelection();
+    const CServiceTreeCtrl* tree = ShownTree();
+    const wxTreeItemId item = tree->GetSelection();
     const auto* data =
-        item.IsOk() ? static_cast<const quorvel::ui::ServiceTreeItem*>(m_treeServices->GetItemData(item))
-                    : nullptr;
+        item.IsOk() ? static_cast<const quorvel::ui::ServiceTreeItem*>(tree->GetItemData(item)) : nullptr;
     return data != nullptr ? data->record : quorvel::ui::TreeRecord{};
 }
 
@@ -51,7 +50,7 @@ void CQuorvelDlg::OnTreeContextMenu(wxTreeEvent& event) {
     if (!event.GetItem().IsOk()) {
         return;
     }
-    m_treeServices->SelectItem(event.GetItem());
+    ShownTree()->SelectItem(event.GetItem());
     if (SelectedRecord().operation == nullptr) {
         return;
     }

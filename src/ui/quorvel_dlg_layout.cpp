@@ -31,7 +31,7 @@ struct Placement {
 // Every control's rectangle for a client of w x h pixels with the bar's centre at s. The status line
 // runs along the bottom; everything else is placed in the height above it. The tree's label is as wide
 // as its text (label pixels), and the filter box takes the rest of the tree's column on that row.
-std::array<Placement, 11> PlaceControls(int w, int h, int s, int label) {
+std::array<Placement, 12> PlaceControls(int w, int h, int s, int label) {
     const int above = h - kStatusLineHeight;
     const int labelWidth = std::min(label, s - 12);
     return {{
@@ -43,6 +43,7 @@ std::array<Placement, 11> PlaceControls(int w, int h, int s, int label) {
         {IDC_EDIT_FILTER, wxRect(16 + labelWidth, 44, std::max(s - 18 - labelWidth, 0), 22)},
         {IDC_STATIC_MESSAGE, wxRect(s + 2, 46, w - s - 12, 20)},
         {IDC_TREE_SERVICES, wxRect(10, 68, s - 12, above - 78)},
+        {IDC_TREE_FILTERED, wxRect(10, 68, s - 12, above - 78)},
         {IDC_EDIT_MESSAGE, wxRect(s + 2, 68, w - s - 12, above - 78)},
         {IDC_SPLITTER, wxRect(s - 2, 68, 4, above - 78)},
         {IDC_STATUS_LINE, wxRect(10, above + 2, w - 20, kStatusLineHeight - 8)},

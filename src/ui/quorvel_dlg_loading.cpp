@@ -39,7 +39,9 @@ void CQuorvelDlg::ShowLoading(bool loading) {
     m_bLoading = loading;
     m_btnParse->SetLabel(
         wxString::FromUTF8(loading ? quorvel::ui::kButtonCancel : quorvel::ui::kButtonParse));
-    m_treeServices->SetCursor(loading ? wxCursor(wxCURSOR_WAIT) : wxNullCursor);
+    for (CServiceTreeCtrl* tree : {m_treeServices, m_treeFiltered}) {
+        tree->SetCursor(loading ? wxCursor(wxCURSOR_WAIT) : wxNullCursor);
+    }
     m_editMessage->SetSTCCursor(loading ? wxSTC_CURSORWAIT : wxSTC_CURSORNORMAL);
 }
 
@@ -67,8 +69,8 @@ void CQuorvelDlg::OnLoadFinished(wxThreadEvent& event) {
         return;
     }
     m_model = std::move(load->model);
-    m_editFilter->ChangeValue(wxEmptyString);
     FillServiceTree();
+    ClearFilter();
     m_editMessage->ShowText(wxEmptyString);
     m_statusLine->SetLabel(quorvel::ui::LoadedStatus(m_model));
     ShowLoading(false);

@@ -61,6 +61,7 @@ void CQuorvelDlg::ParseAddress() {
 // Services, their bindings, their operations and one request item per operation; each level sorted,
 // services and bindings expanded, operations collapsed.
 void CQuorvelDlg::FillServiceTree() {
+    m_treeFiltered->DeleteChildren(m_treeFiltered->GetRootItem());
     m_treeServices->DeleteChildren(m_treeServices->GetRootItem());
     m_requestTexts.clear();
     const wxTreeItemId root = m_treeServices->GetRootItem();
@@ -97,14 +98,14 @@ void CQuorvelDlg::FillServiceTree() {
 }
 
 void CQuorvelDlg::OnTvnSelchangedTree(wxTreeEvent& event) {
-    // Rebuilding the tree for the filter selects nothing of the user's, and neither does the tree
-    // control when, once idle without a selection, it selects its hidden root.
+    // Neither the dialog's own filling and selecting is the user's selection, nor the tree control's
+    // when, once idle without a selection, it selects its hidden root.
+    const auto* tree = static_cast<const wxTreeCtrl*>(event.GetEventObject());
     const wxTreeItemId item = event.GetItem();
-    if (m_bRebuildingTree || item == m_treeServices->GetRootItem()) {
+    if (m_bUpdatingTree || item == tree->GetRootItem()) {
         return;
     }
-    const auto* data =
-        item.IsOk() ? static_cast<const ServiceTreeItem*>(m_treeServices->GetItemData(item)) : nullptr;
+    const auto* data = item.IsOk() ? static_cast<const ServiceTreeItem*>(tree->GetItemData(item)) : nullptr;
     m_selectedNode.reset();
     if (data != nullptr) {
         m_selectedNode.emplace(data->node, data->requestItem);

@@ -14,6 +14,7 @@ void TreeOutline::Capture(wxTreeCtrl& tree) {
             node.level = level;
             node.text = tree.GetItemText(item);
             node.record = data->record;
+            node.item = item;
             if (level == OutlineLevel::Operation) {
                 node.lowerText = node.text.Lower();
                 // The request item below shares its operation's node.
@@ -21,6 +22,7 @@ void TreeOutline::Capture(wxTreeCtrl& tree) {
                 const wxTreeItemId requestItem = tree.GetFirstChild(item, childCookie);
                 if (requestItem.IsOk()) {
                     static_cast<ServiceTreeItem*>(tree.GetItemData(requestItem))->node = data->node;
+                    node.requestItem = requestItem;
                 }
                 continue;
             }

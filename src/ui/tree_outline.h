@@ -1,6 +1,6 @@
 #pragma once
 // The service tree in display order, read once after it was filled and sorted, so that the filter can
-// show any part of it in that same order without sorting again.
+// show any part of it in that same order in a tree of its own without sorting again.
 
 #include "model/wsdl_model.h"
 
@@ -33,6 +33,9 @@ struct OutlineNode {
     TreeRecord record;
     // Operations only: the name in lower case, for the filter.
     wxString lowerText;
+    // The node's item in the tree that was read, and for operations their "Request 1" item.
+    wxTreeItemId item;
+    wxTreeItemId requestItem;
 };
 
 // What a tree item stands for: its records, and its node of the outline once the outline is read.

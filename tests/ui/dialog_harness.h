@@ -60,7 +60,11 @@ public:
     wxStyledTextCtrl* Message() { return static_cast<wxStyledTextCtrl*>(Control(IDC_EDIT_MESSAGE)); }
     wxSearchCtrl* Filter() { return static_cast<wxSearchCtrl*>(Control(IDC_EDIT_FILTER)); }
     wxString Status() { return Control(IDC_STATUS_LINE)->GetLabel(); }
-    wxTreeCtrl* Tree() { return static_cast<wxTreeCtrl*>(Control(IDC_TREE_SERVICES)); }
+    // The tree on show: the service tree, or the filtered tree in its place while the filter is on.
+    wxTreeCtrl* Tree() {
+        wxWindow* filtered = Control(IDC_TREE_FILTERED);
+        return static_cast<wxTreeCtrl*>(filtered->IsShown() ? filtered : Control(IDC_TREE_SERVICES));
+    }
     // Centre of the splitter bar, in client pixels.
     int SplitPos() { return Control(IDC_SPLITTER)->GetRect().x + 2; }
     void ResizeClient(wxSize clientSize);
