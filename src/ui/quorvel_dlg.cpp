@@ -42,6 +42,7 @@ wxBEGIN_EVENT_TABLE(CQuorvelDlg, wxDialog)
     EVT_TREE_ITEM_MENU(IDC_TREE_FILTERED, CQuorvelDlg::OnTreeContextMenu)
     EVT_MENU(IDM_COPY_REQUEST, CQuorvelDlg::OnCopyRequest)
     EVT_MENU(IDM_SAVE_REQUEST, CQuorvelDlg::OnSaveRequest)
+    EVT_MENU(IDM_EXPORT_ALL, CQuorvelDlg::OnExportAll)
 wxEND_EVENT_TABLE();
 // clang-format on
 

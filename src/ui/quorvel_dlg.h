@@ -45,6 +45,7 @@ enum : int {
     // Commands of the tree's context menu.
     IDM_COPY_REQUEST = 1101,
     IDM_SAVE_REQUEST = 1102,
+    IDM_EXPORT_ALL = 1103,
 };
 
 class CQuorvelDlg : public wxDialog {
@@ -101,11 +102,14 @@ private:
     CServiceTreeCtrl* ShownTree() const;
 
     // Copy, save and export, the tree's context menu and the shortcuts (quorvel_dlg_actions.cpp).
+    // Requests are saved and exported as the command line's export writes them.
     bool OnShortcut(const wxKeyEvent& event);
     void OnTreeContextMenu(wxTreeEvent& event);
     quorvel::ui::TreeRecord SelectedRecord() const;
     void OnCopyRequest(wxCommandEvent& event);
     void OnSaveRequest(wxCommandEvent& event);
+    void OnExportAll(wxCommandEvent& event);
+    void ShowWriteResult(bool written, const std::string& message, const wxString& status);
 
     wxTextCtrl* m_editAddress = nullptr;
     CServiceTreeCtrl* m_treeServices = nullptr;

@@ -1,8 +1,12 @@
-// What the user does with a request besides reading it: copy it, save it, from the tree's context menu
-// or with the keyboard; and the dialog's shortcuts.
+// What the user does with requests besides reading them: copy or save one, export those below a service
+// or a binding, from the tree's context menu or with the keyboard; and the dialog's shortcuts.
 
 #include "ui/quorvel_dlg.h"
 
+#include "export/messages.h"
+#include "export/request_export.h"
+#include "export/request_file_names.h"
+#include "fetch/file_writing.h"
 #include "ui/messages.h"
 #include "ui/tree_sort.h"
 #include "ui/ui_prompts.h"
@@ -12,7 +16,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include <fstream>
+#include <string>
+#include <vector>
 
 // Ctrl+O opens a file, Ctrl+L goes to the address box, F5 loads its address again, and Ctrl+C in the
 // tree copies the selected request. True when the key was one of them.
@@ -45,19 +50,25 @@ quorvel::ui::TreeRecord CQuorvelDlg::SelectedRecord() const {
     return data != nullptr ? data->record : quorvel::ui::TreeRecord{};
 }
 
-// A right click selects the item under the pointer and offers what can be done with it.
+// A right click selects the item under the pointer and offers what can be done with it: with the
+// request of an operation or its "Request 1", or with every request below a service or a binding.
 void CQuorvelDlg::OnTreeContextMenu(wxTreeEvent& event) {
     if (!event.GetItem().IsOk()) {
         return;
     }
     ShownTree()->SelectItem(event.GetItem());
-    if (SelectedRecord().operation == nullptr) {
+    const quorvel::ui::TreeRecord record = SelectedRecord();
+    if (record.service == nullptr) {
         return;
     }
     // The chosen command reaches the dialog's menu handlers.
     wxMenu menu;
-    menu.Append(IDM_COPY_REQUEST, wxString::FromUTF8(quorvel::ui::kMenuCopyRequest));
-    menu.Append(IDM_SAVE_REQUEST, wxString::FromUTF8(quorvel::ui::kMenuSaveRequest));
+    if (record.operation != nullptr) {
+        menu.Append(IDM_COPY_REQUEST, wxString::FromUTF8(quorvel::ui::kMenuCopyRequest));
+        menu.Append(IDM_SAVE_REQUEST, wxString::FromUTF8(quorvel::ui::kMenuSaveRequest));
+    } else {
+        menu.Append(IDM_EXPORT_ALL, wxString::FromUTF8(quorvel::ui::kMenuExportAll));
+    }
     PopupMenu(&menu);
 }
 
@@ -72,22 +83,57 @@ void CQuorvelDlg::OnCopyRequest(wxCommandEvent&) {
     m_statusLine->SetLabel(wxString::FromUTF8(quorvel::ui::kStatusCopied));
 }
 
-// Writes the request as it was built into a file the user chooses, in UTF-8 without a byte-order mark.
+// Writes the request into a file the user chooses, as the export writes it: UTF-8 without a byte-order
+// mark, ending in a line feed; the file offered is named as the export names it.
 void CQuorvelDlg::OnSaveRequest(wxCommandEvent&) {
     const quorvel::ui::TreeRecord record = SelectedRecord();
+    if (record.operation == nullptr) {
+        return;
+    }
+    const std::string offered =
+        quorvel::RequestFileNames().Next(record.service->name, record.binding->name, record.operation->name);
     wxString path;
-    if (record.operation == nullptr || !quorvel::ui::CurrentPrompts().ChooseSaveFile(
-                                           this, wxString::FromUTF8(record.operation->name) + ".xml", path)) {
+    if (!quorvel::ui::CurrentPrompts().ChooseSaveFile(this, wxString::FromUTF8(offered), path)) {
         return;
     }
-    std::ofstream file(path.fn_str(), std::ios::binary | std::ios::trunc);
-    file.write(record.operation->request.data(),
-               static_cast<std::streamsize>(record.operation->request.size()));
-    file.close();
-    if (!file) {
-        quorvel::ui::CurrentPrompts().ShowMessage(
-            this, wxString::FromUTF8(quorvel::ui::kStatusSaveFailed) + path, wxICON_ERROR);
+    std::string reason;
+    const bool written =
+        quorvel::WriteFileAtomically(path.utf8_string(), record.operation->request + '\n', reason);
+    ShowWriteResult(written,
+                    std::string(quorvel::export_msg::kCannotWriteFile) + path.utf8_string() +
+                        std::string(quorvel::export_msg::kReasonSeparator) + reason,
+                    wxString::Format(wxString::FromUTF8(quorvel::ui::kStatusSaved), path));
+}
+
+// Writes every request below the selected service or binding into a folder the user chooses, with the
+// index, as the command line's export of a whole description does.
+void CQuorvelDlg::OnExportAll(wxCommandEvent&) {
+    const quorvel::ui::TreeRecord record = SelectedRecord();
+    if (record.service == nullptr || record.operation != nullptr) {
         return;
     }
-    m_statusLine->SetLabel(wxString::Format(wxString::FromUTF8(quorvel::ui::kStatusSaved), path));
+    std::vector<quorvel::RequestRecord> requests;
+    for (const quorvel::WsdlBinding& binding : record.service->bindings) {
+        if (record.binding == nullptr || record.binding == &binding) {
+            quorvel::AppendRequestRecords(*record.service, binding, requests);
+        }
+    }
+    wxString folder;
+    if (!quorvel::ui::CurrentPrompts().ChooseFolder(this, folder)) {
+        return;
+    }
+    std::string message;
+    const bool written = quorvel::ExportRequests(requests, folder.utf8_string(), message);
+    ShowWriteResult(written, message,
+                    wxString::Format(wxString::FromUTF8(quorvel::ui::kStatusExported),
+                                     wxString::Format("%zu", requests.size()), folder));
+}
+
+// A failure to write shows its reason in an error box; success is told on the status line.
+void CQuorvelDlg::ShowWriteResult(bool written, const std::string& message, const wxString& status) {
+    if (!written) {
+        quorvel::ui::CurrentPrompts().ShowMessage(this, wxString::FromUTF8(message), wxICON_ERROR);
+        return;
+    }
+    m_statusLine->SetLabel(status);
 }

@@ -2,6 +2,7 @@
 
 #include "ui/messages.h"
 
+#include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
 
@@ -32,6 +33,15 @@ public:
 
     bool ChooseSaveFile(wxWindow* parent, const wxString& suggestedName, wxString& path) override {
         return RunFileDialog(parent, suggestedName, wxFD_SAVE | wxFD_OVERWRITE_PROMPT, path);
+    }
+
+    bool ChooseFolder(wxWindow* parent, wxString& path) override {
+        wxDirDialog dialog(parent);
+        if (dialog.ShowModal() != wxID_OK) {
+            return false;
+        }
+        path = dialog.GetPath();
+        return true;
     }
 };
 

@@ -17,6 +17,8 @@ public:
     virtual bool ChooseDescriptionFile(wxWindow* parent, wxString& path) = 0;
     // Asks where to save a file, offering suggestedName; false when the user cancels.
     virtual bool ChooseSaveFile(wxWindow* parent, const wxString& suggestedName, wxString& path) = 0;
+    // Asks for a folder to write files into; false when the user cancels.
+    virtual bool ChooseFolder(wxWindow* parent, wxString& path) = 0;
 };
 
 // The prompts in use: the real boxes unless another set was installed.

@@ -61,6 +61,15 @@ bool RecordingPrompts::ChooseSaveFile(wxWindow*, const wxString& offered, wxStri
     return true;
 }
 
+bool RecordingPrompts::ChooseFolder(wxWindow*, wxString& path) {
+    ++fileDialogs;
+    if (chosenFolder.empty()) {
+        return false;
+    }
+    path = chosenFolder;
+    return true;
+}
+
 ShownDialog::ShownDialog(wxSize clientSize, const wxString& initialAddress)
     : m_dialog(new CQuorvelDlg), m_previousPrompts(ui::InstallPrompts(&prompts)) {
     m_dialog->SetClientSize(clientSize);

@@ -34,6 +34,7 @@ public:
     void ShowMessage(wxWindow* parent, const wxString& text, long style) override;
     bool ChooseDescriptionFile(wxWindow* parent, wxString& path) override;
     bool ChooseSaveFile(wxWindow* parent, const wxString& suggestedName, wxString& path) override;
+    bool ChooseFolder(wxWindow* parent, wxString& path) override;
 
     std::vector<Message> messages;
     // Runs while a message is "on screen", to look at the dialog at that moment.
@@ -44,6 +45,8 @@ public:
     // The save dialog's answer, as chosenFile; the name it offered.
     wxString chosenSaveFile;
     wxString suggestedName;
+    // The folder dialog's answer, as chosenFile.
+    wxString chosenFolder;
 };
 
 // A dialog shown near the screen's top-left corner with the given client size, its prompts recorded.

@@ -1,11 +1,15 @@
 // Copying and saving a request, and the dialog's shortcuts.
 
 #include "dialog_harness.h"
+#include "export/request_export.h"
+#include "load/service_load.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <wx/clipbrd.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -28,7 +32,13 @@ wxString ClipboardText() {
     return text.GetText();
 }
 
-TEST(RequestActions, CtrlCInTheTreeCopiesAndSaveAsWritesTheRequestAsBuilt) {
+// Runs a menu command of the dialog, as the tree's context menu does.
+void RunCommand(ShownDialog& shown, int id) {
+    wxCommandEvent command(wxEVT_MENU, id);
+    shown.Dialog().ProcessWindowEvent(command);
+}
+
+TEST(RequestActions, CtrlCInTheTreeCopiesAndSaveAsWritesTheRequestAsExported) {
     const std::string request = RequestOf(UiFixture("reversed.wsdl"), "alphaBinding", "aOp");
     ShownDialog shown;
     shown.Load(UiFixture("reversed.wsdl"));
@@ -40,12 +50,49 @@ TEST(RequestActions, CtrlCInTheTreeCopiesAndSaveAsWritesTheRequestAsBuilt) {
     TempDir dir;
     const std::string saved = (dir.Path() / "saved.xml").string();
     shown.prompts.chosenSaveFile = wxString::FromUTF8(saved);
-    wxCommandEvent save(wxEVT_MENU, IDM_SAVE_REQUEST);
-    shown.Dialog().ProcessWindowEvent(save);
-    EXPECT_EQ("aOp.xml", shown.prompts.suggestedName);
-    // UTF-8 without a byte-order mark, line feeds as built.
-    EXPECT_EQ(request, ReadFileBytes(saved));
+    RunCommand(shown, IDM_SAVE_REQUEST);
+    EXPECT_EQ("alphaService.alphaBinding.aOp.xml", shown.prompts.suggestedName);
+    // UTF-8 without a byte-order mark, line feeds as built, one more at the end.
+    EXPECT_EQ(request + "\n", ReadFileBytes(saved));
     EXPECT_TRUE(shown.prompts.messages.empty());
+}
+
+// Exporting a binding writes the files that exporting the whole description writes for it, and an index
+// of them; a folder that cannot be made is reported.
+TEST(RequestActions, ExportAllWritesTheBindingsRequestsAsTheWholeExportDoes) {
+    const LoadResult load = LoadServiceDescription(UiFixture("reversed.wsdl"));
+    TempDir whole;
+    std::string message;
+    ASSERT_TRUE(ExportRequests(ModelRequestRecords(load.model), whole.Path().string(), message)) << message;
+
+    ShownDialog shown;
+    shown.Load(UiFixture("reversed.wsdl"));
+    // The first ZuluBinding, depth first, is BetaService's.
+    const wxTreeItemId zulu = shown.FindItem("ZuluBinding");
+    ASSERT_EQ("BetaService", shown.Tree()->GetItemText(shown.Tree()->GetItemParent(zulu)));
+    shown.Tree()->SelectItem(zulu);
+    TempDir part;
+    shown.prompts.chosenFolder = wxString::FromUTF8(part.Path().string());
+    RunCommand(shown, IDM_EXPORT_ALL);
+    EXPECT_TRUE(shown.prompts.messages.empty());
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(part.Path())) {
+        const std::string name = entry.path().filename().string();
+        names.push_back(name);
+        if (name != "index.tsv") {
+            EXPECT_EQ(ReadFileBytes((whole.Path() / name).string()), ReadFileBytes(entry.path().string()))
+                << name;
+        }
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::string>{"BetaService.ZuluBinding.Mop.xml", "BetaService.ZuluBinding.aOp.xml",
+                                        "BetaService.ZuluBinding.zOp.xml", "index.tsv"}),
+              names);
+
+    shown.prompts.chosenFolder = wxString::FromUTF8((part.Path() / "index.tsv" / "below").string());
+    RunCommand(shown, IDM_EXPORT_ALL);
+    ASSERT_EQ(1u, shown.prompts.messages.size());
+    EXPECT_EQ(wxICON_ERROR, shown.prompts.messages[0].style);
 }
 
 TEST(RequestActions, ShortcutsLoadAgainFocusTheAddressAndOpen) {
