@@ -42,32 +42,26 @@ void RecordingPrompts::ShowMessage(wxWindow*, const wxString& text, long style) 
     }
 }
 
-bool RecordingPrompts::ChooseDescriptionFile(wxWindow*, wxString& path) {
+bool RecordingPrompts::Answer(const wxString& answer, wxString& path) {
     ++fileDialogs;
-    if (chosenFile.empty()) {
+    if (answer.empty()) {
         return false;
     }
-    path = chosenFile;
+    path = answer;
     return true;
+}
+
+bool RecordingPrompts::ChooseDescriptionFile(wxWindow*, wxString& path) {
+    return Answer(chosenFile, path);
 }
 
 bool RecordingPrompts::ChooseSaveFile(wxWindow*, const wxString& offered, wxString& path) {
-    ++fileDialogs;
     suggestedName = offered;
-    if (chosenSaveFile.empty()) {
-        return false;
-    }
-    path = chosenSaveFile;
-    return true;
+    return Answer(chosenSaveFile, path);
 }
 
 bool RecordingPrompts::ChooseFolder(wxWindow*, wxString& path) {
-    ++fileDialogs;
-    if (chosenFolder.empty()) {
-        return false;
-    }
-    path = chosenFolder;
-    return true;
+    return Answer(chosenFolder, path);
 }
 
 ShownDialog::ShownDialog(wxSize clientSize, const wxString& initialAddress)

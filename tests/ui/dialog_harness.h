@@ -47,6 +47,10 @@ public:
     wxString suggestedName;
     // The folder dialog's answer, as chosenFile.
     wxString chosenFolder;
+
+private:
+    // Counts a file or folder dialog and answers it: the path, or a cancel when it is empty.
+    bool Answer(const wxString& answer, wxString& path);
 };
 
 // A dialog shown near the screen's top-left corner with the given client size, its prompts recorded.
