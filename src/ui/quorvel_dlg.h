@@ -121,6 +121,7 @@ private:
     wxSearchCtrl* m_editFilter = nullptr;
     wxStaticText* m_statusLine = nullptr;
     wxImageList m_imageList;
+    // The model of the last load that succeeded; the tree's items point into it.
     quorvel::WsdlModel m_model;
 
 public:
