@@ -76,12 +76,11 @@ void CQuorvelDlg::OnLoadFinished(wxThreadEvent& event) {
     ShowLoading(false);
 }
 
-// Closing the window ends a load under way and waits for its thread, so that nothing is left to reach
-// the window once it is gone.
+// Closing the window ends a load under way; the window goes at once, and its destruction waits for the
+// load's thread, so that nothing is left to reach the window once it is gone.
 void CQuorvelDlg::OnClose(wxCloseEvent& event) {
     if (m_bLoading) {
         CancelLoad();
     }
-    m_loader.Stop();
     event.Skip();
 }
