@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <memory>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -182,11 +183,11 @@ CURLcode Perform(CURLM* multi, CURL* handle, const HttpOptions& options) {
     return result;
 }
 
-// Performs the GET and follows redirects; true when the final response has a status from 200 to 299.
+// Performs the GET of current and follows redirects, leaving the last URL asked for in current; true when
+// the final response has a status from 200 to 299.
 bool FetchFollowingRedirects(CURL* handle, Transfer& transfer, const HttpOptions& options,
-                             const std::string& url, std::string& message) {
+                             std::string& current, std::string& message) {
     const MultiHandle multi(curl_multi_init());
-    std::string current = url;
     for (int hop = 0;; ++hop) {
         if (curl_easy_setopt(handle, CURLOPT_URL, current.c_str()) != CURLE_OK) {
             message = fetch_msg::kConnectFailed;
@@ -226,8 +227,10 @@ bool FetchFollowingRedirects(CURL* handle, Transfer& transfer, const HttpOptions
 
 } // namespace
 
-bool HttpGet(const std::string& url, std::string& text, std::string& message, const HttpOptions& options) {
-    text.clear();
+bool HttpGetBytes(const std::string& url, std::string& bytes, std::string& finalUrl, std::string& message,
+                  const HttpOptions& options) {
+    bytes.clear();
+    finalUrl = url;
     if (!IsUsableUrl(url)) {
         message = fetch_msg::kInvalidUrl;
         return false;
@@ -245,14 +248,21 @@ bool HttpGet(const std::string& url, std::string& text, std::string& message, co
         message = fetch_msg::kRequestFailed;
         return false;
     }
-    if (!FetchFollowingRedirects(handle.get(), transfer, options, url, message)) {
+    if (!FetchFollowingRedirects(handle.get(), transfer, options, finalUrl, message)) {
         return false;
     }
     if (transfer.body.empty()) {
         message = fetch_msg::kEmptyDownload;
         return false;
     }
-    return DecodeDocumentText(transfer.body, text, message);
+    bytes = std::move(transfer.body);
+    return true;
+}
+
+bool HttpGet(const std::string& url, std::string& text, std::string& message, const HttpOptions& options) {
+    text.clear();
+    std::string bytes, finalUrl;
+    return HttpGetBytes(url, bytes, finalUrl, message, options) && DecodeDocumentText(bytes, text, message);
 }
 
 } // namespace quorvel

@@ -21,6 +21,11 @@ struct HttpOptions {
     std::function<void(uint64_t)> onReceived;
 };
 
+// One GET of url, redirects followed; on success bytes holds the body as received and finalUrl the URL
+// that answered it (url itself when there was no redirect).
+bool HttpGetBytes(const std::string& url, std::string& bytes, std::string& finalUrl, std::string& message,
+                  const HttpOptions& options = {});
+
 // One GET of url; on success text holds the decoded document (UTF-8).
 bool HttpGet(const std::string& url, std::string& text, std::string& message,
              const HttpOptions& options = {});

@@ -41,18 +41,27 @@ void ReadDeclaration(const xmlNode* element, std::string namespaceName, ElementF
     facts.inlineType = InlineType(element);
 }
 
+// A qualified name written at node; one naming no namespace in a schema that adopted one names that.
+void ResolveReference(const SchemaIndex& index, const xmlNode* node, std::string_view text,
+                      std::string& namespaceName, std::string& localName) {
+    ResolveQName(node, text, namespaceName, localName);
+    if (namespaceName.empty()) {
+        namespaceName = index.NamespaceOfUnqualified(node);
+    }
+}
+
 ElementFacts ReadParticle(const SchemaIndex& index, const xmlNode* element) {
     ElementFacts facts;
     facts.minOccurs = ReadMinOccurs(element);
     facts.maxOccurs = ReadMaxOccurs(element);
     const std::string ref = GetAttributeText(element, "ref");
     if (ref.empty()) {
-        ReadDeclaration(element, IsElementQualified(element) ? GetTargetNamespace(element) : std::string(),
+        ReadDeclaration(element, IsElementQualified(element) ? index.TargetNamespace(element) : std::string(),
                         facts);
         return facts;
     }
     facts.isRef = true;
-    ResolveQName(element, ref, facts.namespaceName, facts.name);
+    ResolveReference(index, element, ref, facts.namespaceName, facts.name);
     facts.global = index.FindElement(facts.namespaceName, facts.name);
     return facts;
 }
@@ -60,7 +69,7 @@ ElementFacts ReadParticle(const SchemaIndex& index, const xmlNode* element) {
 TypeNameFacts ResolveTypeName(const SchemaIndex& index, const xmlNode* context, std::string_view typeName) {
     TypeNameFacts facts;
     facts.typeName = typeName;
-    ResolveQName(context, typeName, facts.namespaceName, facts.localName);
+    ResolveReference(index, context, typeName, facts.namespaceName, facts.localName);
     if (facts.namespaceName != NS_XSD) {
         facts.type = index.FindType(facts.namespaceName, facts.localName);
     }
@@ -81,7 +90,7 @@ const ElementFacts& DeclarationFacts::Global(const xmlNode* element) {
     auto found = m_globals.find(element);
     if (found == m_globals.end()) {
         ElementFacts facts;
-        ReadDeclaration(element, GetTargetNamespace(element), facts);
+        ReadDeclaration(element, m_index.TargetNamespace(element), facts);
         found = m_globals.emplace(element, std::move(facts)).first;
     }
     return found->second;

@@ -14,6 +14,11 @@ constexpr size_t kRpcWrapperLines = 2;
 constexpr int kPartDepth = 2;
 constexpr int kRpcPartDepth = 3;
 
+// The definitions element a binding or a message stands in.
+const xmlNode* DefinitionsOf(const xmlNode* child) {
+    return child == nullptr ? nullptr : child->parent;
+}
+
 // The local part of a qualified reference; its prefix plays no role in finding the named item.
 std::string ReferencedName(const xmlNode* referrer, const char* attribute) {
     std::string namespaceName, localName;
@@ -122,14 +127,16 @@ std::string Envelope(const PrefixRegistry& registry, const std::string& envelope
 
 } // namespace
 
-DescriptionLookup::DescriptionLookup(const xmlNode* definitionsElement)
-    : definitions(definitionsElement), portTypes(definitionsElement, "portType"),
-      messages(definitionsElement, "message") {}
+DescriptionLookup::DescriptionLookup(const xmlNode* definitions)
+    : portTypes(definitions, "portType"), messages(definitions, "message") {}
+
+DescriptionLookup::DescriptionLookup(const std::vector<const xmlNode*>& definitions)
+    : portTypes(definitions, "portType"), messages(definitions, "message") {}
 
 EnvelopeBuilder::EnvelopeBuilder(const SchemaIndex& index, const DescriptionLookup& description,
                                  const xmlNode* binding)
     : m_index(index), m_description(description),
-      m_targetNamespace(GetAttributeText(description.definitions, "targetNamespace")),
+      m_targetNamespace(GetAttributeText(DefinitionsOf(binding), "targetNamespace")),
       m_envelopeNamespace(DetectSoapVersion(binding) == SOAP_12 ? NS_SOAP12_ENV : NS_SOAP11_ENV),
       m_style(GetBindingStyle(binding)), m_bindingOperations(binding, "operation"),
       m_portTypeOperations(description.portTypes.Find(ReferencedName(binding, "type")), "operation") {}
@@ -146,9 +153,10 @@ std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry, cons
     if (message == nullptr) {
         return std::string();
     }
-    const std::string& targetNamespace = m_targetNamespace;
+    // A part element without namespace takes the one of the definitions element holding the message.
+    const std::string targetNamespace = GetAttributeText(DefinitionsOf(message), "targetNamespace");
     std::string style = m_style;
-    std::string rpcNamespace = targetNamespace;
+    std::string rpcNamespace = m_targetNamespace;
     ApplyBindingOperation(m_bindingOperations.Find(operationName), style, rpcNamespace);
     const bool rpc = style == "rpc";
 

@@ -10,13 +10,15 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
-// The port types and messages of one description, found by name.
+// The port types and messages of a description, found by name: of one definitions element, or of
+// several, where the first of a name in list order wins.
 struct DescriptionLookup {
     explicit DescriptionLookup(const xmlNode* definitions);
-    const xmlNode* definitions;
+    explicit DescriptionLookup(const std::vector<const xmlNode*>& definitions);
     NamedChildren portTypes;
     NamedChildren messages;
 };
@@ -40,6 +42,7 @@ private:
 
     const SchemaIndex& m_index;
     const DescriptionLookup& m_description;
+    // Of the definitions element that holds the binding: the rpc wrapper's namespace by default.
     std::string m_targetNamespace;
     std::string m_envelopeNamespace;
     std::string m_style;

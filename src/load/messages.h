@@ -9,4 +9,13 @@ inline constexpr std::string_view kEmptyAddress = "请输入接口地址或选�
 inline constexpr std::string_view kXmlParseFailedPrefix = "XML 解析失败：";
 inline constexpr std::string_view kXmlParseFailed = "XML 解析失败。";
 
+// Notes of a load that follows imports: why an imported document was not read.
+inline constexpr std::string_view kImportInvalidLocation = "无效的导入地址。";
+inline constexpr std::string_view kImportWebOnly = "网络上的文档只能导入 HTTP 或 HTTPS 地址，已拒绝读取。";
+inline constexpr std::string_view kImportHttpsOnly = "HTTPS 文档只能导入 HTTPS 地址，已拒绝读取。";
+inline constexpr std::string_view kImportNotDescription = "不是 WSDL 或 XML Schema 文档。";
+inline constexpr std::string_view kImportTooManyDocuments = "导入的文档超过 100 个，此后的导入均未读取。";
+inline constexpr std::string_view kImportTooManyBytes =
+    "导入的文档合计超过 64 MiB，此文档及此后的导入均未读取。";
+
 } // namespace quorvel::load_msg

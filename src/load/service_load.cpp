@@ -1,13 +1,12 @@
 #include "load/service_load.h"
 
 #include "fetch/address.h"
-#include "fetch/file_reading.h"
 #include "fetch/http_get.h"
 #include "fetch/text_decoding.h"
 #include "gen/request_building.h"
+#include "load/document_set.h"
 #include "load/messages.h"
 #include "model/wsdl_reader.h"
-#include "xml/dom.h"
 #include "xml/schema_index.h"
 
 #include <utility>
@@ -87,16 +86,16 @@ bool Fail(LoadResult& result, std::string_view message) {
     return Fail(result);
 }
 
-// Reads the description's model and builds every request while the document lives.
-bool ReadAndBuild(const xmlDoc* document, LoadResult& result, const LoadOptions& options) {
+// Reads the description's model and builds every request while the documents live.
+bool ReadAndBuild(const DocumentSet& documents, LoadResult& result, const LoadOptions& options) {
     Begin(options, LoadStage::Index);
     BindingElements bindingElements;
-    if (!WsdlReader(document, result.model, bindingElements, result.message)) {
+    const DefinitionsList definitions = documents.Definitions();
+    if (!WsdlReader(definitions, result.model, bindingElements, result.message)) {
         return Fail(result);
     }
-    const xmlNode* definitions = xmlDocGetRootElement(document);
     SchemaIndex index;
-    CollectSchemas(definitions, index);
+    documents.IndexSchemas(index);
     const DescriptionLookup description(definitions);
     if (!Begin(options, LoadStage::Generate)) {
         return Fail(result);
@@ -109,19 +108,27 @@ bool ReadAndBuild(const xmlDoc* document, LoadResult& result, const LoadOptions&
     return true;
 }
 
-// Takes the text over so that it is released once parsed, before the requests are built.
-bool ParseAndRead(std::string text, LoadResult& result, const LoadOptions& options) {
+// Takes the text over so that it is released once parsed, before the requests are built. The document
+// was read from address as bytes bytes.
+bool ParseAndRead(std::string text, const std::string& address, size_t bytes, LoadResult& result,
+                  const LoadOptions& options) {
     if (!Begin(options, LoadStage::Parse)) {
         return Fail(result);
     }
-    ParseResult parsed = ParseXmlText(text);
+    XmlDocument root;
+    const bool parsed = ParseDescriptionText(text, root, result.message);
     std::string().swap(text);
-    if (!parsed.ok()) {
-        return Fail(result, parsed.reason.empty()
-                                ? std::string(load_msg::kXmlParseFailed)
-                                : std::string(load_msg::kXmlParseFailedPrefix) + parsed.reason);
+    if (!parsed) {
+        return Fail(result);
     }
-    const bool read = ReadAndBuild(parsed.document.get(), result, options);
+    DocumentSet documents(std::move(root), address, bytes);
+    if (options.followImports) {
+        documents.FollowImports(
+            [&options](const std::string& import) { return DownloadOptions(import, options); });
+        result.notes = documents.Notes();
+    }
+    result.documentCount = documents.Size();
+    const bool read = ReadAndBuild(documents, result, options);
     Begin(options, LoadStage::Release);
     return read;
 }
@@ -131,24 +138,17 @@ bool Decode(std::string_view bytes, std::string& text, LoadResult& result, const
     return DecodeDocumentText(bytes, text, result.message) || Fail(result);
 }
 
-bool LoadFile(LoadResult& result, const LoadOptions& options) {
-    std::string bytes;
-    if (!ReadDescriptionFile(result.address, bytes, result.message)) {
+// A URL (one GET) or a file; a download's relative imports are read from where it was finally fetched.
+bool FetchAndRead(LoadResult& result, const LoadOptions& options) {
+    std::string address = result.address, bytes, text;
+    if (!FetchDocumentBytes(address, bytes, result.message, DownloadOptions(result.address, options)) ||
+        !Decode(bytes, text, result, options)) {
         return Fail(result);
     }
-    std::string text;
-    const bool decoded = Decode(bytes, text, result, options);
     // The raw bytes are not needed past decoding; the parser gets the memory instead.
+    const size_t size = bytes.size();
     std::string().swap(bytes);
-    return decoded && ParseAndRead(std::move(text), result, options);
-}
-
-bool LoadUrl(LoadResult& result, const LoadOptions& options) {
-    std::string text;
-    if (!HttpGet(result.address, text, result.message, DownloadOptions(result.address, options))) {
-        return Fail(result);
-    }
-    return ParseAndRead(std::move(text), result, options);
+    return ParseAndRead(std::move(text), address, size, result, options);
 }
 
 } // namespace
@@ -161,7 +161,7 @@ LoadResult LoadServiceDescription(const std::string& address, const LoadOptions&
         return result;
     }
     Begin(options, LoadStage::Read);
-    result.ok = IsHttpAddress(result.address) ? LoadUrl(result, options) : LoadFile(result, options);
+    result.ok = FetchAndRead(result, options);
     return Finish(std::move(result), options);
 }
 
@@ -170,7 +170,8 @@ LoadResult LoadServiceDescriptionFromBytes(std::string_view bytes, const std::st
     LoadResult result;
     result.address = address;
     std::string text;
-    result.ok = Decode(bytes, text, result, options) && ParseAndRead(std::move(text), result, options);
+    result.ok = Decode(bytes, text, result, options) &&
+                ParseAndRead(std::move(text), address, bytes.size(), result, options);
     return Finish(std::move(result), options);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // One load: an address (or bytes already in memory) to a model with every request built.
 
+#include "load/import_note.h"
 #include "model/find_operation.h"
 #include "model/wsdl_model.h"
 
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvel {
 
@@ -32,7 +34,7 @@ struct LoadProgress {
 struct LoadOptions {
     // Threads that build requests; 0 means one per core. The requests do not depend on it.
     unsigned buildThreads = 0;
-    // Told on the loading thread as each step begins; a download decodes as it reads, without Decode.
+    // Told on the loading thread as each step begins.
     std::function<void(LoadStage)> onStage;
     // Set by another thread to end the load early: the download stops within a few milliseconds and
     // request building after the request under way; the result is then a cancelled one.
@@ -43,6 +45,9 @@ struct LoadOptions {
     // it, which gets exactly the request of a full load; the requests after it (all of them when there is
     // none) stay empty.
     std::optional<RequestTarget> buildUpTo;
+    // Also read every document the description imports (WSDL and schema imports, includes and
+    // redefines), and read the description from all of them together.
+    bool followImports = false;
 };
 
 struct LoadResult {
@@ -55,6 +60,10 @@ struct LoadResult {
     std::string address;
     // The load was cancelled: not ok, no model and no message.
     bool cancelled = false;
+    // When imports were followed: the imports that were not read and the limits reached, in the order met.
+    std::vector<ImportNote> notes;
+    // Documents the description was read from: the root and every import read.
+    size_t documentCount = 0;
 };
 
 // Loads from a URL (one GET) or a file path, as typed by the user.

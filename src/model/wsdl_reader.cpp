@@ -11,9 +11,9 @@ namespace {
 
 // The description being read, its bindings by name, and the binding element of each record made.
 struct ReadContext {
-    ReadContext(const xmlNode* root, BindingElements& elements)
-        : definitions(root), bindings(root, "binding"), recordBindings(elements) {}
-    const xmlNode* definitions;
+    ReadContext(const DefinitionsList& roots, BindingElements& elements)
+        : definitions(roots), bindings(roots, "binding"), recordBindings(elements) {}
+    const DefinitionsList& definitions;
     NamedChildren bindings;
     BindingElements& recordBindings;
 };
@@ -34,11 +34,13 @@ WsdlBinding ReadBinding(ReadContext& context, const xmlNode* binding, std::strin
 void ReadBindingsAsService(ReadContext& context, WsdlModel& model) {
     WsdlService service{"WSDL", {}};
     DomNodeList bindings;
-    FindChildElements(context.definitions, "binding", bindings);
-    for (const xmlNode* binding : bindings) {
-        if (int32_t version = DetectSoapVersion(binding); version != SOAP_NONE) {
-            service.bindings.push_back(
-                ReadBinding(context, binding, GetAttributeText(binding, "name"), version));
+    for (const xmlNode* definitions : context.definitions) {
+        FindChildElements(definitions, "binding", bindings);
+        for (const xmlNode* binding : bindings) {
+            if (int32_t version = DetectSoapVersion(binding); version != SOAP_NONE) {
+                service.bindings.push_back(
+                    ReadBinding(context, binding, GetAttributeText(binding, "name"), version));
+            }
         }
     }
     if (!service.bindings.empty()) {
@@ -75,16 +77,25 @@ void ReadService(ReadContext& context, const xmlNode* serviceElement, WsdlModel&
 
 bool WsdlReader(const xmlDoc* document, WsdlModel& model, BindingElements& bindingElements,
                 std::string& message) {
+    const xmlNode* root = document == nullptr ? nullptr : xmlDocGetRootElement(document);
+    return WsdlReader(DefinitionsList{root}, model, bindingElements, message);
+}
+
+bool WsdlReader(const DefinitionsList& definitions, WsdlModel& model, BindingElements& bindingElements,
+                std::string& message) {
     model.clear();
     bindingElements.clear();
-    const xmlNode* root = document == nullptr ? nullptr : xmlDocGetRootElement(document);
-    if (root == nullptr || LocalName(root) != "definitions") {
+    if (definitions.empty() || definitions.front() == nullptr ||
+        LocalName(definitions.front()) != "definitions") {
         message = MSG_NOT_WSDL;
         return false;
     }
-    ReadContext context(root, bindingElements);
-    DomNodeList services;
-    FindChildElements(root, "service", services);
+    ReadContext context(definitions, bindingElements);
+    DomNodeList services, documentServices;
+    for (const xmlNode* root : definitions) {
+        FindChildElements(root, "service", documentServices);
+        services.insert(services.end(), documentServices.begin(), documentServices.end());
+    }
     if (services.empty()) {
         ReadBindingsAsService(context, model);
     }

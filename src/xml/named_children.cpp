@@ -2,11 +2,16 @@
 
 namespace quorvel {
 
-NamedChildren::NamedChildren(const xmlNode* parent, std::string_view localName) {
+NamedChildren::NamedChildren(const xmlNode* parent, std::string_view localName)
+    : NamedChildren(std::vector<const xmlNode*>{parent}, localName) {}
+
+NamedChildren::NamedChildren(const std::vector<const xmlNode*>& parents, std::string_view localName) {
     DomNodeList children;
-    FindChildElements(parent, localName, children);
-    for (const xmlNode* child : children) {
-        m_children.emplace(GetAttributeText(child, "name"), child);
+    for (const xmlNode* parent : parents) {
+        FindChildElements(parent, localName, children);
+        for (const xmlNode* child : children) {
+            m_children.emplace(GetAttributeText(child, "name"), child);
+        }
     }
 }
 

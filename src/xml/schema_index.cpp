@@ -1,6 +1,7 @@
 #include "xml/schema_index.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -14,7 +15,7 @@ xmlNode* Lookup(const std::map<QualifiedName, xmlNode*, QualifiedNameLess>& map,
 } // namespace
 
 void SchemaIndex::IndexSchema(const xmlNode* schema) {
-    const std::string targetNamespace = GetAttributeText(schema, "targetNamespace");
+    const std::string targetNamespace = TargetNamespace(schema);
     DomNodeList children;
     GetChildElements(schema, children);
     for (xmlNode* child : children) {
@@ -37,6 +38,27 @@ xmlNode* SchemaIndex::FindElement(const std::string& namespaceName, const std::s
 
 xmlNode* SchemaIndex::FindType(const std::string& namespaceName, const std::string& localName) const {
     return Lookup(m_types, namespaceName, localName);
+}
+
+void SchemaIndex::AdoptNamespace(const xmlNode* schema, std::string namespaceName) {
+    m_adopted[schema] = std::move(namespaceName);
+}
+
+std::string SchemaIndex::TargetNamespace(const xmlNode* node) const {
+    if (m_adopted.empty()) {
+        return GetTargetNamespace(node);
+    }
+    const xmlNode* schema = FindEnclosingSchema(node);
+    auto adopted = m_adopted.find(schema);
+    return adopted != m_adopted.end() ? adopted->second : GetAttributeText(schema, "targetNamespace");
+}
+
+std::string SchemaIndex::NamespaceOfUnqualified(const xmlNode* node) const {
+    if (m_adopted.empty()) {
+        return std::string();
+    }
+    auto adopted = m_adopted.find(FindEnclosingSchema(node));
+    return adopted != m_adopted.end() ? adopted->second : std::string();
 }
 
 void CollectSchemas(const xmlNode* node, SchemaIndex& index) {

@@ -30,9 +30,20 @@ public:
     xmlNode* FindElement(const std::string& namespaceName, const std::string& localName) const;
     xmlNode* FindType(const std::string& namespaceName, const std::string& localName) const;
 
+    // A schema without targetNamespace that another schema includes or redefines takes that schema's
+    // namespace: for its index keys, for the namespace its declarations carry, and for its own references
+    // that name no namespace. Set before the schema is indexed.
+    void AdoptNamespace(const xmlNode* schema, std::string namespaceName);
+    // The target namespace of the schema enclosing node, an adopted one included; empty outside a schema.
+    std::string TargetNamespace(const xmlNode* node) const;
+    // The namespace a reference made at node means when it names none: the one its schema adopted, else
+    // none.
+    std::string NamespaceOfUnqualified(const xmlNode* node) const;
+
 private:
     std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_elements;
     std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_types;
+    std::map<const xmlNode*, std::string> m_adopted;
 };
 
 // Indexes every element named "schema" at or below node, in document order.

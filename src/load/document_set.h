@@ -1,0 +1,76 @@
+#pragma once
+// The documents of one load: the root, and, when imports are followed, every document it reaches, each
+// read once. The set owns the parsed documents for the whole load.
+
+#include "fetch/http_get.h"
+#include "load/import_note.h"
+#include "model/wsdl_reader.h"
+#include "xml/dom.h"
+#include "xml/schema_index.h"
+
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+// The bytes of a URL (one GET with the given options, redirects followed) or of a file; address then holds
+// where they came from.
+bool FetchDocumentBytes(std::string& address, std::string& bytes, std::string& message,
+                        const HttpOptions& download = {});
+
+// The download options for the document at an address.
+using DownloadOptionsFor = std::function<HttpOptions(const std::string& address)>;
+
+// Parses decoded text; false with the load's parse message when it is not well-formed.
+bool ParseDescriptionText(std::string_view text, XmlDocument& document, std::string& message);
+
+class DocumentSet {
+public:
+    // The root document, read from address (after redirects) as bytes bytes.
+    DocumentSet(XmlDocument root, const std::string& address, size_t bytes);
+
+    // Reads the documents the root imports, depth first: each import element in document order, the
+    // document it reaches followed at once by those that one reaches. Web documents read only web
+    // addresses (https ones only https), at most 100 documents and 64 MiB are read, imports of the
+    // namespaces the program knows by heart are not fetched, and what is not read becomes a note.
+    // Stops when the download options' cancel flag is set.
+    void FollowImports(const DownloadOptionsFor& download);
+
+    // The root element of the root document, then the definitions elements of the other WSDL documents.
+    DefinitionsList Definitions() const;
+    // Indexes the schemas of every document in set order; included schemas without a namespace of their
+    // own take their includer's.
+    void IndexSchemas(SchemaIndex& index) const;
+
+    size_t Size() const { return m_documents.size(); }
+    const std::vector<ImportNote>& Notes() const { return m_notes; }
+
+private:
+    struct Document {
+        XmlDocument xml;
+        std::string address;
+    };
+
+    void FollowImportsOf(size_t document, const DownloadOptionsFor& download);
+    void Follow(const xmlNode* import, const std::string& holderAddress, const DownloadOptionsFor& download);
+    bool Read(const std::string& asked, std::string& address, XmlDocument& document,
+              const DownloadOptionsFor& download);
+    void Note(const std::string& address, std::string_view reason);
+    bool Seen(const std::string& address);
+
+    std::vector<Document> m_documents;
+    std::vector<ImportNote> m_notes;
+    std::set<std::string> m_keys;
+    // Included schemas without a namespace of their own, with the one their includer gave them.
+    std::map<const xmlNode*, std::string> m_adopted;
+    size_t m_fetches = 1;
+    size_t m_bytes;
+    bool m_stopped = false;
+};
+
+} // namespace quorvel
