@@ -52,4 +52,15 @@ wxString LoadedStatus(const WsdlModel& model) {
     return wxString::Format(Text(kStatusLoaded), Number(model.size()), Number(bindings), Number(operations));
 }
 
+wxString ImportNotesText(const LoadResult& load) {
+    if (load.notes.empty()) {
+        return wxString();
+    }
+    wxString text = wxString::FromUTF8(kImportNotesHeading);
+    for (const ImportNote& note : load.notes) {
+        text += "\n" + wxString::FromUTF8(ImportNoteText(note));
+    }
+    return text;
+}
+
 } // namespace quorvel::ui

@@ -15,4 +15,7 @@ wxString ProgressStatus(const LoadProgress& progress, const std::string& loadedA
 // The counts of services, bindings and operations of a loaded model.
 wxString LoadedStatus(const WsdlModel& model);
 
+// The imports a load could not read: a heading and one "address：reason" line each; empty without any.
+wxString ImportNotesText(const LoadResult& load);
+
 } // namespace quorvel::ui

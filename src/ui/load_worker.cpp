@@ -35,11 +35,11 @@ LoadWorker::~LoadWorker() {
     Stop();
 }
 
-void LoadWorker::Start(const std::string& address, int serial) {
+void LoadWorker::Start(const std::string& address, int serial, bool followImports) {
     Stop();
     m_cancel = false;
     m_progressQueued = false;
-    m_thread = std::thread(&LoadWorker::Run, this, address, serial);
+    m_thread = std::thread(&LoadWorker::Run, this, address, serial, followImports);
 }
 
 void LoadWorker::Cancel() {
@@ -68,8 +68,9 @@ void LoadWorker::Tell(const LoadProgress& progress, int serial) {
     }
 }
 
-void LoadWorker::Run(const std::string& address, int serial) {
+void LoadWorker::Run(const std::string& address, int serial, bool followImports) {
     LoadOptions options;
+    options.followImports = followImports;
     options.cancel = &m_cancel;
     options.onProgress = [this, serial](const LoadProgress& progress) { Tell(progress, serial); };
     wxThreadEvent* finished = LoadEvent(EVT_LOAD_FINISHED, serial);

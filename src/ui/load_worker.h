@@ -28,8 +28,9 @@ public:
     LoadWorker(const LoadWorker&) = delete;
     LoadWorker& operator=(const LoadWorker&) = delete;
 
-    // Loads address as typed; waits first for the previous load, which has ended or was cancelled.
-    void Start(const std::string& address, int serial);
+    // Loads address as typed, with its imports when followImports; waits first for the previous load,
+    // which has ended or was cancelled.
+    void Start(const std::string& address, int serial, bool followImports);
     // Asks the load under way to stop and returns at once; it ends within milliseconds while it
     // downloads or builds requests, and after the step under way otherwise.
     void Cancel();
@@ -39,7 +40,7 @@ public:
     LoadProgress TakeProgress();
 
 private:
-    void Run(const std::string& address, int serial);
+    void Run(const std::string& address, int serial, bool followImports);
     // Keeps the latest progress; one event at a time is queued for it, however fast the load goes.
     void Tell(const LoadProgress& progress, int serial);
 

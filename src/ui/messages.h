@@ -10,6 +10,9 @@ inline constexpr const char* kLabelInterfaces = "接口详情:";
 inline constexpr const char* kLabelMessage = "报文信息:";
 inline constexpr const char* kButtonParse = "解析";
 inline constexpr const char* kRequestItem = "Request 1";
+inline constexpr const char* kCheckFollowImports = "跟随导入";
+// Above the list of imports that were not read, one "address：reason" line each.
+inline constexpr const char* kImportNotesHeading = "跟随导入时有以下问题：";
 
 inline constexpr const char* kButtonCancel = "取消";
 inline constexpr const char* kFilterHint = "筛选操作";

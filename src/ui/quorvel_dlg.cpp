@@ -7,6 +7,7 @@
 #include "ui/tree_sort.h"
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/fontenum.h>
 #include <wx/srchctrl.h>
 #include <wx/statline.h>
@@ -16,6 +17,7 @@
 using quorvel::ui::kButtonOpen;
 using quorvel::ui::kButtonParse;
 using quorvel::ui::kCaption;
+using quorvel::ui::kCheckFollowImports;
 using quorvel::ui::kFilterHint;
 using quorvel::ui::kLabelAddress;
 using quorvel::ui::kLabelInterfaces;
@@ -97,6 +99,9 @@ void CQuorvelDlg::CreateControls() {
     m_editMessage = new CRequestPane(this, IDC_EDIT_MESSAGE);
     m_btnParse =
         new wxButton(this, IDC_BTN_PARSE, wxString::FromUTF8(kButtonParse), wxPoint(0, 0), wxSize(50, 24));
+    // Unchecked: a load reads the one document, as without the box.
+    m_checkFollowImports =
+        new wxCheckBox(this, IDC_CHECK_FOLLOW_IMPORTS, wxString::FromUTF8(kCheckFollowImports));
     m_splitter = new wxStaticLine(this, IDC_SPLITTER, wxPoint(0, 0), wxSize(4, 100), wxLI_VERTICAL);
     m_statusLine = new wxStaticText(this, IDC_STATUS_LINE, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                     wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);

@@ -18,6 +18,7 @@
 #include <vector>
 
 class wxButton;
+class wxCheckBox;
 class wxSearchCtrl;
 class wxStaticLine;
 class wxStaticText;
@@ -41,6 +42,7 @@ enum : int {
     IDC_STATUS_LINE = 1010,
     IDC_EDIT_FILTER = 1011,
     IDC_TREE_FILTERED = 1012,
+    IDC_CHECK_FOLLOW_IMPORTS = 1013,
     IDT_AUTO_PARSE = 1,
     // Commands of the tree's context menu.
     IDM_COPY_REQUEST = 1101,
@@ -117,6 +119,7 @@ private:
     CServiceTreeCtrl* m_treeFiltered = nullptr;
     CRequestPane* m_editMessage = nullptr;
     wxButton* m_btnParse = nullptr;
+    wxCheckBox* m_checkFollowImports = nullptr;
     wxStaticLine* m_splitter = nullptr;
     wxSearchCtrl* m_editFilter = nullptr;
     wxStaticText* m_statusLine = nullptr;

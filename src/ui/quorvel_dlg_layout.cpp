@@ -30,15 +30,17 @@ struct Placement {
 
 // Every control's rectangle for a client of w x h pixels with the bar's centre at s. The status line
 // runs along the bottom; everything else is placed in the height above it. The tree's label is as wide
-// as its text (label pixels), and the filter box takes the rest of the tree's column on that row.
-std::array<Placement, 12> PlaceControls(int w, int h, int s, int label) {
+// as its text (label pixels), and the filter box takes the rest of the tree's column on that row. On the
+// top row the address box stretches between its label and the buttons, the follow-imports box at the end.
+std::array<Placement, 13> PlaceControls(int w, int h, int s, int label) {
     const int above = h - kStatusLineHeight;
     const int labelWidth = std::min(label, s - 12);
     return {{
         {IDC_STATIC_ADDRESS, wxRect(10, 14, 60, 16)},
-        {IDC_BTN_PARSE, wxRect(w - 60, 10, 50, 24)},
-        {IDC_BTN_OPEN, wxRect(w - 116, 10, 50, 24)},
-        {IDC_EDIT_ADDRESS, wxRect(74, 10, std::max(w - 196, 80), 22)},
+        {IDC_CHECK_FOLLOW_IMPORTS, wxRect(w - 94, 12, 84, 20)},
+        {IDC_BTN_PARSE, wxRect(w - 150, 10, 50, 24)},
+        {IDC_BTN_OPEN, wxRect(w - 206, 10, 50, 24)},
+        {IDC_EDIT_ADDRESS, wxRect(74, 10, std::max(w - 286, 80), 22)},
         {IDC_STATIC_INTERFACES, wxRect(10, 46, labelWidth, 20)},
         {IDC_EDIT_FILTER, wxRect(16 + labelWidth, 44, std::max(s - 18 - labelWidth, 0), 22)},
         {IDC_STATIC_MESSAGE, wxRect(s + 2, 46, w - s - 12, 20)},

@@ -11,6 +11,7 @@
 #include "ui/ui_prompts.h"
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/srchctrl.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -24,7 +25,7 @@ void CQuorvelDlg::StartLoad(const wxString& address) {
     m_loadingAddress = quorvel::NormalizeAddress(address.utf8_string());
     m_editAddress->ChangeValue(wxString::FromUTF8(m_loadingAddress));
     ShowLoading(true);
-    m_loader.Start(address.utf8_string(), ++m_loadSerial);
+    m_loader.Start(address.utf8_string(), ++m_loadSerial, m_checkFollowImports->GetValue());
 }
 
 // The previous tree and request stay as they are, as after a failed load, but without an error box.
@@ -63,7 +64,11 @@ void CQuorvelDlg::OnLoadFinished(wxThreadEvent& event) {
         m_statusLine->SetLabel(wxString::FromUTF8(quorvel::ui::kStatusFailed));
         {
             const wxBusyCursor wait;
-            quorvel::ui::CurrentPrompts().ShowMessage(this, wxString::FromUTF8(load->message), wxICON_ERROR);
+            // Imports that were not read may be the reason.
+            const wxString notes = quorvel::ui::ImportNotesText(*load);
+            quorvel::ui::CurrentPrompts().ShowMessage(
+                this, wxString::FromUTF8(load->message) + (notes.empty() ? wxString() : "\n\n" + notes),
+                wxICON_ERROR);
         }
         ShowLoading(false);
         return;
@@ -74,6 +79,9 @@ void CQuorvelDlg::OnLoadFinished(wxThreadEvent& event) {
     m_editMessage->ShowText(wxEmptyString);
     m_statusLine->SetLabel(quorvel::ui::LoadedStatus(m_model));
     ShowLoading(false);
+    if (!load->notes.empty()) {
+        quorvel::ui::CurrentPrompts().ShowMessage(this, quorvel::ui::ImportNotesText(*load), wxICON_WARNING);
+    }
 }
 
 // Closing the window ends a load under way; the window goes at once, and its destruction waits for the

@@ -5,6 +5,7 @@
 #include "ui/quorvel_dlg.h"
 #include "ui/ui_prompts.h"
 
+#include <wx/checkbox.h>
 #include <wx/image.h>
 #include <wx/srchctrl.h>
 #include <wx/stc/stc.h>
@@ -72,6 +73,7 @@ public:
         wxWindow* filtered = Control(IDC_TREE_FILTERED);
         return static_cast<wxTreeCtrl*>(filtered->IsShown() ? filtered : Control(IDC_TREE_SERVICES));
     }
+    wxCheckBox* FollowImports() { return static_cast<wxCheckBox*>(Control(IDC_CHECK_FOLLOW_IMPORTS)); }
     // Centre of the splitter bar, in client pixels.
     int SplitPos() { return Control(IDC_SPLITTER)->GetRect().x + 2; }
     void ResizeClient(wxSize clientSize);

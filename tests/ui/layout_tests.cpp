@@ -18,9 +18,9 @@ struct LayoutCase {
     std::vector<wxRect> rects;
 };
 
-const int kLayoutIds[] = {IDC_STATIC_ADDRESS, IDC_BTN_PARSE,      IDC_BTN_OPEN,
-                          IDC_EDIT_ADDRESS,   IDC_STATIC_MESSAGE, IDC_TREE_SERVICES,
-                          IDC_EDIT_MESSAGE,   IDC_SPLITTER,       IDC_STATUS_LINE};
+const int kLayoutIds[] = {IDC_STATIC_ADDRESS, IDC_CHECK_FOLLOW_IMPORTS, IDC_BTN_PARSE,     IDC_BTN_OPEN,
+                          IDC_EDIT_ADDRESS,   IDC_STATIC_MESSAGE,       IDC_TREE_SERVICES, IDC_EDIT_MESSAGE,
+                          IDC_SPLITTER,       IDC_STATUS_LINE};
 
 TEST(DialogLayout, PlacesEveryControlForTheClientSize) {
     const LayoutCase cases[] = {
@@ -29,22 +29,24 @@ TEST(DialogLayout, PlacesEveryControlForTheClientSize) {
          {1000, 700},
          350,
          {{10, 14, 60, 16},
-          {940, 10, 50, 24},
-          {884, 10, 50, 24},
-          {74, 10, 804, 22},
+          {906, 12, 84, 20},
+          {850, 10, 50, 24},
+          {794, 10, 50, 24},
+          {74, 10, 714, 22},
           {352, 46, 638, 20},
           {10, 68, 338, 596},
           {352, 68, 638, 596},
           {348, 68, 4, 596},
           {10, 676, 980, 18}}},
-        // 270 - 196 = 74: the address box keeps its 80-pixel minimum and runs under the buttons; below
+        // 270 - 286 < 80: the address box keeps its 80-pixel minimum and runs under the buttons; below
         // 360 pixels the right pane's 200 pixels win over the left pane's 160.
         {"narrow client, address box at its minimum",
          {270, 300},
          70,
          {{10, 14, 60, 16},
-          {210, 10, 50, 24},
-          {154, 10, 50, 24},
+          {176, 12, 84, 20},
+          {120, 10, 50, 24},
+          {64, 10, 50, 24},
           {74, 10, 80, 22},
           {72, 46, 188, 20},
           {10, 68, 58, 196},
@@ -117,16 +119,15 @@ TEST(DialogLayout, ShowsTheLabelsAndButtonsInChinese) {
     const struct {
         int id;
         const char* text;
-    } labels[] = {{IDC_STATIC_ADDRESS, "接口地址:"},
-                  {IDC_BTN_OPEN, "打开"},
-                  {IDC_STATIC_INTERFACES, "接口详情:"},
-                  {IDC_STATIC_MESSAGE, "报文信息:"},
-                  {IDC_BTN_PARSE, "解析"}};
+    } labels[] = {
+        {IDC_STATIC_ADDRESS, "接口地址:"}, {IDC_BTN_OPEN, "打开"},  {IDC_STATIC_INTERFACES, "接口详情:"},
+        {IDC_STATIC_MESSAGE, "报文信息:"}, {IDC_BTN_PARSE, "解析"}, {IDC_CHECK_FOLLOW_IMPORTS, "跟随导入"}};
     for (const auto& label : labels) {
         EXPECT_EQ(wxString::FromUTF8(label.text), shown.Control(label.id)->GetLabel()) << label.id;
     }
     EXPECT_TRUE(shown.Address()->GetValue().empty());
     EXPECT_TRUE(shown.Message()->GetValue().empty());
+    EXPECT_FALSE(shown.FollowImports()->GetValue());
     EXPECT_EQ(shown.Address(), wxWindow::FindFocus());
 }
 
