@@ -143,6 +143,23 @@ TEST_F(HttpGetTest, DownloadsAndDecodesTheBody) {
     }
 }
 
+TEST_F(HttpGetTest, ReportsTheUrlThatFinallyAnswered) {
+    const struct {
+        std::string asked;
+        std::string answered;
+    } cases[] = {
+        {m_plain.Url("/doc"), m_plain.Url("/doc")},
+        {m_plain.Url("/hop/2"), m_plain.Url("/doc")},
+        {m_plain.Url("/to-https"), m_tls.Url("/doc")},
+    };
+    for (const auto& c : cases) {
+        std::string bytes, finalUrl = "stale", message;
+        EXPECT_TRUE(HttpGetBytes(c.asked, bytes, finalUrl, message, TestOptions())) << c.asked << message;
+        EXPECT_EQ(finalUrl, c.answered) << c.asked;
+        EXPECT_EQ(bytes, kDocument) << c.asked;
+    }
+}
+
 TEST_F(HttpGetTest, SendsPathAndQueryTogether) {
     const Outcome outcome = Get(m_plain.Url("/echo?id=7&name=a%20b&wsdl"));
     EXPECT_TRUE(outcome.ok) << outcome.message;
