@@ -1,8 +1,8 @@
 #include "corpus_manifest.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <sstream>
 
 namespace quorvel::test {
@@ -27,36 +27,54 @@ int SoapBindingOperations(const std::string& notes) {
 
 } // namespace
 
-bool ReadCorpusManifest(const std::string& corpusDir, std::vector<CorpusEntry>& entries,
-                        std::string& problem) {
-    entries.clear();
-    std::ifstream in(corpusDir + "/MANIFEST.tsv");
+bool ReadTsvTable(const std::string& path, const std::vector<std::string>& required,
+                  std::vector<TsvRow>& rows, std::string& problem) {
+    rows.clear();
+    std::ifstream in(path);
     std::string line;
     if (!in || !std::getline(in, line)) {
-        problem = "the corpus manifest " + corpusDir + "/MANIFEST.tsv is missing or empty";
+        problem = "the table " + path + " is missing or empty";
         return false;
     }
-    std::map<std::string, size_t> column;
-    std::vector<std::string> header = SplitTabs(line);
-    for (size_t i = 0; i < header.size(); ++i) {
-        column[header[i]] = i;
-    }
-    for (const char* name :
-         {"local_file", "soap11_bindings", "soap12_bindings", "has_service_element", "notes"}) {
-        if (!column.count(name)) {
-            problem = std::string("the corpus manifest has no column ") + name;
+    const std::vector<std::string> header = SplitTabs(line);
+    for (const std::string& name : required) {
+        if (std::find(header.begin(), header.end(), name) == header.end()) {
+            problem = "the table " + path + " has no column " + name;
             return false;
         }
     }
     while (std::getline(in, line)) {
         std::vector<std::string> fields = SplitTabs(line);
         fields.resize(header.size());
+        TsvRow row;
+        for (size_t i = 0; i < header.size(); ++i) {
+            row[header[i]] = fields[i];
+        }
+        rows.push_back(std::move(row));
+    }
+    if (rows.empty()) {
+        problem = "the table " + path + " lists nothing";
+        return false;
+    }
+    return true;
+}
+
+bool ReadCorpusManifest(const std::string& corpusDir, std::vector<CorpusEntry>& entries,
+                        std::string& problem) {
+    entries.clear();
+    std::vector<TsvRow> rows;
+    if (!ReadTsvTable(corpusDir + "/MANIFEST.tsv",
+                      {"local_file", "soap11_bindings", "soap12_bindings", "has_service_element", "notes"},
+                      rows, problem)) {
+        return false;
+    }
+    for (TsvRow& row : rows) {
         CorpusEntry entry;
-        entry.localFile = fields[column["local_file"]];
-        entry.soapBindings = std::atoi(fields[column["soap11_bindings"]].c_str()) +
-                             std::atoi(fields[column["soap12_bindings"]].c_str());
-        entry.hasServiceElement = fields[column["has_service_element"]] == "yes";
-        entry.notes = fields[column["notes"]];
+        entry.localFile = row["local_file"];
+        entry.soapBindings =
+            std::atoi(row["soap11_bindings"].c_str()) + std::atoi(row["soap12_bindings"].c_str());
+        entry.hasServiceElement = row["has_service_element"] == "yes";
+        entry.notes = row["notes"];
         entry.soapBindingOperations = SoapBindingOperations(entry.notes);
         if (!entry.localFile.empty()) {
             entries.push_back(entry);
