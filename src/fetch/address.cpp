@@ -9,6 +9,12 @@
 namespace quorvel {
 namespace {
 
+bool IsQuote(char c) {
+    return c == '"' || c == '\'';
+}
+
+} // namespace
+
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
            std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
@@ -16,12 +22,6 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
                       std::tolower(static_cast<unsigned char>(b));
            });
 }
-
-bool IsQuote(char c) {
-    return c == '"' || c == '\'';
-}
-
-} // namespace
 
 std::string_view TrimWhiteSpace(std::string_view text) {
     // Works on code points so that a pasted no-break or ideographic space goes as well.

@@ -5,6 +5,8 @@
 
 namespace quorvel {
 
+// True when text begins with prefix, ASCII letters compared without regard to case.
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
 // White space (any Unicode white space) removed at both ends.
 std::string_view TrimWhiteSpace(std::string_view text);
 // Any run of double and single quote characters removed at both ends; nothing else.

@@ -1,13 +1,13 @@
 #include "fetch/http_get.h"
 
 #include "fetch/address.h"
+#include "fetch/curl_handles.h"
 #include "fetch/messages.h"
 #include "fetch/text_decoding.h"
 
 #include <curl/curl.h>
 
 #include <chrono>
-#include <memory>
 #include <utility>
 
 namespace quorvel {
@@ -19,23 +19,6 @@ constexpr int kMaxRedirects = 10;
 constexpr size_t kMaxHostLength = 511;
 constexpr size_t kMaxPathLength = 2047;
 constexpr size_t kMaxExtraLength = 1023;
-
-struct EasyCleanup {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
-};
-struct UrlCleanup {
-    void operator()(CURLU* handle) const { curl_url_cleanup(handle); }
-};
-struct MultiCleanup {
-    void operator()(CURLM* handle) const { curl_multi_cleanup(handle); }
-};
-struct CurlFree {
-    void operator()(char* text) const { curl_free(text); }
-};
-using EasyHandle = std::unique_ptr<CURL, EasyCleanup>;
-using UrlHandle = std::unique_ptr<CURLU, UrlCleanup>;
-using MultiHandle = std::unique_ptr<CURLM, MultiCleanup>;
-using CurlText = std::unique_ptr<char, CurlFree>;
 
 using Clock = std::chrono::steady_clock;
 

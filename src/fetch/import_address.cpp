@@ -1,34 +1,16 @@
 #include "fetch/import_address.h"
 
 #include "fetch/address.h"
+#include "fetch/curl_handles.h"
 
-#include <curl/curl.h>
-
-#include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <memory>
 #include <system_error>
 
 namespace quorvel {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct UrlCleanup {
-    void operator()(CURLU* handle) const { curl_url_cleanup(handle); }
-};
-struct CurlFree {
-    void operator()(char* text) const { curl_free(text); }
-};
-using UrlHandle = std::unique_ptr<CURLU, UrlCleanup>;
-using CurlText = std::unique_ptr<char, CurlFree>;
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-}
 
 // base, then reference resolved against it when one is given; false when either is no usable URL.
 bool ParseUrl(const std::string& base, const std::string* reference, std::string& url) {

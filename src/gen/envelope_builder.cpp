@@ -135,8 +135,8 @@ DescriptionLookup::DescriptionLookup(const std::vector<const xmlNode*>& definiti
 
 EnvelopeBuilder::EnvelopeBuilder(const SchemaIndex& index, const DescriptionLookup& description,
                                  const xmlNode* binding)
-    : m_index(index), m_description(description),
-      m_targetNamespace(GetAttributeText(DefinitionsOf(binding), "targetNamespace")),
+    : m_index(index), m_description(description), m_definitions(DefinitionsOf(binding)),
+      m_targetNamespace(GetAttributeText(m_definitions, "targetNamespace")),
       m_envelopeNamespace(DetectSoapVersion(binding) == SOAP_12 ? NS_SOAP12_ENV : NS_SOAP11_ENV),
       m_style(GetBindingStyle(binding)), m_bindingOperations(binding, "operation"),
       m_portTypeOperations(description.portTypes.Find(ReferencedName(binding, "type")), "operation") {}
@@ -154,7 +154,12 @@ std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry, cons
         return std::string();
     }
     // A part element without namespace takes the one of the definitions element holding the message.
-    const std::string targetNamespace = GetAttributeText(DefinitionsOf(message), "targetNamespace");
+    const xmlNode* messageDefinitions = DefinitionsOf(message);
+    const std::string importedNamespace = messageDefinitions == m_definitions
+                                              ? std::string()
+                                              : GetAttributeText(messageDefinitions, "targetNamespace");
+    const std::string& targetNamespace =
+        messageDefinitions == m_definitions ? m_targetNamespace : importedNamespace;
     std::string style = m_style;
     std::string rpcNamespace = m_targetNamespace;
     ApplyBindingOperation(m_bindingOperations.Find(operationName), style, rpcNamespace);

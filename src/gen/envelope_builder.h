@@ -42,7 +42,8 @@ private:
 
     const SchemaIndex& m_index;
     const DescriptionLookup& m_description;
-    // Of the definitions element that holds the binding: the rpc wrapper's namespace by default.
+    // The definitions element that holds the binding, and its namespace: the rpc wrapper's by default.
+    const xmlNode* m_definitions;
     std::string m_targetNamespace;
     std::string m_envelopeNamespace;
     std::string m_style;
