@@ -40,16 +40,19 @@ wxString ProgressStatus(const LoadProgress& progress, const std::string& loadedA
                             Number(progress.requestsTotal));
 }
 
-wxString LoadedStatus(const WsdlModel& model) {
+wxString LoadedStatus(const LoadResult& load, bool followedImports) {
     size_t bindings = 0;
     size_t operations = 0;
-    for (const WsdlService& service : model) {
+    for (const WsdlService& service : load.model) {
         bindings += service.bindings.size();
         for (const WsdlBinding& binding : service.bindings) {
             operations += binding.operations.size();
         }
     }
-    return wxString::Format(Text(kStatusLoaded), Number(model.size()), Number(bindings), Number(operations));
+    const wxString counts = wxString::Format(Text(kStatusLoaded), Number(load.model.size()), Number(bindings),
+                                             Number(operations));
+    return followedImports ? counts + wxString::Format(Text(kStatusDocuments), Number(load.documentCount))
+                           : counts;
 }
 
 wxString ImportNotesText(const LoadResult& load) {

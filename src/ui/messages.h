@@ -30,6 +30,7 @@ inline constexpr const char* kStatusParsing = "正在解析文档…";
 inline constexpr const char* kStatusReading = "正在读取服务、绑定和操作…";
 inline constexpr const char* kStatusBuilding = "正在生成请求：%s / %s";
 inline constexpr const char* kStatusLoaded = "已加载：服务 %s 个，绑定 %s 个，操作 %s 个";
+inline constexpr const char* kStatusDocuments = "，文档 %s 个";
 inline constexpr const char* kStatusCancelled = "已取消加载。";
 inline constexpr const char* kStatusFailed = "加载失败。";
 inline constexpr const char* kStatusCopied = "请求已复制到剪贴板。";

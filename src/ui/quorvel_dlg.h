@@ -144,6 +144,7 @@ private:
     int m_loadSerial = 0;
     bool m_bLoading = false;
     std::string m_loadingAddress;
+    bool m_bLoadFollowsImports = false;
     // The tree as filled after the last load, and the item last selected by the user, by its node.
     quorvel::ui::TreeOutline m_outline;
     std::optional<std::pair<size_t, bool>> m_selectedNode;

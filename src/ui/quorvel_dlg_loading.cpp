@@ -25,7 +25,8 @@ void CQuorvelDlg::StartLoad(const wxString& address) {
     m_loadingAddress = quorvel::NormalizeAddress(address.utf8_string());
     m_editAddress->ChangeValue(wxString::FromUTF8(m_loadingAddress));
     ShowLoading(true);
-    m_loader.Start(address.utf8_string(), ++m_loadSerial, m_checkFollowImports->GetValue());
+    m_bLoadFollowsImports = m_checkFollowImports->GetValue();
+    m_loader.Start(address.utf8_string(), ++m_loadSerial, m_bLoadFollowsImports);
 }
 
 // The previous tree and request stay as they are, as after a failed load, but without an error box.
@@ -73,11 +74,11 @@ void CQuorvelDlg::OnLoadFinished(wxThreadEvent& event) {
         ShowLoading(false);
         return;
     }
+    m_statusLine->SetLabel(quorvel::ui::LoadedStatus(*load, m_bLoadFollowsImports));
     m_model = std::move(load->model);
     FillServiceTree();
     ClearFilter();
     m_editMessage->ShowText(wxEmptyString);
-    m_statusLine->SetLabel(quorvel::ui::LoadedStatus(m_model));
     ShowLoading(false);
     if (!load->notes.empty()) {
         quorvel::ui::CurrentPrompts().ShowMessage(this, quorvel::ui::ImportNotesText(*load), wxICON_WARNING);

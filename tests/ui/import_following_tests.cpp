@@ -45,6 +45,8 @@ TEST(FollowImports, TheCheckBoxLoadsTheDocumentsADescriptionImports) {
                                  (dir.Path() / "wsdl/gone.xsd").string() + "：无法打开文件：" +
                                  (dir.Path() / "wsdl/gone.xsd").string()));
     EXPECT_EQ(treeWhileShown, shown.TreeLines());
+    // The status line counts the documents read: the root and the six files it leads to.
+    EXPECT_TRUE(shown.Status().EndsWith(wxString::FromUTF8("，文档 7 个"))) << shown.Status();
     const wxTreeItemId operation = shown.FindItem("PlaceOrder");
     EXPECT_NE(shown.SelectAndRead(operation).Find("<urn:code>?</urn:code>"), wxNOT_FOUND);
     shown.Tree()->Expand(operation);
