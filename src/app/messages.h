@@ -48,7 +48,6 @@ inline constexpr std::string_view kUsagePrefix = "用法：";
 inline constexpr std::string_view kListUsage = "quorvel --list [--json] 地址";
 inline constexpr std::string_view kRequestUsage = "quorvel --request 地址 绑定名 操作名";
 inline constexpr std::string_view kAllUsage = "quorvel --all 地址 目录";
-inline constexpr std::string_view kFollowImportsUnavailable = "此版本尚不支持 --follow-imports。";
 inline constexpr std::string_view kCannotWriteStandardOutput = "无法写入标准输出：";
 
 } // namespace quorvel::app_msg

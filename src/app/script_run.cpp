@@ -4,6 +4,7 @@
 #include "app/model_listing.h"
 #include "app/script_command.h"
 #include "export/request_export.h"
+#include "load/import_note.h"
 #include "load/service_load.h"
 #include "model/find_operation.h"
 
@@ -41,8 +42,17 @@ int Print(std::string_view text) {
     return SCRIPT_DONE;
 }
 
+// Loads address; the imports that were not read, and the limits reached, are told on standard error.
+LoadResult Load(const std::string& address, const LoadOptions& options) {
+    LoadResult load = LoadServiceDescription(address, options);
+    for (const ImportNote& note : load.notes) {
+        std::cerr << ImportNoteText(note) << '\n';
+    }
+    return load;
+}
+
 int RunList(const ScriptCommand& command, const LoadOptions& options) {
-    const LoadResult load = LoadServiceDescription(command.operands[0], options);
+    const LoadResult load = Load(command.operands[0], options);
     if (!load.ok) {
         return LoadFailed(load.message);
     }
@@ -52,7 +62,7 @@ int RunList(const ScriptCommand& command, const LoadOptions& options) {
 int RunRequest(const ScriptCommand& command, LoadOptions options) {
     const RequestTarget target{command.operands[1], command.operands[2]};
     options.buildUpTo = target;
-    const LoadResult load = LoadServiceDescription(command.operands[0], options);
+    const LoadResult load = Load(command.operands[0], options);
     if (!load.ok) {
         return LoadFailed(load.message);
     }
@@ -64,7 +74,7 @@ int RunRequest(const ScriptCommand& command, LoadOptions options) {
 }
 
 int RunAll(const ScriptCommand& command, const LoadOptions& options) {
-    const LoadResult load = LoadServiceDescription(command.operands[0], options);
+    const LoadResult load = Load(command.operands[0], options);
     if (!load.ok) {
         return LoadFailed(load.message);
     }
@@ -83,10 +93,8 @@ int RunScriptCommand(const CommandLine& args) {
     if (!ParseScriptCommand(args, command, usageError)) {
         return UsageError(usageError);
     }
-    if (command.followImports) {
-        return UsageError(app_msg::kFollowImportsUnavailable);
-    }
-    const LoadOptions options;
+    LoadOptions options;
+    options.followImports = command.followImports;
     switch (command.kind) {
     case ScriptCommand::Help:
         return Print(app_msg::kHelp);

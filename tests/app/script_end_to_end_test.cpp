@@ -131,6 +131,16 @@ TEST_F(ScriptEndToEndTest, ListGivesOneLinePerOperationOrTheModelAsJson) {
               BatchOutput("calc.wsdl", "CalcSoap12", "Add"));
 }
 
+TEST_F(ScriptEndToEndTest, FollowImportsReadsTheImportedDocuments) {
+    const fs::path imports = fs::path(QUORVEL_TEST_DATA_DIR) / "load" / "imports";
+    const test::ProgramRun split =
+        Run({"--list", "--follow-imports", "--json", (imports / "wsdl/service.wsdl").string()});
+    EXPECT_EQ(split.exitStatus, 0) << split.standardError;
+    EXPECT_EQ(split.standardError, "");
+    EXPECT_EQ(split.standardOutput,
+              Run({"--list", "--json", (imports / "flattened.wsdl").string()}).standardOutput);
+}
+
 TEST_F(ScriptEndToEndTest, AllWritesEveryRequestAndAnIndex) {
     const fs::path out = m_dir.Path() / "out" / "new";
     fs::create_directories(out);
