@@ -1,5 +1,5 @@
 #pragma once
-// One load on a thread of its own. The thread never touches a window: it queues its progress and its
+// Each load on a thread of its own. The thread never touches a window: it queues its progress and its
 // result as events to the window, which handles them on its own thread and owns the result from then on.
 
 #include "load/service_load.h"
@@ -11,6 +11,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace quorvel::ui {
 
@@ -23,33 +24,42 @@ wxDECLARE_EVENT(EVT_LOAD_FINISHED, wxThreadEvent);
 class LoadWorker {
 public:
     explicit LoadWorker(wxEvtHandler* window) : m_window(window) {}
-    // Stops and waits for a load still under way, so that nothing is queued to a window that is gone.
+    // Stops and waits for every load thread, so that nothing is queued to a window that is gone.
     ~LoadWorker();
     LoadWorker(const LoadWorker&) = delete;
     LoadWorker& operator=(const LoadWorker&) = delete;
 
-    // Loads address as typed, with its imports when followImports; waits first for the previous load,
-    // which has ended or was cancelled.
+    // Loads address as typed, with its imports when followImports. A previous load is cancelled and
+    // left to end on its own thread; nothing waits for it here.
     void Start(const std::string& address, int serial, bool followImports);
     // Asks the load under way to stop and returns at once; it ends within milliseconds while it
-    // downloads or builds requests, and after the step under way otherwise.
+    // downloads or builds requests, and after the step under way otherwise, and then releases what
+    // it read.
     void Cancel();
-    // Cancels and waits until the thread has ended.
+    // Cancels and waits until every load thread has ended.
     void Stop();
-    // The load's latest progress, for the window on receipt of EVT_LOAD_PROGRESS.
+    // The latest progress of the load under way, for the window on receipt of EVT_LOAD_PROGRESS.
     LoadProgress TakeProgress();
 
 private:
-    void Run(const std::string& address, int serial, bool followImports);
+    // One load's own state, shared with its thread.
+    struct Job {
+        std::atomic<bool> cancel{false};
+        std::atomic<bool> ended{false};
+        std::mutex progressLock;
+        LoadProgress progress;
+        bool progressQueued = false;
+        std::thread thread;
+    };
+
+    void Run(Job& job, const std::string& address, int serial, bool followImports);
     // Keeps the latest progress; one event at a time is queued for it, however fast the load goes.
-    void Tell(const LoadProgress& progress, int serial);
+    void Tell(Job& job, const LoadProgress& progress, int serial);
 
     wxEvtHandler* m_window;
-    std::atomic<bool> m_cancel{false};
-    std::thread m_thread;
-    std::mutex m_progressLock;
-    LoadProgress m_progress;
-    bool m_progressQueued = false;
+    std::unique_ptr<Job> m_current;
+    // Cancelled loads whose threads may still be ending; joined once they have.
+    std::vector<std::unique_ptr<Job>> m_cancelled;
 };
 
 } // namespace quorvel::ui
