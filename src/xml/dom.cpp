@@ -1,10 +1,13 @@
 #include "xml/dom.h"
 
+#include <libxml/SAX2.h>
 #include <libxml/parser.h>
 #include <libxml/xmlerror.h>
 
 #include <climits>
+#include <cstring>
 #include <mutex>
+#include <new>
 
 namespace quorvel {
 namespace {
@@ -50,10 +53,13 @@ struct ParserContextFree {
     void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
 };
 
-// Keeps the parser's first error; later ones are usually consequences of it.
-struct FirstError {
+// What one parse keeps beside the document: the parser's first error (later ones are usually
+// consequences of it) and the text, read again where the parser keeps too little.
+struct ParseState {
+    std::string_view text;
     bool seen = false;
     std::string reason;
+    bool outOfMemory = false;
 };
 
 // The parser's message on one line: callers show it in a box or write it as one line of a file.
@@ -76,14 +82,95 @@ std::string FormatReason(int line, int column, const std::string& message) {
 
 void RecordError(void* userData, xmlErrorPtr error) {
     auto* context = static_cast<xmlParserCtxt*>(userData);
-    auto* first = context == nullptr ? nullptr : static_cast<FirstError*>(context->_private);
+    auto* state = context == nullptr ? nullptr : static_cast<ParseState*>(context->_private);
     // A namespace name that is not a valid URI is still a namespace name: it is compared as a string.
-    if (first == nullptr || first->seen || error == nullptr || error->level < XML_ERR_ERROR ||
+    if (state == nullptr || state->seen || error == nullptr || error->level < XML_ERR_ERROR ||
         error->code == XML_WAR_NS_URI) {
         return;
     }
-    first->seen = true;
-    first->reason = FormatReason(error->line, error->int2, OneLineMessage(error->message));
+    state->seen = true;
+    state->reason = FormatReason(error->line, error->int2, OneLineMessage(error->message));
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// True when the start tag (from its "<" up to its end) carries an attribute named exactly
+// "xmlns:xml". The parser has checked the tag, so names, "=" and quoted values are well formed.
+bool DeclaresXmlPrefix(std::string_view tag) {
+    size_t at = 1;
+    while (at < tag.size() && !IsBlank(tag[at])) {
+        ++at;
+    }
+    for (;;) {
+        while (at < tag.size() && IsBlank(tag[at])) {
+            ++at;
+        }
+        const size_t nameStart = at;
+        while (at < tag.size() && tag[at] != '=' && !IsBlank(tag[at]) && tag[at] != '/' && tag[at] != '>') {
+            ++at;
+        }
+        if (at == nameStart) {
+            return false;
+        }
+        const bool match = tag.substr(nameStart, at - nameStart) == "xmlns:xml";
+        const size_t open = tag.find_first_of("\"'", at);
+        const size_t close = open == std::string_view::npos ? open : tag.find(tag[open], open + 1);
+        if (match || close == std::string_view::npos) {
+            return match;
+        }
+        at = close + 1;
+    }
+}
+
+// The parser keeps no declaration of the xml prefix among an element's declarations. Where the
+// document declares it, the declaration is put back on that element, so that the prefix resolves
+// exactly in the declaration's scope, like any other prefix.
+// The start tag just read, which ends where the parser stands: in the document itself (read from the
+// whole text, as the parser may have let go of what it read), or in an entity's replacement text.
+std::string_view CurrentStartTag(const xmlParserCtxt* context, std::string_view text) {
+    const xmlParserInput* input = context->input;
+    const size_t read = static_cast<size_t>(input->cur - input->base);
+    std::string_view before =
+        context->inputNr == 1
+            ? text.substr(0, std::min(text.size(), static_cast<size_t>(input->consumed) + read))
+            : std::string_view(reinterpret_cast<const char*>(input->base), read);
+    const size_t open = before.rfind('<'); // a start tag holds no other "<", not even in its values
+    return open == std::string_view::npos ? std::string_view() : before.substr(open);
+}
+
+bool AddXmlPrefixDeclaration(xmlNode* element) {
+    auto* declaration = static_cast<xmlNs*>(xmlMalloc(sizeof(xmlNs)));
+    if (declaration == nullptr) {
+        return false;
+    }
+    std::memset(declaration, 0, sizeof(xmlNs));
+    declaration->type = XML_NAMESPACE_DECL;
+    declaration->href = xmlStrdup(XML_XML_NAMESPACE);
+    declaration->prefix = xmlStrdup(BAD_CAST "xml");
+    xmlNs** last = &element->nsDef;
+    while (*last != nullptr) {
+        last = &(*last)->next;
+    }
+    *last = declaration; // freed with the element's other declarations
+    return declaration->href != nullptr && declaration->prefix != nullptr;
+}
+
+void StartElementSeeingXmlPrefix(void* userData, const xmlChar* localName, const xmlChar* prefix,
+                                 const xmlChar* uri, int namespaceCount, const xmlChar** namespaces,
+                                 int attributeCount, int defaultedCount, const xmlChar** attributes) {
+    xmlSAX2StartElementNs(userData, localName, prefix, uri, namespaceCount, namespaces, attributeCount,
+                          defaultedCount, attributes);
+    auto* context = static_cast<xmlParserCtxt*>(userData);
+    auto* state = static_cast<ParseState*>(context->_private);
+    if (context->node == nullptr || !DeclaresXmlPrefix(CurrentStartTag(context, state->text))) {
+        return;
+    }
+    if (!AddXmlPrefixDeclaration(context->node)) {
+        state->outOfMemory = true;
+        xmlStopParser(context);
+    }
 }
 
 } // namespace
@@ -100,20 +187,28 @@ ParseResult ParseXmlText(std::string_view utf8Text) {
         result.reason = "无法创建 XML 解析器。";
         return result;
     }
-    FirstError first;
-    context->_private = &first;
+    ParseState state;
+    state.text = utf8Text;
+    context->_private = &state;
     context->userData = context.get();
     context->sax->serror = RecordError;
+    // Only a document that mentions the declaration pays for looking at its start tags.
+    if (utf8Text.find("xmlns:xml") != std::string_view::npos) {
+        context->sax->startElementNs = StartElementSeeingXmlPrefix;
+    }
     XmlDocument document(xmlCtxtReadMemory(context.get(), utf8Text.data(), static_cast<int>(utf8Text.size()),
                                            nullptr, "UTF-8", XML_PARSE_NONET | XML_PARSE_NOENT));
+    if (state.outOfMemory) {
+        throw std::bad_alloc();
+    }
     // An undeclared prefix leaves a document behind; the error it raised makes the parse fail.
-    bool sound = document != nullptr && context->wellFormed && !first.seen;
+    bool sound = document != nullptr && context->wellFormed && !state.seen;
     if (sound) {
         result.document = std::move(document);
         return result;
     }
     result.reason =
-        first.seen ? first.reason
+        state.seen ? state.reason
                    : FormatReason(context->input ? context->input->line : 0, 0, "文档不是格式正确的 XML。");
     return result;
 }

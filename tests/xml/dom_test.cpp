@@ -1,4 +1,5 @@
 #include "xml/dom.h"
+#include "xml/namespaces.h"
 #include "xml_fixture.h"
 
 #include <gtest/gtest.h>
@@ -156,6 +157,23 @@ TEST(LookupNamespaceUri, DefaultNamespaceCanBeSwitchedOff) {
     EXPECT_EQ(LookupNamespaceUri(FindChildElement(root, "c"), ""), "urn:default");
     EXPECT_EQ(LookupNamespaceUri(root, "xml"), "");
     EXPECT_EQ(LookupNamespaceUri(nullptr, ""), "");
+}
+
+TEST(LookupNamespaceUri, XmlPrefixResolvesOnlyWhereTheDocumentDeclaresIt) {
+    // The padding moves the declaring element far into the text, beyond what the parser keeps read.
+    const std::string padding(200000, ' ');
+    XmlDocument document = ParseOrFail(
+        "<!DOCTYPE r [<!ENTITY d \"<d xmlns:xml='http://www.w3.org/XML/1998/namespace'/>\">]><r><!--" +
+        padding + "--><a><in xmlns:xml='http://www.w3.org/XML/1998/namespace' b='xmlns:xml=\"x\"'><c/>" +
+        "</in><out/></a><e b=' xmlns:xml=\"\"'/>&d;</r>");
+    EXPECT_EQ(LookupNamespaceUri(FindChildElement(Root(document), "d"), "xml"), NS_XML);
+    xmlNode* a = FindChildElement(Root(document), "a");
+    xmlNode* in = FindChildElement(a, "in");
+    EXPECT_EQ(LookupNamespaceUri(FindChildElement(in, "c"), "xml"), NS_XML);
+    EXPECT_EQ(LookupNamespaceUri(in, "xml"), NS_XML);
+    EXPECT_EQ(LookupNamespaceUri(FindChildElement(a, "out"), "xml"), "");
+    EXPECT_EQ(LookupNamespaceUri(FindChildElement(Root(document), "e"), "xml"), "");
+    EXPECT_EQ(LookupNamespaceUri(a, "xml"), "");
 }
 
 } // namespace
