@@ -80,10 +80,20 @@ void WriteParts(SampleWriter& writer, const SchemaIndex& index, const xmlNode* m
     }
 }
 
-// Namespace names are attribute values: the characters that would end or break one are escaped.
+// Namespace names are attribute values: the characters that would end or break one are escaped, and so
+// are tab, line feed and carriage return, which a reader would otherwise turn into blanks.
 void AppendAttributeValue(std::string& text, std::string_view value) {
     for (char c : value) {
         switch (c) {
+        case '\t':
+            text += "&#9;";
+            break;
+        case '\n':
+            text += "&#10;";
+            break;
+        case '\r':
+            text += "&#13;";
+            break;
         case '&':
             text += "&amp;";
             break;
