@@ -111,6 +111,8 @@ bool ConfigureHandle(CURL* handle, Transfer& transfer, const HttpOptions& option
     bool ok = curl_easy_setopt(handle, CURLOPT_USERAGENT, "Quorvel/1.0") == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L) == CURLE_OK;
+    // No credentials are ever sent, not even a user name and password written into the URL.
+    ok &= curl_easy_setopt(handle, CURLOPT_HTTPAUTH, CURLAUTH_NONE) == CURLE_OK;
     // The connect phase includes the name look-up and the TLS handshake.
     ok &= curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
                            options.resolveTimeoutMs + options.connectTimeoutMs) == CURLE_OK;
