@@ -5,9 +5,34 @@
 #include "load/service_load.h"
 #include "model/find_operation.h"
 
+#include <unicode/utf8.h>
+
 #include <iostream>
 
 namespace quorvel {
+namespace {
+
+// The error record is one line of valid UTF-8 whatever the message quotes (a path, say): bytes that
+// are not UTF-8 become U+FFFD and line breaks become blanks.
+std::string ErrorLine(std::string_view message) {
+    std::string line(app_msg::kErrorPrefix);
+    const auto length = static_cast<int32_t>(message.size());
+    for (int32_t i = 0; i < length;) {
+        const int32_t start = i;
+        UChar32 c = 0;
+        U8_NEXT(message.data(), i, length, c);
+        if (c < 0) {
+            line += "\xEF\xBF\xBD";
+        } else if (c == '\n' || c == '\r') {
+            line += ' ';
+        } else {
+            line.append(message.data() + start, static_cast<size_t>(i - start));
+        }
+    }
+    return line;
+}
+
+} // namespace
 
 bool WriteOutputFile(const std::string& path, const std::string& text, std::string& reason) {
     return WriteFileAtomically(path, "\xEF\xBB\xBF" + text, reason);
@@ -21,7 +46,7 @@ int RunBatchTest(const std::string& address, const std::string& binding, const s
     std::string output;
     int status = BATCH_ERROR_WRITTEN;
     if (!load.ok) {
-        output = std::string(app_msg::kErrorPrefix) + load.message;
+        output = ErrorLine(load.message);
     } else if (const WsdlOperation* found = FindOperation(load.model, binding, operation)) {
         output = found->request;
         status = BATCH_REQUEST_WRITTEN;

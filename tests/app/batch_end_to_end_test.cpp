@@ -53,6 +53,9 @@ TEST_F(BatchEndToEndTest, WritesTheRequestOrTheErrorLine) {
         {{"/test", "orders.wsdl", "OrderBinding", "getOrder"}, 1, kBom + "ERROR: operation not found\n"},
         {{"/test", "missing.wsdl", "B", "Op"}, 1, kBom + "ERROR: 无法打开文件：missing.wsdl\n"},
         {{"/test", "  ", "B", "Op"}, 1, kBom + "ERROR: 请输入接口地址或选择本地 WSDL/XML 文件。\n"},
+        {{"/test", "bad\xFF\r\npath.wsdl", "B", "Op"},
+         1,
+         kBom + "ERROR: 无法打开文件：bad\uFFFD  path.wsdl\n"},
     };
     for (const auto& c : cases) {
         const test::ProgramRun run = Run(c.arguments);
