@@ -2,6 +2,7 @@
 
 #include <libxml/SAX2.h>
 #include <libxml/parser.h>
+#include <libxml/parserInternals.h>
 #include <libxml/xmlerror.h>
 
 #include <climits>
@@ -84,8 +85,15 @@ void RecordError(void* userData, xmlErrorPtr error) {
     auto* context = static_cast<xmlParserCtxt*>(userData);
     auto* state = context == nullptr ? nullptr : static_cast<ParseState*>(context->_private);
     // A namespace name that is not a valid URI is still a namespace name: it is compared as a string.
-    if (state == nullptr || state->seen || error == nullptr || error->level < XML_ERR_ERROR ||
-        error->code == XML_WAR_NS_URI) {
+    if (state == nullptr || error == nullptr) {
+        return;
+    }
+    // Memory that runs out fails the parse as it fails the program elsewhere. Some limits of the parser
+    // report a memory error after their own one, which stays the reason.
+    if (error->code == XML_ERR_NO_MEMORY && !state->seen) {
+        state->outOfMemory = true;
+    }
+    if (state->seen || error->level < XML_ERR_ERROR || error->code == XML_WAR_NS_URI) {
         return;
     }
     state->seen = true;
@@ -173,6 +181,30 @@ void StartElementSeeingXmlPrefix(void* userData, const xmlChar* localName, const
     }
 }
 
+// Parses the text as UTF-8, whatever its declaration says. The parser gets the text without an encoding
+// converter: one would copy the text a second time, piece by piece, and a piece that finds no memory
+// leaves the parser reading through a null pointer. Told the encoding, the parser does not guess it from
+// the first bytes either.
+XmlDocument ParseUtf8(xmlParserCtxt* context, std::string_view text) {
+    xmlParserInputBuffer* buffer = xmlParserInputBufferCreateMem(
+        text.empty() ? "" : text.data(), static_cast<int>(text.size()), XML_CHAR_ENCODING_NONE);
+    xmlParserInput* input =
+        buffer == nullptr ? nullptr : xmlNewIOInputStream(context, buffer, XML_CHAR_ENCODING_NONE);
+    if (input == nullptr) {
+        xmlFreeParserInputBuffer(buffer);
+        throw std::bad_alloc();
+    }
+    if (inputPush(context, input) < 0) { // the input is freed then
+        throw std::bad_alloc();
+    }
+    xmlCtxtUseOptions(context, XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_IGNORE_ENC);
+    context->encoding = xmlStrdup(BAD_CAST "UTF-8");
+    xmlParseDocument(context);
+    XmlDocument document(context->myDoc);
+    context->myDoc = nullptr;
+    return document;
+}
+
 } // namespace
 
 ParseResult ParseXmlText(std::string_view utf8Text) {
@@ -187,6 +219,10 @@ ParseResult ParseXmlText(std::string_view utf8Text) {
         result.reason = "无法创建 XML 解析器。";
         return result;
     }
+    // A byte-order mark at the start is no part of the document.
+    if (utf8Text.starts_with("\xEF\xBB\xBF")) {
+        utf8Text.remove_prefix(3);
+    }
     ParseState state;
     state.text = utf8Text;
     context->_private = &state;
@@ -196,8 +232,7 @@ ParseResult ParseXmlText(std::string_view utf8Text) {
     if (utf8Text.find("xmlns:xml") != std::string_view::npos) {
         context->sax->startElementNs = StartElementSeeingXmlPrefix;
     }
-    XmlDocument document(xmlCtxtReadMemory(context.get(), utf8Text.data(), static_cast<int>(utf8Text.size()),
-                                           nullptr, "UTF-8", XML_PARSE_NONET | XML_PARSE_NOENT));
+    XmlDocument document = ParseUtf8(context.get(), utf8Text);
     if (state.outOfMemory) {
         throw std::bad_alloc();
     }
