@@ -2,12 +2,14 @@
 
 #include "app/messages.h"
 #include "fetch/file_writing.h"
+#include "load/messages.h"
 #include "load/service_load.h"
 #include "model/find_operation.h"
 
 #include <unicode/utf8.h>
 
 #include <iostream>
+#include <new>
 
 namespace quorvel {
 namespace {
@@ -32,18 +34,13 @@ std::string ErrorLine(std::string_view message) {
     return line;
 }
 
-} // namespace
-
-bool WriteOutputFile(const std::string& path, const std::string& text, std::string& reason) {
-    return WriteFileAtomically(path, "\xEF\xBB\xBF" + text, reason);
-}
-
-int RunBatchTest(const std::string& address, const std::string& binding, const std::string& operation) {
+// The text of one run, its final line feed included, and the exit status that goes with it.
+int BatchOutput(const std::string& address, const std::string& binding, const std::string& operation,
+                std::string& output) {
     // Only the requests up to the one asked for are built; it comes out as in a full load.
     LoadOptions options;
     options.buildUpTo = RequestTarget{binding, operation};
     const LoadResult load = LoadServiceDescription(address, options);
-    std::string output;
     int status = BATCH_ERROR_WRITTEN;
     if (!load.ok) {
         output = ErrorLine(load.message);
@@ -54,13 +51,34 @@ int RunBatchTest(const std::string& address, const std::string& binding, const s
         output = std::string(app_msg::kErrorPrefix) + std::string(app_msg::kOperationNotFound);
     }
     output += '\n';
+    return status;
+}
 
+// Writes the output file; the exit status is status, or the one that says the file could not be written.
+int WriteBatchOutput(const std::string& output, int status) {
     std::string reason;
     if (!WriteOutputFile(std::string(app_msg::kOutputFileName), output, reason)) {
         std::cerr << app_msg::kCannotWriteOutput << reason << '\n';
         return BATCH_OUTPUT_FAILED;
     }
     return status;
+}
+
+} // namespace
+
+bool WriteOutputFile(const std::string& path, const std::string& text, std::string& reason) {
+    return WriteFileAtomically(path, "\xEF\xBB\xBF" + text, reason);
+}
+
+int RunBatchTest(const std::string& address, const std::string& binding, const std::string& operation) {
+    try {
+        std::string output;
+        const int status = BatchOutput(address, binding, operation, output);
+        return WriteBatchOutput(output, status);
+    } catch (const std::bad_alloc&) {
+        // Memory that runs out past the load (copying or writing the request) ends the run as in a load.
+        return WriteBatchOutput(ErrorLine(load_msg::kOutOfMemory) + '\n', BATCH_ERROR_WRITTEN);
+    }
 }
 
 } // namespace quorvel

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <new>
 
 namespace quorvel {
 namespace {
@@ -22,6 +23,13 @@ struct ConverterClose {
     void operator()(UConverter* converter) const { ucnv_close(converter); }
 };
 using Converter = std::unique_ptr<UConverter, ConverterClose>;
+
+// ICU reports memory that ran out as a status; it ends the load as a failed allocation does elsewhere.
+void ThrowIfOutOfMemory(UErrorCode status) {
+    if (status == U_MEMORY_ALLOCATION_ERROR) {
+        throw std::bad_alloc();
+    }
+}
 
 // ICU names of the Windows code-page tables (the plain "cp950" is an IBM table that differs).
 const char* ConverterName(int codePage) {
@@ -159,12 +167,14 @@ bool DecodeDocumentText(std::string_view bytes, std::string& text, std::string& 
 
     UErrorCode status = U_ZERO_ERROR;
     Converter converter(ucnv_open(ConverterName(codePage), &status));
+    ThrowIfOutOfMemory(status);
     if (U_FAILURE(status) || body.empty()) {
         message = fetch_msg::kDecodeFailed;
         return false;
     }
     // The default callback substitutes U+FFFD for invalid sequences instead of failing.
     const icu::UnicodeString decoded(body.data(), static_cast<int32_t>(body.size()), converter.get(), status);
+    ThrowIfOutOfMemory(status);
     if (U_FAILURE(status) || decoded.isEmpty()) {
         message = fetch_msg::kDecodeFailed;
         return false;

@@ -8,6 +8,7 @@ namespace quorvel::load_msg {
 inline constexpr std::string_view kEmptyAddress = "请输入接口地址或选择本地 WSDL/XML 文件。";
 inline constexpr std::string_view kXmlParseFailedPrefix = "XML 解析失败：";
 inline constexpr std::string_view kXmlParseFailed = "XML 解析失败。";
+inline constexpr std::string_view kOutOfMemory = "内存不足，无法完成加载。";
 
 // Notes of a load that follows imports: why an imported document was not read.
 inline constexpr std::string_view kImportInvalidLocation = "无效的导入地址。";

@@ -9,6 +9,7 @@
 #include "model/wsdl_reader.h"
 #include "xml/schema_index.h"
 
+#include <new>
 #include <utility>
 
 namespace quorvel {
@@ -151,28 +152,49 @@ bool FetchAndRead(LoadResult& result, const LoadOptions& options) {
     return ParseAndRead(std::move(text), address, size, result, options);
 }
 
+bool LoadAddress(LoadResult& result, const std::string& address, const LoadOptions& options) {
+    result.address = NormalizeAddress(address);
+    if (result.address.empty()) {
+        return Fail(result, load_msg::kEmptyAddress);
+    }
+    Begin(options, LoadStage::Read);
+    return FetchAndRead(result, options);
+}
+
+bool LoadBytes(LoadResult& result, std::string_view bytes, const std::string& address,
+               const LoadOptions& options) {
+    std::string text;
+    return Decode(bytes, text, result, options) &&
+           ParseAndRead(std::move(text), address, bytes.size(), result, options);
+}
+
+// Runs one load. Memory that runs out anywhere in it fails the load like any other cause: what was
+// built is released first, then the message is set.
+template <typename Load>
+LoadResult RunLoad(const std::string& address, const LoadOptions& options, Load load) {
+    LoadResult result;
+    result.address = address;
+    try {
+        result.ok = load(result);
+    } catch (const std::bad_alloc&) {
+        result.ok = false;
+        result.model.clear();
+        result.message = load_msg::kOutOfMemory;
+    }
+    return Finish(std::move(result), options);
+}
+
 } // namespace
 
 LoadResult LoadServiceDescription(const std::string& address, const LoadOptions& options) {
-    LoadResult result;
-    result.address = NormalizeAddress(address);
-    if (result.address.empty()) {
-        Fail(result, load_msg::kEmptyAddress);
-        return result;
-    }
-    Begin(options, LoadStage::Read);
-    result.ok = FetchAndRead(result, options);
-    return Finish(std::move(result), options);
+    return RunLoad(address, options,
+                   [&](LoadResult& result) { return LoadAddress(result, address, options); });
 }
 
 LoadResult LoadServiceDescriptionFromBytes(std::string_view bytes, const std::string& address,
                                            const LoadOptions& options) {
-    LoadResult result;
-    result.address = address;
-    std::string text;
-    result.ok = Decode(bytes, text, result, options) &&
-                ParseAndRead(std::move(text), address, bytes.size(), result, options);
-    return Finish(std::move(result), options);
+    return RunLoad(address, options,
+                   [&](LoadResult& result) { return LoadBytes(result, bytes, address, options); });
 }
 
 } // namespace quorvel

@@ -1,9 +1,6 @@
 #include "ui/load_worker.h"
 
-#include "ui/messages.h"
-
 #include <functional>
-#include <new>
 
 namespace quorvel::ui {
 
@@ -11,18 +8,6 @@ wxDEFINE_EVENT(EVT_LOAD_PROGRESS, wxThreadEvent);
 wxDEFINE_EVENT(EVT_LOAD_FINISHED, wxThreadEvent);
 
 namespace {
-
-// A description too large for the memory left fails like any other load instead of ending the program.
-LoadResult LoadWithinMemory(const std::string& address, const LoadOptions& options) {
-    try {
-        return LoadServiceDescription(address, options);
-    } catch (const std::bad_alloc&) {
-        LoadResult failed;
-        failed.address = address;
-        failed.message = kOutOfMemory;
-        return failed;
-    }
-}
 
 wxThreadEvent* LoadEvent(wxEventType type, int serial) {
     auto* event = new wxThreadEvent(type);
@@ -94,7 +79,7 @@ void LoadWorker::Run(Job& job, const std::string& address, int serial, bool foll
     options.cancel = &job.cancel;
     options.onProgress = [this, &job, serial](const LoadProgress& progress) { Tell(job, progress, serial); };
     wxThreadEvent* finished = LoadEvent(EVT_LOAD_FINISHED, serial);
-    finished->SetPayload(std::make_shared<LoadResult>(LoadWithinMemory(address, options)));
+    finished->SetPayload(std::make_shared<LoadResult>(LoadServiceDescription(address, options)));
     wxQueueEvent(m_window, finished);
     job.ended = true;
 }

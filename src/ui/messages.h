@@ -37,7 +37,6 @@ inline constexpr const char* kStatusCopied = "请求已复制到剪贴板。";
 inline constexpr const char* kStatusSaved = "请求已保存：%s";
 inline constexpr const char* kStatusExported = "已导出 %s 个请求：%s";
 
-inline constexpr const char* kOutOfMemory = "内存不足，无法完成加载。";
 inline constexpr const char* kAddressMissing = "请先填写接口地址，或点击“打开”选择本地 WSDL/XML 文件。";
 
 // The open dialog's filter: two entries, each a description and its patterns.

@@ -85,6 +85,7 @@ private:
     void OnTvnSelchangedTree(wxTreeEvent& event);
     void OnTimer(wxTimerEvent& event);
     void ParseAddress();
+    void ShowModel(quorvel::WsdlModel model);
     void FillServiceTree();
 
     // The load on its worker thread (quorvel_dlg_loading.cpp).

@@ -4,6 +4,7 @@
 #include "ui/quorvel_dlg.h"
 
 #include "fetch/address.h"
+#include "load/messages.h"
 #include "ui/load_status.h"
 #include "ui/messages.h"
 #include "ui/request_pane.h"
@@ -18,6 +19,8 @@
 #include <wx/utils.h>
 
 #include <memory>
+#include <new>
+#include <string>
 #include <utility>
 
 void CQuorvelDlg::StartLoad(const wxString& address) {
@@ -61,22 +64,30 @@ void CQuorvelDlg::OnLoadFinished(wxThreadEvent& event) {
     if (!m_bLoading || event.GetInt() != m_loadSerial || load->cancelled) {
         return; // of a cancelled load
     }
-    if (!load->ok) {
+    std::string failure = load->message;
+    // Told from the whole result, before its model moves into the window.
+    const wxString loaded = load->ok ? quorvel::ui::LoadedStatus(*load, m_bLoadFollowsImports) : wxString();
+    if (load->ok) {
+        try {
+            ShowModel(std::move(load->model));
+        } catch (const std::bad_alloc&) {
+            failure = quorvel::load_msg::kOutOfMemory;
+        }
+    }
+    if (!failure.empty()) {
         m_statusLine->SetLabel(wxString::FromUTF8(quorvel::ui::kStatusFailed));
         {
             const wxBusyCursor wait;
             // Imports that were not read may be the reason.
             const wxString notes = quorvel::ui::ImportNotesText(*load);
             quorvel::ui::CurrentPrompts().ShowMessage(
-                this, wxString::FromUTF8(load->message) + (notes.empty() ? wxString() : "\n\n" + notes),
+                this, wxString::FromUTF8(failure) + (notes.empty() ? wxString() : "\n\n" + notes),
                 wxICON_ERROR);
         }
         ShowLoading(false);
         return;
     }
-    m_statusLine->SetLabel(quorvel::ui::LoadedStatus(*load, m_bLoadFollowsImports));
-    m_model = std::move(load->model);
-    FillServiceTree();
+    m_statusLine->SetLabel(loaded);
     ClearFilter();
     m_editMessage->ShowText(wxEmptyString);
     ShowLoading(false);

@@ -12,6 +12,11 @@
 #include <wx/button.h>
 #include <wx/textctrl.h>
 
+#include <memory>
+#include <new>
+#include <utility>
+#include <vector>
+
 using quorvel::ui::kImageBinding;
 using quorvel::ui::kImageOperation;
 using quorvel::ui::kImageRequest;
@@ -58,13 +63,40 @@ void CQuorvelDlg::ParseAddress() {
     StartLoad(address);
 }
 
-// Services, their bindings, their operations and one request item per operation; each level sorted,
-// services and bindings expanded, operations collapsed.
-void CQuorvelDlg::FillServiceTree() {
+// The request copies, the bulk of the tree's memory, are made before the tree changes: when they do not
+// fit, the previous tree stays. Should the tree itself run out of memory, it is left empty.
+void CQuorvelDlg::ShowModel(quorvel::WsdlModel model) {
+    std::vector<std::unique_ptr<wxString>> requestTexts;
+    for (const quorvel::WsdlService& service : model) {
+        for (const quorvel::WsdlBinding& binding : service.bindings) {
+            for (const quorvel::WsdlOperation& operation : binding.operations) {
+                requestTexts.push_back(std::make_unique<wxString>(wxString::FromUTF8(operation.request)));
+            }
+        }
+    }
+    // The items of both trees point into the model and the copies that are about to be replaced.
     m_treeFiltered->DeleteChildren(m_treeFiltered->GetRootItem());
     m_treeServices->DeleteChildren(m_treeServices->GetRootItem());
-    m_requestTexts.clear();
+    m_model = std::move(model);
+    m_requestTexts = std::move(requestTexts);
+    try {
+        FillServiceTree();
+    } catch (const std::bad_alloc&) {
+        m_treeServices->DeleteChildren(m_treeServices->GetRootItem());
+        m_model.clear();
+        m_requestTexts.clear();
+        m_outline.Capture(*m_treeServices);
+        m_selectedNode.reset();
+        throw;
+    }
+}
+
+// Services, their bindings, their operations and one request item per operation, into the empty tree;
+// each level sorted, services and bindings expanded, operations collapsed. The request copies are in
+// model order.
+void CQuorvelDlg::FillServiceTree() {
     const wxTreeItemId root = m_treeServices->GetRootItem();
+    size_t nextRequest = 0;
     for (const quorvel::WsdlService& service : m_model) {
         const wxTreeItemId serviceItem =
             m_treeServices->AppendItem(root, wxString::FromUTF8(service.name), kImageService, kImageService,
@@ -74,11 +106,7 @@ void CQuorvelDlg::FillServiceTree() {
                 serviceItem, wxString::FromUTF8(binding.name), kImageBinding, kImageBinding,
                 new ServiceTreeItem(TreeRecord{&service, &binding}));
             for (const quorvel::WsdlOperation& operation : binding.operations) {
-                const TreeRecord record{
-                    &service, &binding, &operation,
-                    m_requestTexts
-                        .emplace_back(std::make_unique<wxString>(wxString::FromUTF8(operation.request)))
-                        .get()};
+                const TreeRecord record{&service, &binding, &operation, m_requestTexts[nextRequest++].get()};
                 const wxTreeItemId operationItem =
                     m_treeServices->AppendItem(bindingItem, wxString::FromUTF8(operation.name),
                                                kImageOperation, kImageOperation, new ServiceTreeItem(record));

@@ -112,6 +112,36 @@ TEST_F(BatchEndToEndTest, LoadsOverHttp) {
     EXPECT_EQ(Output(), kBom + "ERROR: HTTP 状态码 404。\n");
 }
 
+TEST_F(BatchEndToEndTest, RunningOutOfMemoryIsAnErrorLineNotACrash) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit here allows";
+#endif
+    // A large real description under ever larger limits, from where the program cannot even start up to
+    // where it loads: in between, the load runs out of memory at one place or another.
+    const std::string description =
+        std::string(QUORVEL_CORPUS_DIR) + "/savonrb__wasabi/spec__fixtures__workday.wsdl";
+    int errorLines = 0;
+    int status = -1;
+    for (size_t mebibytes = 20; mebibytes <= 400 && status != 0; mebibytes += 10) {
+        fs::remove(m_dir.Path() / "quorvel_test_out.txt");
+        test::RunSettings limited;
+        limited.workingDirectory = m_dir.Path();
+        limited.addressSpaceLimit = mebibytes << 20;
+        const test::ProgramRun run = test::RunQuorvel(
+            {"/test", description, "Revenue_ManagementBinding", "Get_Revenue_Categories"}, limited);
+        status = run.exitStatus;
+        // 127: the dynamic loader could not map the libraries, before anything of the program ran.
+        EXPECT_TRUE(status == 0 || status == 1 || status == 127)
+            << mebibytes << " MiB: " << status << " " << run.standardError;
+        if (status == 1) {
+            EXPECT_EQ(Output(), kBom + "ERROR: 内存不足，无法完成加载。\n") << mebibytes << " MiB";
+            ++errorLines;
+        }
+    }
+    EXPECT_EQ(status, 0);
+    EXPECT_GT(errorLines, 0);
+}
+
 TEST_F(BatchEndToEndTest, OtherCommandLinesDoNotRunBatchMode) {
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{"-test", "calc.wsdl", "CalcSoap", "Add"},

@@ -3,6 +3,7 @@
 #include <linux/capability.h>
 #include <poll.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -39,6 +40,10 @@ bool GiveUpPermissionOverride() {
         putenv(const_cast<char*>(setting.c_str()));
     }
     if (settings.obeyingPermissions && !GiveUpPermissionOverride()) {
+        _exit(126);
+    }
+    const rlimit addressSpace{settings.addressSpaceLimit, settings.addressSpaceLimit};
+    if (settings.addressSpaceLimit != 0 && setrlimit(RLIMIT_AS, &addressSpace) != 0) {
         _exit(126);
     }
     std::vector<char*> argv{const_cast<char*>(QUORVEL_EXECUTABLE)};

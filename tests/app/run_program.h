@@ -1,6 +1,7 @@
 #pragma once
 // Runs the built program as a separate process, the way a user or a script would.
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ struct RunSettings {
     bool withoutDisplay = true;           // no DISPLAY or WAYLAND_DISPLAY in the program's environment
     bool obeyingPermissions = false;      // when run by root: without the right to override file permissions
     std::vector<std::string> environment; // "NAME=value" settings added to the program's environment
+    size_t addressSpaceLimit = 0;         // bytes of address space the program may take; 0 for no limit
 };
 
 // Runs the quorvel executable with arguments (without argument 0) and waits for it.
