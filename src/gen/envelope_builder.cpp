@@ -1,5 +1,6 @@
 #include "gen/envelope_builder.h"
 
+#include "gen/namespace_declaration.h"
 #include "gen/sample_writer.h"
 #include "model/binding_traits.h"
 #include "model/wsdl_model.h"
@@ -80,41 +81,22 @@ void WriteParts(SampleWriter& writer, const SchemaIndex& index, const xmlNode* m
     }
 }
 
-// Namespace names are attribute values: the characters that would end or break one are escaped, and so
-// are tab, line feed and carriage return, which a reader would otherwise turn into blanks.
-void AppendAttributeValue(std::string& text, std::string_view value) {
-    for (char c : value) {
-        switch (c) {
-        case '\t':
-            text += "&#9;";
-            break;
-        case '\n':
-            text += "&#10;";
-            break;
-        case '\r':
-            text += "&#13;";
-            break;
-        case '&':
-            text += "&amp;";
-            break;
-        case '<':
-            text += "&lt;";
-            break;
-        case '"':
-            text += "&quot;";
-            break;
-        default:
-            text += c;
-        }
-    }
+// Bytes of the Envelope around its declarations and body: the five lines with the envelope's prefix.
+size_t EnvelopeFrameBytes(const std::string& prefix) {
+    constexpr size_t kOtherBytes =
+        std::string_view("<:Envelope>\n   <:Header/>\n   <:Body>\n   </:Body>\n</:Envelope>").size();
+    return kOtherBytes + 5 * prefix.size();
 }
 
-void AppendDeclaration(std::string& text, const std::string& prefix, const std::string& namespaceName) {
-    text += "xmlns:";
-    text += prefix;
-    text += "=\"";
-    AppendAttributeValue(text, namespaceName);
-    text += '"';
+// Bytes of the rpc wrapper's two lines.
+size_t WrapperLinesBytes(const std::string& wrapper) {
+    return 2 * (1 + MakeIndent(kPartDepth).size() + wrapper.size()) + std::string_view("<></>").size();
+}
+
+// Takes the request's bytes from the load's.
+std::string Spend(GenerationBudget& budget, std::string request) {
+    budget.loadBytesLeft -= std::min(budget.loadBytesLeft, request.size());
+    return request;
 }
 
 std::string Envelope(const PrefixRegistry& registry, const std::string& envelopeNamespace,
@@ -175,28 +157,41 @@ std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry, cons
     ApplyBindingOperation(m_bindingOperations.Find(operationName), style, rpcNamespace);
     const bool rpc = style == "rpc";
 
-    // Once the load's lines are spent, every further request carries only the note.
-    if (budget.loadLinesLeft < 2) {
-        const std::string note = "\n" + std::string(MakeIndent(kPartDepth)) + LoadTruncatedNote();
-        return Envelope(registry, m_envelopeNamespace, prefix, note);
+    // Once the load's lines or bytes are spent, every further request carries only the note.
+    if (budget.loadLinesLeft < 2 || budget.loadBytesLeft == 0) {
+        const std::string note = "\n" + std::string(MakeIndent(kPartDepth)) +
+                                 (budget.loadLinesLeft < 2 ? LoadTruncatedNote() : LoadBytesTruncatedNote());
+        return Spend(budget, Envelope(registry, m_envelopeNamespace, prefix, note));
     }
-    const size_t requestLimit = kMaxRequestLines - kEnvelopeLines - (rpc ? kRpcWrapperLines : 0);
-    const bool loadBound = budget.loadLinesLeft <= requestLimit;
-    SampleWriter writer(m_index, registry, loadBound ? budget.loadLinesLeft : requestLimit,
-                        loadBound ? LoadTruncatedNote() : RequestTruncatedNote(), &facts);
+    // The wrapper's namespace comes before those of the parts.
+    const std::string wrapper = rpc ? registry.QualifyName(rpcNamespace, operationName) : std::string();
+    const size_t requestLines = kMaxRequestLines - kEnvelopeLines - (rpc ? kRpcWrapperLines : 0);
+    const bool loadLinesBound = budget.loadLinesLeft <= requestLines;
+    const bool loadBytesBound = budget.loadBytesLeft <= kMaxRequestBytes;
+    const size_t frameBytes = EnvelopeFrameBytes(prefix) + (rpc ? WrapperLinesBytes(wrapper) : 0);
+    const size_t bytes = loadBytesBound ? budget.loadBytesLeft : kMaxRequestBytes;
+    SampleWriter writer(m_index, registry,
+                        loadLinesBound ? WriteBound{budget.loadLinesLeft, LoadTruncatedNote()}
+                                       : WriteBound{requestLines, RequestTruncatedNote()},
+                        WriteBound{bytes > frameBytes ? bytes - frameBytes : 0,
+                                   loadBytesBound ? LoadBytesTruncatedNote() : RequestBytesTruncatedNote()},
+                        &facts);
+    WriteParts(writer, m_index, message, targetNamespace, rpc);
     // In document style the writer's lines are the body as they stand; rpc style wraps them.
     std::string rpcBody;
     if (rpc) {
-        const std::string wrapper = registry.QualifyName(rpcNamespace, operationName);
-        WriteParts(writer, m_index, message, targetNamespace, true);
         const std::string indent(MakeIndent(kPartDepth));
         rpcBody =
             "\n" + indent + "<" + wrapper + ">" + writer.Lines().text + "\n" + indent + "</" + wrapper + ">";
-    } else {
-        WriteParts(writer, m_index, message, targetNamespace, false);
     }
     budget.loadLinesLeft -= std::min(budget.loadLinesLeft, writer.LinesSpent());
-    return Envelope(registry, m_envelopeNamespace, prefix, rpc ? rpcBody : writer.Lines().text);
+    std::string request =
+        Envelope(registry, m_envelopeNamespace, prefix, rpc ? rpcBody : writer.Lines().text);
+    // A request cut short by the load's bytes spends them all: the rest of the load carries only the note.
+    if (loadBytesBound && writer.StoppedByBytes()) {
+        budget.loadBytesLeft = 0;
+    }
+    return Spend(budget, std::move(request));
 }
 
 std::string BuildRequestEnvelope(const SchemaIndex& index, PrefixRegistry& registry,

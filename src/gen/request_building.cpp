@@ -16,6 +16,12 @@ namespace {
 // At most this many threads build requests, however many cores there are.
 constexpr unsigned kMaxThreads = 8;
 
+// What building one request took from the load's budget.
+struct Spent {
+    size_t lines = 0;
+    size_t bytes = 0;
+};
+
 using EnvelopeBuilders = std::map<const xmlNode*, std::unique_ptr<EnvelopeBuilder>>;
 
 // One builder for each binding of the jobs, made before any request is built and then only read.
@@ -38,14 +44,14 @@ public:
     RequestBuilder(const SchemaIndex& index, const EnvelopeBuilders& builders, GenerationBudget& budget)
         : m_builders(builders), m_budget(budget), m_facts(index) {}
 
-    // Builds the job's request and returns the lines it took from the budget.
-    size_t Build(const RequestJob& job) {
-        const size_t before = m_budget.loadLinesLeft;
+    // Builds the job's request and returns the lines and bytes it took from the budget.
+    Spent Build(const RequestJob& job) {
+        const GenerationBudget before = m_budget;
         // Each request numbers its prefixes afresh.
         PrefixRegistry registry;
         *job.request =
             m_builders.at(job.binding)->BuildRequestEnvelope(registry, *job.operationName, m_budget, m_facts);
-        return before - m_budget.loadLinesLeft;
+        return {before.loadLinesLeft - m_budget.loadLinesLeft, before.loadBytesLeft - m_budget.loadBytesLeft};
     }
 
 private:
@@ -54,16 +60,17 @@ private:
     DeclarationFacts m_facts;
 };
 
-// Requests built ahead of the budget: for each job whether it was built, and the lines it took.
+// Requests built ahead of the budget: for each job whether it was built, and the lines and bytes it took.
 struct BuiltAhead {
-    explicit BuiltAhead(size_t jobs) : built(jobs, 0), linesSpent(jobs, 0) {}
+    explicit BuiltAhead(size_t jobs) : built(jobs, 0), spent(jobs) {}
     std::vector<char> built;
-    std::vector<size_t> linesSpent;
+    std::vector<Spent> spent;
 };
 
 // Builds jobs in order of claim on every thread, each thread with a budget that never binds, so that
-// each request comes out as while the load still has lines to spare. Stops claiming once the requests
-// built hold the load's lines, so that a description far over the budget costs no more than one within it.
+// each request comes out as while the load still has lines and bytes to spare. Stops claiming once the
+// requests built hold the load's lines or bytes, so that a description far over the budget costs no more
+// than one within it.
 void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
                 const std::vector<RequestJob>& jobs, BuiltAhead& ahead, unsigned threads,
                 const BuildWatch& watch) {
@@ -72,6 +79,7 @@ void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
     }
     std::atomic<size_t> nextJob{0};
     std::atomic<size_t> linesBuilt{0};
+    std::atomic<size_t> bytesBuilt{0};
     std::atomic<size_t> jobsBuilt{0};
     std::atomic<bool> failed{false};
     std::exception_ptr failure;
@@ -79,16 +87,19 @@ void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
     // Only the calling thread tells the watch.
     auto work = [&](bool tells) {
         try {
-            GenerationBudget unbounded{std::numeric_limits<size_t>::max()};
+            GenerationBudget unbounded{std::numeric_limits<size_t>::max(),
+                                       std::numeric_limits<size_t>::max()};
             RequestBuilder requests(index, builders, unbounded);
-            while (!failed && linesBuilt < kMaxLoadLines && !watch.Cancelled()) {
+            while (!failed && linesBuilt < kMaxLoadLines && bytesBuilt < kMaxLoadBytes &&
+                   !watch.Cancelled()) {
                 const size_t job = nextJob++;
                 if (job >= jobs.size()) {
                     return;
                 }
-                ahead.linesSpent[job] = requests.Build(jobs[job]);
+                ahead.spent[job] = requests.Build(jobs[job]);
                 ahead.built[job] = 1;
-                linesBuilt += ahead.linesSpent[job];
+                linesBuilt += ahead.spent[job].lines;
+                bytesBuilt += ahead.spent[job].bytes;
                 const size_t built = ++jobsBuilt;
                 if (tells && watch.onBuilt) {
                     watch.onBuilt(built, jobs.size());
@@ -147,19 +158,21 @@ void BuildRequests(const SchemaIndex& index, const DescriptionLookup& descriptio
     BuiltAhead ahead(jobs.size());
     const unsigned cores = threads != 0 ? threads : std::thread::hardware_concurrency();
     BuildAhead(index, builders, jobs, ahead, std::clamp(cores, 1u, kMaxThreads), watch);
-    // A request built ahead is the one building in order gives while the budget holds more lines than
-    // any request may take. From the first job where that fails, the rest is built in order.
+    // A request built ahead is the one building in order gives while the budget holds more lines and
+    // bytes than any request may take. From the first job where that fails, the rest is built in order.
     RequestBuilder inOrder(index, builders, budget);
     bool ordered = false;
     for (size_t job = 0; job < jobs.size() && !watch.Cancelled(); ++job) {
-        ordered = ordered || !ahead.built[job] || budget.loadLinesLeft <= kMaxRequestLines;
+        ordered = ordered || !ahead.built[job] || budget.loadLinesLeft <= kMaxRequestLines ||
+                  budget.loadBytesLeft <= kMaxRequestBytes;
         if (ordered) {
             inOrder.Build(jobs[job]);
             if (watch.onBuilt) {
                 watch.onBuilt(job + 1, jobs.size());
             }
         } else {
-            budget.loadLinesLeft -= std::min(budget.loadLinesLeft, ahead.linesSpent[job]);
+            budget.loadLinesLeft -= std::min(budget.loadLinesLeft, ahead.spent[job].lines);
+            budget.loadBytesLeft -= std::min(budget.loadBytesLeft, ahead.spent[job].bytes);
         }
     }
     // The last requests built ahead may have been another thread's.

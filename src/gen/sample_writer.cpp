@@ -1,5 +1,6 @@
 #include "gen/sample_writer.h"
 
+#include "gen/namespace_declaration.h"
 #include "xml/namespaces.h"
 
 #include <algorithm>
@@ -7,6 +8,11 @@
 
 namespace quorvel {
 namespace {
+
+// Bytes of the line that closes an element opened at depth: line feed, indentation, "</", name, ">".
+size_t CloseLineBytes(int depth, std::string_view name) {
+    return 1 + MakeIndent(depth).size() + name.size() + 3;
+}
 
 bool IsModelGroup(std::string_view localName) {
     return localName == "sequence" || localName == "choice" || localName == "all";
@@ -65,30 +71,55 @@ bool IsBuiltinTypeName(std::string_view localName) {
     return std::find(names.begin(), names.end(), localName) != names.end();
 }
 
-SampleWriter::SampleWriter(const SchemaIndex& schemaIndex, PrefixRegistry& prefixRegistry, size_t lineLimit,
-                           std::string truncationNote, DeclarationFacts* sharedFacts)
+SampleWriter::SampleWriter(const SchemaIndex& schemaIndex, PrefixRegistry& prefixRegistry,
+                           WriteBound lineBound, WriteBound byteBound, DeclarationFacts* sharedFacts)
     : m_ownFacts(sharedFacts != nullptr ? nullptr : std::make_unique<DeclarationFacts>(schemaIndex)),
       m_facts(sharedFacts != nullptr ? *sharedFacts : *m_ownFacts), m_prefixRegistry(prefixRegistry),
-      m_lineLimit(lineLimit), m_truncationNote(std::move(truncationNote)) {}
+      m_lineBound(std::move(lineBound)), m_byteBound(std::move(byteBound)),
+      m_noteReserve(1 + MakeIndent(kMaxNestingDepth).size() +
+                    std::max(m_lineBound.note.size(), m_byteBound.note.size())) {}
+
+size_t SampleWriter::BytesSpent() {
+    const std::vector<PrefixRegistry::Declaration>& declarations = m_prefixRegistry.Declarations();
+    for (; m_declarationsCounted < declarations.size(); ++m_declarationsCounted) {
+        const auto& [namespaceName, prefix] = declarations[m_declarationsCounted];
+        m_declarationBytes += DeclarationBytes(prefix, namespaceName);
+    }
+    return m_lines.text.size() + m_declarationBytes;
+}
 
 // Appends one line when it fits, keeping room for the closing line of an opened element and for the
-// truncation note. When it does not fit, the note is written instead and nothing is added afterwards.
+// truncation note, in lines and in bytes. When it does not fit, the note of the bound it would pass is
+// written instead and nothing is added afterwards.
 bool SampleWriter::Emit(int depth, std::initializer_list<std::string_view> parts, bool opensElement) {
     if (m_truncated) {
         return false;
     }
-    size_t needed = opensElement ? 2 : 1;
-    if (LinesSpent() + m_pendingCloses + needed + 1 > m_lineLimit) {
-        WriteTruncationNote(depth);
+    const std::string_view indent = MakeIndent(depth);
+    size_t lineBytes = 1 + indent.size();
+    for (std::string_view part : parts) {
+        lineBytes += part.size();
+    }
+    // An element opened by "<name>" is closed by "</name>", one byte longer.
+    const size_t closeBytes = opensElement ? lineBytes + 1 : 0;
+    const size_t needed = opensElement ? 2 : 1;
+    if (LinesSpent() + m_pendingCloses + needed + 1 > m_lineBound.limit) {
+        WriteTruncationNote(depth, m_lineBound.note);
+        return false;
+    }
+    if (BytesSpent() + m_pendingCloseBytes + lineBytes + closeBytes + m_noteReserve > m_byteBound.limit) {
+        m_stoppedByBytes = true;
+        WriteTruncationNote(depth, m_byteBound.note);
         return false;
     }
     m_lines.text += '\n';
-    m_lines.text += MakeIndent(depth);
+    m_lines.text += indent;
     for (std::string_view part : parts) {
         m_lines.text += part;
     }
     ++m_lines.count;
     m_pendingCloses += opensElement ? 1 : 0;
+    m_pendingCloseBytes += closeBytes;
     return true;
 }
 
@@ -100,13 +131,16 @@ void SampleWriter::Close(int depth, std::string_view name) {
     m_lines.text += '>';
     ++m_lines.count;
     --m_pendingCloses;
+    m_pendingCloseBytes -= CloseLineBytes(depth, name);
 }
 
-void SampleWriter::WriteTruncationNote(int depth) {
-    if (m_lines.count + m_pendingCloses < m_lineLimit) {
+void SampleWriter::WriteTruncationNote(int depth, const std::string& note) {
+    const std::string_view indent = MakeIndent(depth);
+    if (m_lines.count + m_pendingCloses < m_lineBound.limit &&
+        BytesSpent() + m_pendingCloseBytes + 1 + indent.size() + note.size() <= m_byteBound.limit) {
         m_lines.text += '\n';
-        m_lines.text += MakeIndent(depth);
-        m_lines.text += m_truncationNote;
+        m_lines.text += indent;
+        m_lines.text += note;
         ++m_lines.count;
     }
     m_truncated = true;
@@ -165,6 +199,7 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
     m_lines.text.resize(mark);
     m_lines.count = markCount;
     --m_pendingCloses;
+    m_pendingCloseBytes -= CloseLineBytes(depth, name);
     // A complex type without element content (empty, attributes only, simple content) gives an empty
     // element; a simple type gives the placeholder.
     Emit(depth, LocalName(typeNode) == "complexType" ? empty : leaf);

@@ -26,14 +26,15 @@ struct LineList {
 // The built-in type names taken as such when a type name carries no namespace.
 bool IsBuiltinTypeName(std::string_view localName);
 
-// Writes into one growing LineList. Stops adding element lines when the line limit would be passed,
-// leaving the truncation note where it stopped and still closing every element it opened.
+// Writes into one growing LineList. Stops adding element lines when the line bound or the byte bound
+// would be passed, leaving that bound's note where it stopped and still closing every element it opened.
+// The bytes are those of the lines together with the namespace declarations the registry holds.
 class SampleWriter {
 public:
     // sharedFacts, when given, keeps what was read from declarations for the writers of later requests;
     // without it the writer reads into facts of its own.
-    SampleWriter(const SchemaIndex& schemaIndex, PrefixRegistry& prefixRegistry, size_t lineLimit,
-                 std::string truncationNote, DeclarationFacts* sharedFacts = nullptr);
+    SampleWriter(const SchemaIndex& schemaIndex, PrefixRegistry& prefixRegistry, WriteBound lineBound,
+                 WriteBound byteBound, DeclarationFacts* sharedFacts = nullptr);
 
     void WriteElement(std::string_view localName, const std::string& namespaceName, const xmlNode* context,
                       std::string_view typeName, const xmlNode* typeNode, int minOccurs, int maxOccurs,
@@ -46,6 +47,8 @@ public:
 
     const LineList& Lines() const { return m_lines; }
     bool Truncated() const { return m_truncated; }
+    // True when the writer stopped at its byte bound.
+    bool StoppedByBytes() const { return m_stoppedByBytes; }
     // What the writing cost, in lines: those written, those written and dropped again, and the steps
     // that wrote nothing (expansions of bases and groups without elements), kStepsPerLine to a line.
     size_t LinesSpent() const { return std::max(m_lines.count + m_droppedLines, m_steps / kStepsPerLine); }
@@ -53,7 +56,9 @@ public:
 private:
     bool Emit(int depth, std::initializer_list<std::string_view> parts, bool opensElement = false);
     void Close(int depth, std::string_view name);
-    void WriteTruncationNote(int depth);
+    void WriteTruncationNote(int depth, const std::string& note);
+    // Bytes of the lines and of the registry's declarations so far.
+    size_t BytesSpent();
     bool CanRecurse() const { return m_recursion < kMaxWriterRecursion; }
     void WriteModelGroupsOf(const xmlNode* node, int depth);
 
@@ -67,12 +72,18 @@ private:
     // (namespace, name) and ("anon", node identity) keys would.
     std::set<const xmlNode*> m_typeStack;
     LineList m_lines;
-    size_t m_lineLimit;
+    WriteBound m_lineBound;
+    WriteBound m_byteBound;
+    // Room kept for the note at any depth, so that a note always fits where the writer stops.
+    size_t m_noteReserve;
     size_t m_pendingCloses = 0;
+    size_t m_pendingCloseBytes = 0;
     size_t m_droppedLines = 0;
     size_t m_steps = 0;
-    std::string m_truncationNote;
+    size_t m_declarationsCounted = 0;
+    size_t m_declarationBytes = 0;
     bool m_truncated = false;
+    bool m_stoppedByBytes = false;
     int m_recursion = 0;
 };
 

@@ -37,7 +37,8 @@ public:
     // The lines of t:Root alone, written with the given limit, and what they cost.
     std::pair<std::string, size_t> WriteRoot(size_t lineLimit) const {
         PrefixRegistry registry;
-        SampleWriter writer(m_index, registry, lineLimit, RequestTruncatedNote());
+        SampleWriter writer(m_index, registry, {lineLimit, RequestTruncatedNote()},
+                            {kMaxRequestBytes, RequestBytesTruncatedNote()});
         writer.WriteGlobalElement(m_index.FindElement("urn:t", "Root"), 0, 1, 1);
         return {writer.Lines().text, writer.LinesSpent()};
     }

@@ -26,7 +26,8 @@ Written WriteRoot(const std::string& schemaBody,
     SchemaIndex index;
     CollectSchemas(xmlDocGetRootElement(document.get()), index);
     PrefixRegistry registry;
-    SampleWriter writer(index, registry, kMaxRequestLines, RequestTruncatedNote());
+    SampleWriter writer(index, registry, {kMaxRequestLines, RequestTruncatedNote()},
+                        {kMaxRequestBytes, RequestBytesTruncatedNote()});
     writer.WriteGlobalElement(index.FindElement("urn:t", "Root"), 0, 1, 1);
     return {writer.Lines().text, registry.Declarations()};
 }

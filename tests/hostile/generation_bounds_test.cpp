@@ -38,6 +38,48 @@ std::string DoublingSchema(int levels) {
     return schema;
 }
 
+// Global element Root of type W0; W0 and W1 hold a hundred elements of the next type each: a million short
+// leaf lines.
+std::string WideSchema() {
+    std::string schema = "      <xs:element name=\"Root\" type=\"tns:W0\"/>\n";
+    for (int i = 0; i < 3; ++i) {
+        const std::string next = i < 2 ? "tns:W" + std::to_string(i + 1) : "xs:string";
+        schema += "      <xs:complexType name=\"W" + std::to_string(i) + "\"><xs:sequence>";
+        for (int j = 0; j < 100; ++j) {
+            schema += "<xs:element name=\"w\" type=\"" + next + "\"/>";
+        }
+        schema += "</xs:sequence></xs:complexType>\n";
+    }
+    return schema;
+}
+
+// Global element Root of type C0; C0 to C(chain - 1) each hold one element of the next type, the last
+// one of type F0; F0 to F(levels - 1) each hold two elements of the next type, their names nameLength
+// letters long: 2^levels leaves deep down, every line long.
+std::string LongLineSchema(int chain, int levels, size_t nameLength) {
+    std::string schema = "      <xs:element name=\"Root\" type=\"tns:C0\"/>\n";
+    for (int i = 0; i < chain; ++i) {
+        const std::string next = i + 1 < chain ? "tns:C" + std::to_string(i + 1) : "tns:F0";
+        schema += "      <xs:complexType name=\"C" + std::to_string(i) +
+                  "\"><xs:sequence><xs:element name=\"c\" type=\"" + next +
+                  "\"/></xs:sequence></xs:complexType>\n";
+    }
+    for (int i = 0; i < levels; ++i) {
+        const std::string next = i + 1 < levels ? "tns:F" + std::to_string(i + 1) : "xs:string";
+        schema += "      <xs:complexType name=\"F" + std::to_string(i) +
+                  "\"><xs:sequence><xs:element name=\"" + std::string(nameLength, 'l') + "\" type=\"" + next +
+                  "\"/><xs:element name=\"" + std::string(nameLength, 'r') + "\" type=\"" + next +
+                  "\"/></xs:sequence></xs:complexType>\n";
+    }
+    return schema;
+}
+
+std::string SpentRequest(const std::string& note) {
+    return "<soapenv:Envelope xmlns:soapenv=\"http://schemas.xmlsoap.org/soap/envelope/\">\n"
+           "   <soapenv:Header/>\n   <soapenv:Body>\n      " +
+           note + "\n   </soapenv:Body>\n</soapenv:Envelope>";
+}
+
 std::vector<OperationSpec> Operations(int count, const std::string& element) {
     std::vector<OperationSpec> operations;
     for (int i = 0; i < count; ++i) {
@@ -108,7 +150,8 @@ TEST(HostileGeneration, DoublingTypesAreCutAtTheRequestBound) {
 // Also: the requests do not depend on how many threads build them, even where the budget runs out.
 TEST(HostileGeneration, OneLoadStopsAtItsLineBound) {
     const int operationCount = static_cast<int>(kMaxLoadLines / kMaxRequestLines) + 5;
-    const std::string description = DescribeService(DoublingSchema(40), Operations(operationCount, "Root"));
+    // Lines short enough that the load's lines run out before its bytes.
+    const std::string description = DescribeService(WideSchema(), Operations(operationCount, "Root"));
     LoadOptions oneThread;
     oneThread.buildThreads = 1;
     LoadOptions threeThreads;
@@ -125,11 +168,7 @@ TEST(HostileGeneration, OneLoadStopsAtItsLineBound) {
     }
     EXPECT_LE(generatedLines, kMaxLoadLines + operations.size());
     // Once the load's lines are spent, a request keeps its envelope around one comment.
-    const std::string spent =
-        "<soapenv:Envelope xmlns:soapenv=\"http://schemas.xmlsoap.org/soap/envelope/\">\n"
-        "   <soapenv:Header/>\n   <soapenv:Body>\n      " +
-        LoadTruncatedNote() + "\n   </soapenv:Body>\n</soapenv:Envelope>";
-    EXPECT_EQ(operations.back()->request, spent);
+    EXPECT_EQ(operations.back()->request, SpentRequest(LoadTruncatedNote()));
     ExpectSoundRequests(outcome.model);
 }
 
@@ -137,7 +176,7 @@ TEST(HostileGeneration, OneLoadStopsAtItsLineBound) {
 // each of those is the full load's request.
 TEST(HostileGeneration, BuildingUpToAnOperationGivesTheFullLoadsRequests) {
     const int operationCount = static_cast<int>(kMaxLoadLines / kMaxRequestLines) + 5;
-    const std::string description = DescribeService(DoublingSchema(40), Operations(operationCount, "Root"));
+    const std::string description = DescribeService(WideSchema(), Operations(operationCount, "Root"));
     const LoadOutcome full = LoadDocumentBytes(description);
     ASSERT_TRUE(full.ok) << full.message;
     const size_t target = static_cast<size_t>(operationCount) - 2;
@@ -151,6 +190,37 @@ TEST(HostileGeneration, BuildingUpToAnOperationGivesTheFullLoadsRequests) {
     EXPECT_NE(expected[target]->request.find(LoadTruncatedNote()), std::string::npos); // past the budget
     for (size_t i = 0; i < operations.size(); ++i) {
         EXPECT_EQ(operations[i]->request, i <= target ? expected[i]->request : "") << i;
+    }
+}
+
+// Lines within every line bound but long: a chain of 235 types, a fan-out of 2^18 below it, sixty
+// operations; once with one-letter names, once with names of 2,000 letters. The requests stop at their
+// bytes, the load at its bytes, whatever the number of threads.
+TEST(HostileGeneration, LongLinesStopAtTheByteBounds) {
+    for (const size_t nameLength : {size_t{1}, size_t{2000}}) {
+        const std::string description =
+            DescribeService(LongLineSchema(235, 18, nameLength), Operations(60, "Root"));
+        LoadOptions threeThreads;
+        threeThreads.buildThreads = 3;
+        LoadOutcome outcome = LoadDocumentBytes(description, threeThreads);
+        ASSERT_TRUE(outcome.ok) << outcome.message;
+        std::vector<const WsdlOperation*> operations = AllOperations(outcome.model);
+        ASSERT_EQ(operations.size(), 60u);
+        size_t loadBytes = 0;
+        for (const WsdlOperation* operation : operations) {
+            EXPECT_LE(operation->request.size(), kMaxRequestBytes) << operation->name;
+            loadBytes += operation->request.size();
+        }
+        const std::string spent = SpentRequest(LoadBytesTruncatedNote());
+        EXPECT_LE(loadBytes, kMaxLoadBytes + operations.size() * spent.size());
+        EXPECT_NE(operations.front()->request.find(RequestBytesTruncatedNote()), std::string::npos);
+        EXPECT_EQ(operations.back()->request, spent);
+        ExpectSoundRequests(outcome.model);
+        if (nameLength == 1) {
+            LoadOptions oneThread;
+            oneThread.buildThreads = 1;
+            EXPECT_TRUE(LoadDocumentBytes(description, oneThread).model == outcome.model);
+        }
     }
 }
 

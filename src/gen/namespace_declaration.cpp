@@ -1,0 +1,56 @@
+#include "gen/namespace_declaration.h"
+
+namespace quorvel {
+namespace {
+
+// Namespace names are attribute values: the characters that would end or break one are escaped, and so
+// are tab, line feed and carriage return, which a reader would otherwise turn into blanks.
+std::string_view Escape(char c) {
+    switch (c) {
+    case '&':
+        return "&amp;";
+    case '<':
+        return "&lt;";
+    case '"':
+        return "&quot;";
+    case '\t':
+        return "&#9;";
+    case '\n':
+        return "&#10;";
+    case '\r':
+        return "&#13;";
+    default:
+        return std::string_view();
+    }
+}
+
+constexpr std::string_view kOpen = "xmlns:";
+constexpr std::string_view kEquals = "=\"";
+
+} // namespace
+
+void AppendDeclaration(std::string& text, std::string_view prefix, std::string_view namespaceName) {
+    text += kOpen;
+    text += prefix;
+    text += kEquals;
+    for (char c : namespaceName) {
+        const std::string_view escaped = Escape(c);
+        if (escaped.empty()) {
+            text += c;
+        } else {
+            text += escaped;
+        }
+    }
+    text += '"';
+}
+
+size_t DeclarationBytes(std::string_view prefix, std::string_view namespaceName) {
+    size_t bytes = 1 + kOpen.size() + prefix.size() + kEquals.size() + 1;
+    for (char c : namespaceName) {
+        const std::string_view escaped = Escape(c);
+        bytes += escaped.empty() ? 1 : escaped.size();
+    }
+    return bytes;
+}
+
+} // namespace quorvel

@@ -1,0 +1,16 @@
+#pragma once
+// The namespace declarations of a request's Envelope element, as written and as counted.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+// Appends xmlns:prefix="name", the name escaped as an attribute value.
+void AppendDeclaration(std::string& text, std::string_view prefix, std::string_view namespaceName);
+
+// Bytes of one declaration together with the blank that separates it from what comes before.
+size_t DeclarationBytes(std::string_view prefix, std::string_view namespaceName);
+
+} // namespace quorvel
