@@ -8,6 +8,9 @@ Shapes (every operation has a document/literal request element and a small respo
   deep    every request goes through a chain of --depth nested types.
   choice  every request holds a choice of --width alternatives.
   ext     every request uses the last type of an extension chain of --chain types.
+  fanout  every request goes through a chain of --depth nested types, below which every type holds
+          two elements of the next for --fanout levels (2^fanout leaves), their names
+          --name-length characters long: few lines of input, very long lines of output.
 
 Give either --operations or --size (e.g. 1M, 10M, 60M; the operation count is then chosen so
 that the file comes out close to that size). Standard library only.
@@ -94,6 +97,18 @@ def extension_types(length):
     return "".join(out)
 
 
+def fanout_types(depth, levels, name_length):
+    out = []
+    for d in range(depth):
+        out.append(sequence_type(f"Chain{d}", element("c", f"tns:Chain{d + 1}" if d + 1 < depth else "tns:Fan0",
+                                                         indent=10)))
+    for f in range(levels):
+        child = f"tns:Fan{f + 1}" if f + 1 < levels else "xs:string"
+        out.append(sequence_type(f"Fan{f}", element("l" * name_length, child, indent=10)
+                                 + element("r" * name_length, child, indent=10)))
+    return "".join(out)
+
+
 class Shape:
     def __init__(self, args):
         self.name = args.shape
@@ -102,6 +117,8 @@ class Shape:
         self.width = args.width
         self.chain = args.chain
         self.bindings = args.bindings
+        self.fanout = args.fanout
+        self.name_length = args.name_length
 
     def uses(self, feature, i):
         if self.name == "mixed":
@@ -119,6 +136,8 @@ class Shape:
             text += choice_types(self.width)
         if self.has("ext"):
             text += extension_types(self.chain)
+        if self.name == "fanout":
+            text += fanout_types(self.depth, self.fanout, self.name_length)
         return text
 
     def request_element(self, i):
@@ -131,6 +150,8 @@ class Shape:
             fields += element("tree", "tns:Deep0")
         if self.uses("ext", i):
             fields += element("derived", f"tns:Ext{self.chain - 1}")
+        if self.name == "fanout":
+            fields += element("tree", "tns:Chain0")
         return (f'      <xs:element name="Op{i}Request">\n        <xs:complexType>\n'
                 f"          <xs:sequence>\n{fields}          </xs:sequence>\n"
                 "        </xs:complexType>\n      </xs:element>\n"
@@ -212,7 +233,7 @@ def write_description(out, shape, operations):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("output", help="file to write")
-    parser.add_argument("--shape", choices=("mixed", "ops", "deep", "choice", "ext"), default="mixed")
+    parser.add_argument("--shape", choices=("mixed", "ops", "deep", "choice", "ext", "fanout"), default="mixed")
     count = parser.add_mutually_exclusive_group(required=True)
     count.add_argument("--operations", type=int, help="number of operations")
     count.add_argument("--size", type=parse_size, help="approximate file size, e.g. 10M")
@@ -220,11 +241,13 @@ def main():
     parser.add_argument("--depth", type=int, default=40, help="nesting depth of the deep chain (default 40)")
     parser.add_argument("--width", type=int, default=64, help="alternatives per choice (default 64)")
     parser.add_argument("--chain", type=int, default=100, help="length of the extension chain (default 100)")
+    parser.add_argument("--fanout", type=int, default=18, help="levels of the fan-out (default 18)")
+    parser.add_argument("--name-length", type=int, default=1, help="length of the fan-out's element names")
     parser.add_argument("--bindings", type=int, choices=(1, 2), default=2,
                         help="SOAP 1.1 binding only, or SOAP 1.1 and 1.2 (default 2)")
     args = parser.parse_args()
-    if min(args.shared_types, args.depth, args.width, args.chain) < 1:
-        parser.error("--shared-types, --depth, --width and --chain must be at least 1")
+    if min(args.shared_types, args.depth, args.width, args.chain, args.fanout, args.name_length) < 1:
+        parser.error("--shared-types, --depth, --width, --chain, --fanout and --name-length must be at least 1")
     shape = Shape(args)
     operations = args.operations if args.operations else operations_for_size(shape, args.size)
     with open(args.output, "w", encoding="utf-8", newline="\n") as out:

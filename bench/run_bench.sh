@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds quorvel-bench in Release-with-debug-info, writes the synthetic descriptions and measures them
-# together with the largest corpus files. Usage: bench/run_bench.sh [main|series|all] [quorvel-bench options]
+# together with the largest corpus files. Usage: bench/run_bench.sh [main|series|hostile|all] [quorvel-bench options]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUORVEL_BENCH_BUILD_DIR:-$root/build-bench}
@@ -37,11 +37,20 @@ series_files() {
     for w in 250 500 1000 2000; do synth "choice-$w" --shape choice --operations 200 --width "$w"; done
 }
 
+# Few lines of input, very long lines of output: a chain of 235 types above a fan-out of 2^18, 60 operations,
+# with short names and with names of 2,000 letters. The byte bounds of generation cut them.
+hostile_files() {
+    synth long-lines --shape fanout --operations 60 --depth 235 --fanout 18 --bindings 1 --shared-types 3
+    synth long-names --shape fanout --operations 60 --depth 235 --fanout 18 --name-length 2000 --bindings 1 \
+        --shared-types 3
+}
+
 case "$set_name" in
 main) files=$(main_files) ;;
 series) files=$(series_files) ;;
-all) files="$(main_files) $(series_files)" ;;
-*) echo "usage: $0 [main|series|all] [quorvel-bench options]" >&2; exit 2 ;;
+hostile) files=$(hostile_files) ;;
+all) files="$(main_files) $(series_files) $(hostile_files)" ;;
+*) echo "usage: $0 [main|series|hostile|all] [quorvel-bench options]" >&2; exit 2 ;;
 esac
 # shellcheck disable=SC2086
 "$build/bench/quorvel-bench" "$@" $files
