@@ -1,4 +1,5 @@
 #include "gen/envelope_builder.h"
+#include "gen/namespace_declaration.h"
 #include "gen/sample_writer.h"
 #include "model_walk.h"
 #include "xml/namespaces.h"
@@ -43,6 +44,19 @@ public:
         return {writer.Lines().text, writer.LinesSpent()};
     }
 
+    // The lines of t:Root alone, written within the given bytes, and their bytes with the declarations.
+    std::pair<std::string, size_t> WriteRootWithin(size_t byteLimit) const {
+        PrefixRegistry registry;
+        SampleWriter writer(m_index, registry, {kMaxRequestLines, RequestTruncatedNote()},
+                            {byteLimit, RequestBytesTruncatedNote()});
+        writer.WriteGlobalElement(m_index.FindElement("urn:t", "Root"), 0, 1, 1);
+        size_t bytes = writer.Lines().text.size();
+        for (const auto& [namespaceName, prefix] : registry.Declarations()) {
+            bytes += DeclarationBytes(prefix, namespaceName);
+        }
+        return {writer.Lines().text, bytes};
+    }
+
 private:
     const xmlNode* Definitions() const { return xmlDocGetRootElement(m_document.get()); }
     XmlDocument m_document;
@@ -84,6 +98,16 @@ TEST(GenerationLimits, RequestStopsAtItsLineBoundAndStaysWellFormed) {
     EXPECT_TRUE(cut.ends_with("\n      </urn:Root>\n   </soapenv:Body>\n</soapenv:Envelope>"));
     EXPECT_EQ(budget.loadLinesLeft,
               kMaxLoadLines - (test::CountLines(complete) - 5) - (test::CountLines(cut) - 5));
+}
+
+TEST(GenerationLimits, RequestStopsAtItsByteBoundWithRoomForItsClosingLines) {
+    const size_t limit = 5000;
+    const auto [text, bytes] = GeneratedDescription(RowsSchema(10)).WriteRootWithin(limit);
+    EXPECT_LE(bytes, limit);
+    // Short of the bound by no more than the room kept for a note at the deepest level and one line.
+    EXPECT_GT(bytes, limit - 1000);
+    EXPECT_EQ(Occurrences(text, "\n      " + RequestBytesTruncatedNote()), 1u);
+    EXPECT_TRUE(text.ends_with("\n   </urn:row>\n</urn:Root>"));
 }
 
 TEST(GenerationLimits, SpentLoadLeavesOnlyTheNoteInTheBody) {
