@@ -1,16 +1,12 @@
 #include "fetch/text_decoding.h"
 
+#include "fetch/code_page_conversion.h"
 #include "fetch/messages.h"
-
-#include <unicode/ucnv.h>
-#include <unicode/unistr.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
-#include <memory>
-#include <new>
 
 namespace quorvel {
 namespace {
@@ -19,45 +15,20 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr size_t kDeclarationWindow = 200;
 constexpr size_t kWordBytes = sizeof(uint64_t);
 
-struct ConverterClose {
-    void operator()(UConverter* converter) const { ucnv_close(converter); }
-};
-using Converter = std::unique_ptr<UConverter, ConverterClose>;
-
-// ICU reports memory that ran out as a status; it ends the load as a failed allocation does elsewhere.
-void ThrowIfOutOfMemory(UErrorCode status) {
-    if (status == U_MEMORY_ALLOCATION_ERROR) {
-        throw std::bad_alloc();
-    }
-}
-
-// ICU names of the Windows code-page tables (the plain "cp950" is an IBM table that differs).
-const char* ConverterName(int codePage) {
-    switch (codePage) {
-    case 936:
-        return "windows-936-2000";
-    case 950:
-        return "windows-950-2000";
-    default:
-        return "UTF-8";
-    }
-}
-
 // UTF-16 after a byte-order mark: whole code units only; the mark itself is dropped.
 std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
-    icu::UnicodeString text;
-    const size_t units = bytes.size() / 2;
-    for (size_t i = 0; i < units; ++i) {
-        const auto first = static_cast<uint8_t>(bytes[2 * i]);
-        const auto second = static_cast<uint8_t>(bytes[2 * i + 1]);
-        text.append(static_cast<char16_t>(bigEndian ? (first << 8 | second) : (second << 8 | first)));
+    std::u16string units;
+    units.reserve(bytes.size() / 2);
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<uint8_t>(bytes[i]);
+        const auto second = static_cast<uint8_t>(bytes[i + 1]);
+        units.push_back(static_cast<char16_t>(bigEndian ? (first << 8 | second) : (second << 8 | first)));
     }
-    if (!text.isEmpty() && text.charAt(0) == 0xFEFF) {
-        text.remove(0, 1);
+    std::u16string_view text(units);
+    if (text.starts_with(u'\uFEFF')) {
+        text.remove_prefix(1);
     }
-    std::string utf8;
-    text.toUTF8String(utf8); // an unpaired surrogate becomes U+FFFD
-    return utf8;
+    return Utf16ToUtf8(text);
 }
 
 // Whether the eight bytes at text are all ASCII.
@@ -165,21 +136,11 @@ bool DecodeDocumentText(std::string_view bytes, std::string& text, std::string& 
         return true;
     }
 
-    UErrorCode status = U_ZERO_ERROR;
-    Converter converter(ucnv_open(ConverterName(codePage), &status));
-    ThrowIfOutOfMemory(status);
-    if (U_FAILURE(status) || body.empty()) {
+    if (body.empty() || !CodePageToUtf8(body, codePage, text) || text.empty()) {
+        text.clear();
         message = fetch_msg::kDecodeFailed;
         return false;
     }
-    // The default callback substitutes U+FFFD for invalid sequences instead of failing.
-    const icu::UnicodeString decoded(body.data(), static_cast<int32_t>(body.size()), converter.get(), status);
-    ThrowIfOutOfMemory(status);
-    if (U_FAILURE(status) || decoded.isEmpty()) {
-        message = fetch_msg::kDecodeFailed;
-        return false;
-    }
-    decoded.toUTF8String(text);
     return true;
 }
 
