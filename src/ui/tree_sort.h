@@ -1,20 +1,16 @@
 #pragma once
 // Order of the service tree's items: case-insensitive and locale-aware, the same on every platform.
 
-#include <unicode/uversion.h>
 #include <wx/treectrl.h>
 
 #include <memory>
 #include <string_view>
 
-U_NAMESPACE_BEGIN
-class Collator;
-U_NAMESPACE_END
-
 namespace quorvel::ui {
 
-// Compares UTF-8 texts with a collator of the user's locale at secondary strength, so letter case is
-// ignored while accents still count.
+// Compares UTF-8 texts in the user's locale, letter case ignored while accents still count: an ICU
+// collator at secondary strength on Linux, the comparison of the native tree control's own text sort on
+// Windows.
 class TreeTextOrder {
 public:
     TreeTextOrder();
@@ -26,7 +22,8 @@ public:
     int Compare(std::string_view a, std::string_view b) const;
 
 private:
-    std::unique_ptr<icu::Collator> m_collator;
+    struct Collation; // the platform's comparison state
+    std::unique_ptr<Collation> m_collation;
 };
 
 } // namespace quorvel::ui
