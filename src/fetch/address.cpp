@@ -1,13 +1,24 @@
 #include "fetch/address.h"
 
-#include <unicode/uchar.h>
-#include <unicode/utf8.h>
-
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 namespace quorvel {
 namespace {
+
+// UTF-8 of the characters with the Unicode White_Space property, a set that the standard keeps fixed.
+constexpr std::array<std::string_view, 25> kWhiteSpace = {
+    "\t",           "\n",           "\v",           "\f",           "\r",           " ",
+    "\xC2\x85",     // next line
+    "\xC2\xA0",     // no-break space
+    "\xE1\x9A\x80", // ogham space mark
+    "\xE2\x80\x80", "\xE2\x80\x81", "\xE2\x80\x82", "\xE2\x80\x83", "\xE2\x80\x84", "\xE2\x80\x85",
+    "\xE2\x80\x86", "\xE2\x80\x87", "\xE2\x80\x88", "\xE2\x80\x89", "\xE2\x80\x8A", // en quad to hair space
+    "\xE2\x80\xA8", "\xE2\x80\xA9", // line and paragraph separators
+    "\xE2\x80\xAF", "\xE2\x81\x9F", // narrow no-break and medium mathematical space
+    "\xE3\x80\x80",                 // ideographic space
+};
 
 bool IsQuote(char c) {
     return c == '"' || c == '\'';
@@ -24,30 +35,23 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 }
 
 std::string_view TrimWhiteSpace(std::string_view text) {
-    // Works on code points so that a pasted no-break or ideographic space goes as well.
-    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    const auto length = static_cast<int32_t>(text.size());
-    int32_t begin = 0;
-    while (begin < length) {
-        int32_t next = begin;
-        UChar32 c;
-        U8_NEXT(bytes, next, length, c);
-        if (c < 0 || !u_isUWhiteSpace(c)) {
-            break;
+    // Works on whole characters so that a pasted no-break or ideographic space goes as well. A malformed
+    // byte is never one of these encodings, so trimming stops there.
+    bool trimmed = true;
+    while (trimmed) {
+        trimmed = false;
+        for (const std::string_view space : kWhiteSpace) {
+            if (text.starts_with(space)) {
+                text.remove_prefix(space.size());
+                trimmed = true;
+            }
+            if (text.ends_with(space)) {
+                text.remove_suffix(space.size());
+                trimmed = true;
+            }
         }
-        begin = next;
     }
-    int32_t end = length;
-    while (end > begin) {
-        int32_t previous = end;
-        UChar32 c;
-        U8_PREV(bytes, begin, previous, c);
-        if (c < 0 || !u_isUWhiteSpace(c)) {
-            break;
-        }
-        end = previous;
-    }
-    return text.substr(begin, end - begin);
+    return text;
 }
 
 std::string_view TrimQuotes(std::string_view text) {

@@ -1,48 +1,13 @@
 #include "xml/prefix_registry.h"
 
+#include "xml/code_points.h"
 #include "xml/namespaces.h"
-
-#include <unicode/uchar.h>
-#include <unicode/utf8.h>
 
 namespace quorvel {
 namespace {
 
-// Code points of UTF-8 text; malformed bytes become U+FFFD.
-std::u32string CodePoints(std::string_view text) {
-    std::u32string result;
-    result.reserve(text.size());
-    int32_t length = static_cast<int32_t>(text.size());
-    for (int32_t i = 0; i < length;) {
-        UChar32 c;
-        U8_NEXT(text.data(), i, length, c);
-        result.push_back(static_cast<char32_t>(c < 0 ? 0xFFFD : c));
-    }
-    return result;
-}
-
-std::string Utf8(const std::u32string& codePoints) {
-    std::string result;
-    for (char32_t c : codePoints) {
-        char buffer[U8_MAX_LENGTH];
-        int32_t length = 0;
-        U8_APPEND_UNSAFE(buffer, length, static_cast<UChar32>(c));
-        result.append(buffer, static_cast<size_t>(length));
-    }
-    return result;
-}
-
-char32_t Lower(char32_t c) {
-    return static_cast<char32_t>(u_tolower(static_cast<UChar32>(c)));
-}
-bool IsLetter(char32_t c) {
-    return u_isalpha(static_cast<UChar32>(c));
-}
-bool IsLetterOrDigit(char32_t c) {
-    return u_isalnum(static_cast<UChar32>(c));
-}
 bool IsVowel(char32_t c) {
-    char32_t lower = Lower(c);
+    char32_t lower = LowerCodePoint(c);
     return lower == U'a' || lower == U'e' || lower == U'i' || lower == U'o' || lower == U'u';
 }
 
@@ -82,8 +47,9 @@ std::u32string DeriveFromSegment(const std::u32string& name) {
         slash = static_cast<long>(name.rfind(U'/', static_cast<size_t>(slash - 1)));
     }
     long start = slash + 1;
-    if (start + 4 <= length && Lower(name[start]) == U'w' && Lower(name[start + 1]) == U'w' &&
-        Lower(name[start + 2]) == U'w' && name[start + 3] == U'.') {
+    if (start + 4 <= length && LowerCodePoint(name[start]) == U'w' &&
+        LowerCodePoint(name[start + 1]) == U'w' && LowerCodePoint(name[start + 2]) == U'w' &&
+        name[start + 3] == U'.') {
         start = slash + 5;
     }
     while (start < end && !IsLetter(name[start]) && name[start] != U'_') {
@@ -96,12 +62,12 @@ std::u32string DeriveFromSegment(const std::u32string& name) {
         }
     }
     // Prefixes may not begin with "xml": keep its x and the character after it.
-    if (length >= start + 3 && Lower(name[start]) == U'x' && Lower(name[start + 1]) == U'm' &&
-        Lower(name[start + 2]) == U'l') {
+    if (length >= start + 3 && LowerCodePoint(name[start]) == U'x' &&
+        LowerCodePoint(name[start + 1]) == U'm' && LowerCodePoint(name[start + 2]) == U'l') {
         if (length < start + 4) {
             return fallback;
         }
-        return std::u32string{U'x', Lower(name[start + 3])};
+        return std::u32string{U'x', LowerCodePoint(name[start + 3])};
     }
     if (end - start > 4) {
         end = (IsVowel(name[start + 2]) && !IsVowel(name[start + 3])) ? start + 4 : start + 3;
@@ -111,7 +77,7 @@ std::u32string DeriveFromSegment(const std::u32string& name) {
     }
     std::u32string word = name.substr(static_cast<size_t>(start), static_cast<size_t>(end - start));
     for (char32_t& c : word) {
-        c = Lower(c);
+        c = LowerCodePoint(c);
     }
     return word;
 }
