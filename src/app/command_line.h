@@ -10,6 +10,10 @@ namespace quorvel {
 // Arguments as the program received them; argument 0 is the program itself.
 using CommandLine = std::vector<std::string>;
 
+// The program's arguments in UTF-8: argv itself where the system passes bytes, the wide command line
+// converted on Windows, where argv would be in the ANSI code page.
+CommandLine ProgramArguments(int argc, char** argv);
+
 // True for a switch such as "/open" or "-x". Where paths begin with "/", an argument that begins with
 // "/" is a switch only when it holds no further "/" and no "." ("/test" is, "/a.wsdl" is not).
 bool IsSwitchArgument(std::string_view argument);

@@ -11,7 +11,7 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    const quorvel::CommandLine args(argv, argv + argc);
+    const quorvel::CommandLine args = quorvel::ProgramArguments(argc, argv);
     if (quorvel::IsBatchCommand(args)) {
         return quorvel::RunBatchTest(args[2], args[3], args[4]);
     }
