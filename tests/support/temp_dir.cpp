@@ -1,18 +1,25 @@
 #include "temp_dir.h"
 
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace quorvel::test {
 
+// A name no other directory has: create_directory fails on an existing one, so a clash tries again.
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quorvel-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed for " + pattern);
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path candidate = base / ("quorvel-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate)) {
+            m_path = candidate;
+            return;
+        }
     }
-    m_path = pattern;
+    throw std::runtime_error("cannot create a temporary directory in " + base.string());
 }
 
 TempDir::~TempDir() {

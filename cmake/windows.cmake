@@ -1,0 +1,25 @@
+# Windows: libxml2 and curl (Schannel TLS) as static libraries from the cross-built prefix; the Win32
+# code-page calls take ICU's place.
+enable_language(RC)
+pkg_check_modules(LIBXML2 REQUIRED libxml-2.0)
+pkg_check_modules(CURL REQUIRED libcurl)
+target_include_directories(quorvel_system_libraries INTERFACE ${LIBXML2_STATIC_INCLUDE_DIRS}
+                                                              ${CURL_STATIC_INCLUDE_DIRS})
+target_compile_options(quorvel_system_libraries INTERFACE ${LIBXML2_STATIC_CFLAGS_OTHER}
+                                                          ${CURL_STATIC_CFLAGS_OTHER})
+target_link_libraries(quorvel_system_libraries INTERFACE ${LIBXML2_STATIC_LDFLAGS} ${CURL_STATIC_LDFLAGS} shell32)
+
+# A program without a console window, with the manifest that selects the current common controls.
+function(quorvel_windows_executable target)
+    set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
+    if(QUORVEL_BUILD_UI)
+        target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/app/quorvel_windows.rc)
+        execute_process(COMMAND ${wxWidgets_CONFIG_EXECUTABLE} --rescomp OUTPUT_VARIABLE rescomp
+                        OUTPUT_STRIP_TRAILING_WHITESPACE)
+        separate_arguments(rescomp)
+        list(FILTER rescomp INCLUDE REGEX "^--include-dir")
+        list(TRANSFORM rescomp REPLACE "^--include-dir[ =]?" "-I")
+        set_property(SOURCE ${PROJECT_SOURCE_DIR}/src/app/quorvel_windows.rc APPEND PROPERTY COMPILE_OPTIONS
+                     ${rescomp})
+    endif()
+endfunction()
