@@ -24,3 +24,6 @@ set(wxWidgets_CONFIG_EXECUTABLE ${QUORVEL_WINDOWS_PREFIX}/bin/wx-config)
 
 # Everything static, the compiler's own runtime included: only system DLLs are left to ship.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+# ctest runs the Windows test programs under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
