@@ -1,7 +1,5 @@
 #include "xml/code_points.h"
 
-#include "fetch/wide_text_windows.h"
-
 #include <windows.h>
 
 namespace quorvel {
@@ -27,29 +25,68 @@ WORD CharacterType(char32_t c) {
 
 } // namespace
 
+// UTF-8 is decoded here rather than with MultiByteToWideChar: a malformed sequence becomes one U+FFFD
+// for its longest valid beginning, as on the other systems.
 std::u32string CodePoints(std::string_view text) {
-    const std::wstring wide = WidenUtf8(text);
     std::u32string result;
-    result.reserve(wide.size());
-    for (size_t i = 0; i < wide.size(); ++i) {
-        const char32_t unit = wide[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
-            wide[i + 1] <= 0xDFFF) {
-            result.push_back(0x10000 + ((unit - 0xD800) << 10) + (wide[i + 1] - 0xDC00));
-            ++i;
-        } else {
-            result.push_back(unit >= 0xD800 && unit <= 0xDFFF ? 0xFFFD : unit);
+    result.reserve(text.size());
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const size_t size = text.size();
+    for (size_t i = 0; i < size;) {
+        const unsigned char lead = bytes[i++];
+        size_t trail = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        char32_t c = lead;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            trail = 1;
+            c = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            trail = 2;
+            c = lead & 0x0F;
+            low = lead == 0xE0 ? 0xA0 : low;
+            high = lead == 0xED ? 0x9F : high;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            trail = 3;
+            c = lead & 0x07;
+            low = lead == 0xF0 ? 0x90 : low;
+            high = lead == 0xF4 ? 0x8F : high;
+        } else if (lead >= 0x80) {
+            result.push_back(0xFFFD);
+            continue;
         }
+        for (; trail > 0; --trail, low = 0x80, high = 0xBF) {
+            if (i == size || bytes[i] < low || bytes[i] > high) {
+                c = 0xFFFD;
+                break;
+            }
+            c = c << 6 | (bytes[i++] & 0x3F);
+        }
+        result.push_back(c);
     }
     return result;
 }
 
 std::string Utf8(const std::u32string& codePoints) {
-    std::wstring wide;
+    std::string result;
     for (const char32_t c : codePoints) {
-        wide += Utf16(c);
+        if (c < 0x80) {
+            result += static_cast<char>(c);
+        } else if (c < 0x800) {
+            result += static_cast<char>(0xC0 | c >> 6);
+            result += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            result += static_cast<char>(0xE0 | c >> 12);
+            result += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            result += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            result += static_cast<char>(0xF0 | c >> 18);
+            result += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+            result += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            result += static_cast<char>(0x80 | (c & 0x3F));
+        }
     }
-    return NarrowToUtf8(wide);
+    return result;
 }
 
 char32_t LowerCodePoint(char32_t c) {
