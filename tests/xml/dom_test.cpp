@@ -45,6 +45,8 @@ TEST(ParseXmlText, IgnoresTheDeclaredEncodingAndKeepsWhitespace) {
     xmlChar* text = xmlNodeGetContent(FindChildElement(root, "b"));
     EXPECT_STREQ(reinterpret_cast<char*>(text), "服务");
     xmlFree(text);
+    // A name the parser knows no converter for is ignored as well.
+    EXPECT_TRUE(ParseXmlText("<?xml version='1.0' encoding='x-no-such-encoding'?><a/>").ok());
 }
 
 TEST(ParseXmlText, ExpandsInternalEntitiesButNeverReadsFiles) {
