@@ -48,10 +48,10 @@ bool ReadUpTo(HANDLE file, size_t size, std::string& bytes) {
 
 bool ReadDescriptionFile(const std::string& path, std::string& bytes, std::string& message) {
     bytes.clear();
-    // A directory cannot be opened without backup semantics, so it fails here as on the other systems.
-    const FileHandle file(CreateFileW(WidenUtf8(path).c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Only read sharing: a file that another program holds open for writing cannot be opened. A directory
+    // cannot be opened without backup semantics, so it fails here too.
+    const FileHandle file(CreateFileW(WidenUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
         message = std::string(fetch_msg::kCannotOpenFile) + path;
         return false;
