@@ -9,17 +9,11 @@ target_compile_options(quorvel_system_libraries INTERFACE ${LIBXML2_STATIC_CFLAG
                                                           ${CURL_STATIC_CFLAGS_OTHER})
 target_link_libraries(quorvel_system_libraries INTERFACE ${LIBXML2_STATIC_LDFLAGS} ${CURL_STATIC_LDFLAGS} shell32)
 
-# A program without a console window, with the manifest that selects the current common controls.
+# A program without a console window, with the manifest that selects the current common controls (the
+# toolkit's resource file finds the processor by itself; its include folder comes with the target).
 function(quorvel_windows_executable target)
     set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
     if(QUORVEL_BUILD_UI)
         target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/app/quorvel_windows.rc)
-        execute_process(COMMAND ${wxWidgets_CONFIG_EXECUTABLE} --rescomp OUTPUT_VARIABLE rescomp
-                        OUTPUT_STRIP_TRAILING_WHITESPACE)
-        separate_arguments(rescomp)
-        list(FILTER rescomp INCLUDE REGEX "^--include-dir")
-        list(TRANSFORM rescomp REPLACE "^--include-dir[ =]?" "-I")
-        set_property(SOURCE ${PROJECT_SOURCE_DIR}/src/app/quorvel_windows.rc APPEND PROPERTY COMPILE_OPTIONS
-                     ${rescomp})
     endif()
 endfunction()
