@@ -1,8 +1,7 @@
 #include "export/request_file_names.h"
 
-#include <unicode/normalizer2.h>
-#include <unicode/unistr.h>
-#include <unicode/utf8.h>
+#include "export/file_name_folding.h"
+#include "xml/code_points.h"
 
 #include <algorithm>
 #include <array>
@@ -14,7 +13,7 @@ namespace {
 constexpr std::string_view kForbidden = "/\\:*?\"<>|";
 constexpr std::string_view kExtension = ".xml";
 
-bool IsControl(UChar32 c) {
+bool IsControl(int32_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
@@ -37,28 +36,14 @@ bool IsReservedDeviceName(std::string_view name) {
            stem[3] >= '1' && stem[3] <= '9';
 }
 
-// The form under which two names are the same file on a system that ignores case or Unicode forms.
-std::string Folded(std::string_view name) {
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::Normalizer2* folding = icu::Normalizer2::getNFKCCasefoldInstance(status);
-    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(icu::StringPiece(name.data(), name.size()));
-    std::string folded;
-    if (U_SUCCESS(status)) {
-        folding->normalize(text, status).toUTF8String(folded);
-    }
-    return U_SUCCESS(status) ? folded : std::string(name);
-}
-
 } // namespace
 
 std::string FileNamePart(std::string_view name) {
     std::string part;
-    const auto length = static_cast<int32_t>(name.size());
-    for (int32_t i = 0; i < length;) {
-        const int32_t start = i;
-        UChar32 c = 0;
-        U8_NEXT(name.data(), i, length, c);
-        const size_t bytes = static_cast<size_t>(i - start);
+    for (size_t i = 0; i < name.size();) {
+        const size_t start = i;
+        const int32_t c = NextCodePoint(name, i);
+        const size_t bytes = i - start;
         const bool replaced = c < 0 || IsControl(c) ||
                               (c < 0x80 && kForbidden.find(char(c)) != kForbidden.npos) ||
                               (part.empty() && c == '.');
@@ -82,7 +67,7 @@ std::string RequestFileNames::Next(std::string_view service, std::string_view bi
     }
     std::string name = stem + std::string(kExtension);
     for (unsigned copy = 2;; ++copy) {
-        if (m_taken.insert(Folded(name)).second) {
+        if (m_taken.insert(FoldedFileName(name)).second) {
             return name;
         }
         name = stem + '~' + std::to_string(copy) + std::string(kExtension);

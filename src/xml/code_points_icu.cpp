@@ -5,6 +5,14 @@
 
 namespace quorvel {
 
+int32_t NextCodePoint(std::string_view text, size_t& index) {
+    auto i = static_cast<int32_t>(index);
+    UChar32 c = 0;
+    U8_NEXT(text.data(), i, static_cast<int32_t>(text.size()), c);
+    index = static_cast<size_t>(i);
+    return c;
+}
+
 std::u32string CodePoints(std::string_view text) {
     std::u32string result;
     result.reserve(text.size());
