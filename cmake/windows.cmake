@@ -17,3 +17,6 @@ function(quorvel_windows_executable target)
         target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/app/quorvel_windows.rc)
     endif()
 endfunction()
+
+# Header-only, copied into the prefix from the Debian package: found there, not among the Linux headers.
+set(nlohmann_json_DIR ${QUORVEL_WINDOWS_PREFIX}/share/cmake/nlohmann_json)
