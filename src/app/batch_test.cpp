@@ -5,8 +5,7 @@
 #include "load/messages.h"
 #include "load/service_load.h"
 #include "model/find_operation.h"
-
-#include <unicode/utf8.h>
+#include "xml/code_points.h"
 
 #include <iostream>
 #include <new>
@@ -18,17 +17,15 @@ namespace {
 // are not UTF-8 become U+FFFD and line breaks become blanks.
 std::string ErrorLine(std::string_view message) {
     std::string line(app_msg::kErrorPrefix);
-    const auto length = static_cast<int32_t>(message.size());
-    for (int32_t i = 0; i < length;) {
-        const int32_t start = i;
-        UChar32 c = 0;
-        U8_NEXT(message.data(), i, length, c);
+    for (size_t i = 0; i < message.size();) {
+        const size_t start = i;
+        const int32_t c = NextCodePoint(message, i);
         if (c < 0) {
             line += "\xEF\xBF\xBD";
         } else if (c == '\n' || c == '\r') {
             line += ' ';
         } else {
-            line.append(message.data() + start, static_cast<size_t>(i - start));
+            line.append(message.data() + start, i - start);
         }
     }
     return line;
