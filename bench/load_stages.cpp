@@ -41,12 +41,17 @@ bool TimeStagedLoad(const std::string& path, StageTimes& times, std::string& mes
     Stopwatch clock;
     double* running = nullptr;
     LoadOptions options;
-    options.onStage = [&](LoadStage stage) {
+    // A step's clock runs from the first report of its stage to the first report of the next one.
+    options.onProgress = [&](const LoadProgress& progress) {
+        double* field = &StageField(times, progress.stage);
+        if (field == running) {
+            return;
+        }
         const double lap = clock.Lap();
         if (running != nullptr) {
             *running += lap;
         }
-        running = &StageField(times, stage);
+        running = field;
     };
     LoadResult load = LoadServiceDescription(path, options);
     if (running != nullptr) {

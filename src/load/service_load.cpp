@@ -27,9 +27,6 @@ void Tell(const LoadOptions& options, const LoadProgress& progress) {
 
 // Tells the observers that a step begins; false when the load was cancelled and ends here.
 bool Begin(const LoadOptions& options, LoadStage stage) {
-    if (options.onStage) {
-        options.onStage(stage);
-    }
     LoadProgress progress;
     progress.stage = stage;
     Tell(options, progress);

@@ -34,8 +34,6 @@ struct LoadProgress {
 struct LoadOptions {
     // Threads that build requests; 0 means one per core. The requests do not depend on it.
     unsigned buildThreads = 0;
-    // Told on the loading thread as each step begins.
-    std::function<void(LoadStage)> onStage;
     // Set by another thread to end the load early: the download stops within a few milliseconds and
     // request building after the request under way; the result is then a cancelled one.
     const std::atomic<bool>* cancel = nullptr;
