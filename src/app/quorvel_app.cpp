@@ -1,7 +1,7 @@
 #include "app/quorvel_app.h"
 
 #include "app/messages.h"
-#include "ui/quorvel_dlg.h"
+#include "ui/main_dialog.h"
 
 #include <wx/init.h>
 #include <wx/log.h>
@@ -9,15 +9,16 @@
 
 #include <iostream>
 
-bool CQuorvelApp::InitInstance() {
-    auto* dialog = new CQuorvelDlg();
-    const std::string address = quorvel::InitialDialogAddress(m_args);
+namespace quorvel::ui {
+
+bool QuorvelApp::OnInit() {
+    auto* dialog = new MainDialog();
+    const std::string address = InitialDialogAddress(m_args);
     if (!address.empty()) {
-        dialog->m_strInitialAddress = wxString::FromUTF8(address);
+        dialog->SetInitialAddress(wxString::FromUTF8(address));
     }
     if (dialog->GetHandle() == nullptr) {
-        wxMessageBox(wxString::FromUTF8(quorvel::app_msg::kDialogCreateFailed.data()), wxMessageBoxCaptionStr,
-                     wxOK);
+        wxMessageBox(wxString::FromUTF8(app_msg::kDialogCreateFailed.data()), wxMessageBoxCaptionStr, wxOK);
     } else {
         SetTopWindow(dialog);
         dialog->ShowModal();
@@ -26,10 +27,12 @@ bool CQuorvelApp::InitInstance() {
     return false;
 }
 
+} // namespace quorvel::ui
+
 namespace quorvel {
 
 int RunInteractive(int argc, char** argv, CommandLine args) {
-    wxApp::SetInstance(new CQuorvelApp(std::move(args)));
+    wxApp::SetInstance(new ui::QuorvelApp(std::move(args)));
     bool started = false;
     {
         const wxLogNull quiet; // our own line below says it better than the toolkit's log

@@ -5,18 +5,21 @@
 
 #include <wx/app.h>
 
-class CQuorvelApp : public wxApp {
-public:
-    explicit CQuorvelApp(quorvel::CommandLine args) : m_args(std::move(args)) {}
+namespace quorvel::ui {
 
-    bool OnInit() override { return InitInstance(); }
+class QuorvelApp : public wxApp {
+public:
+    explicit QuorvelApp(CommandLine args) : m_args(std::move(args)) {}
+
     // Shows the dialog modally with the address the command line names; always false, so the program
     // ends when the dialog closes.
-    bool InitInstance();
+    bool OnInit() override;
 
 private:
-    quorvel::CommandLine m_args; // as main() received them, bytes untouched
+    CommandLine m_args; // as main() received them, bytes untouched
 };
+
+} // namespace quorvel::ui
 
 namespace quorvel {
 

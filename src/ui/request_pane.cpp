@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string_view>
 
+namespace quorvel::ui {
+
 namespace {
 
 // The indicator that boxes placeholders; lower numbers belong to lexers.
@@ -32,7 +34,7 @@ const StyleColour kXmlColours[] = {
 
 } // namespace
 
-CRequestPane::CRequestPane(wxWindow* parent, wxWindowID id)
+RequestPane::RequestPane(wxWindow* parent, wxWindowID id)
     : wxStyledTextCtrl(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_SIMPLE) {
     SetLexer(wxSTC_LEX_XML);
     SetEOLMode(wxSTC_EOL_CRLF);
@@ -48,7 +50,7 @@ CRequestPane::CRequestPane(wxWindow* parent, wxWindowID id)
     SetXmlColours();
 }
 
-bool CRequestPane::SetFont(const wxFont& font) {
+bool RequestPane::SetFont(const wxFont& font) {
     wxStyledTextCtrl::SetFont(font);
     StyleSetFont(wxSTC_STYLE_DEFAULT, font);
     StyleClearAll();
@@ -56,14 +58,14 @@ bool CRequestPane::SetFont(const wxFont& font) {
     return true;
 }
 
-void CRequestPane::SetXmlColours() {
+void RequestPane::SetXmlColours() {
     for (const StyleColour& entry : kXmlColours) {
         StyleSetForeground(entry.style, entry.colour);
     }
     StyleSetItalic(wxSTC_H_COMMENT, true);
 }
 
-void CRequestPane::ShowText(const wxString& text) {
+void RequestPane::ShowText(const wxString& text) {
     ChangeValue(text);
     EmptyUndoBuffer();
     MarkPlaceholders();
@@ -71,7 +73,7 @@ void CRequestPane::ShowText(const wxString& text) {
 
 // A placeholder is a "?" that is an element's whole content or an attribute's whole value. Positions
 // are byte offsets into the pane's UTF-8 text.
-void CRequestPane::MarkPlaceholders() {
+void RequestPane::MarkPlaceholders() {
     SetIndicatorCurrent(kPlaceholderIndicator);
     IndicatorClearRange(0, GetLength());
     const wxCharBuffer buffer = GetTextRaw();
@@ -88,3 +90,5 @@ void CRequestPane::MarkPlaceholders() {
         }
     }
 }
+
+} // namespace quorvel::ui

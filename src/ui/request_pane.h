@@ -4,9 +4,11 @@
 
 #include <wx/stc/stc.h>
 
-class CRequestPane : public wxStyledTextCtrl {
+namespace quorvel::ui {
+
+class RequestPane : public wxStyledTextCtrl {
 public:
-    CRequestPane(wxWindow* parent, wxWindowID id);
+    RequestPane(wxWindow* parent, wxWindowID id);
 
     // Every style takes the font; the colours stay.
     bool SetFont(const wxFont& font) override;
@@ -17,3 +19,5 @@ private:
     void SetXmlColours();
     void MarkPlaceholders();
 };
+
+} // namespace quorvel::ui

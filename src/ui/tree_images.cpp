@@ -1,7 +1,7 @@
 // The four 16 x 16 images of the service tree, drawn on a magenta background that the mask makes
 // transparent.
 
-#include "ui/quorvel_dlg.h"
+#include "ui/main_dialog.h"
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
@@ -55,9 +55,13 @@ wxBitmap DrawTreeImage(const TreeImage& image) {
 
 } // namespace
 
-void CQuorvelDlg::BuildTreeImages() {
+namespace quorvel::ui {
+
+void MainDialog::BuildTreeImages() {
     m_imageList.Create(16, 16, true, 4);
-    for (const TreeImage& image : kTreeImages) {
+    for (const auto& image : kTreeImages) {
         m_imageList.Add(DrawTreeImage(image), kMaskColour);
     }
 }
+
+} // namespace quorvel::ui

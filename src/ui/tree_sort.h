@@ -26,19 +26,19 @@ private:
     std::unique_ptr<Collation> m_collation;
 };
 
-} // namespace quorvel::ui
-
 // The service tree: a tree control whose SortChildren uses TreeTextOrder instead of a byte comparison.
-class CServiceTreeCtrl : public wxTreeCtrl {
+class ServiceTreeCtrl : public wxTreeCtrl {
 public:
-    CServiceTreeCtrl() = default;
-    CServiceTreeCtrl(wxWindow* parent, wxWindowID id, long style);
+    ServiceTreeCtrl() = default;
+    ServiceTreeCtrl(wxWindow* parent, wxWindowID id, long style);
 
 protected:
     int OnCompareItems(const wxTreeItemId& item1, const wxTreeItemId& item2) override;
 
 private:
-    quorvel::ui::TreeTextOrder m_order;
+    TreeTextOrder m_order;
 
-    wxDECLARE_DYNAMIC_CLASS(CServiceTreeCtrl);
+    wxDECLARE_DYNAMIC_CLASS(ServiceTreeCtrl);
 };
+
+} // namespace quorvel::ui

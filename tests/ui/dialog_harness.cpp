@@ -65,11 +65,11 @@ bool RecordingPrompts::ChooseFolder(wxWindow*, wxString& path) {
 }
 
 ShownDialog::ShownDialog(wxSize clientSize, const wxString& initialAddress)
-    : m_dialog(new CQuorvelDlg), m_previousPrompts(ui::InstallPrompts(&prompts)) {
+    : m_dialog(new ui::MainDialog), m_previousPrompts(ui::InstallPrompts(&prompts)) {
     m_dialog->SetClientSize(clientSize);
     // Room on the left, so that drags can go beyond the client's left edge.
     m_dialog->Move(100, 40);
-    m_dialog->m_strInitialAddress = initialAddress;
+    m_dialog->SetInitialAddress(initialAddress);
     m_dialog->Show();
     m_dialog->Raise();
     PumpUntil([this] { return m_dialog->IsShownOnScreen(); }, 1000);
@@ -100,13 +100,13 @@ void ShownDialog::StartLoad(const std::string& address) {
 }
 
 void ShownDialog::PressParseButton() {
-    wxCommandEvent click(wxEVT_BUTTON, IDC_BTN_PARSE);
-    click.SetEventObject(Control(IDC_BTN_PARSE));
-    static_cast<wxButton*>(Control(IDC_BTN_PARSE))->Command(click);
+    wxCommandEvent click(wxEVT_BUTTON, ui::kIdParseButton);
+    click.SetEventObject(Control(ui::kIdParseButton));
+    static_cast<wxButton*>(Control(ui::kIdParseButton))->Command(click);
 }
 
 bool ShownDialog::IsLoading() {
-    return Control(IDC_BTN_PARSE)->GetLabel() == wxString::FromUTF8("取消");
+    return Control(ui::kIdParseButton)->GetLabel() == wxString::FromUTF8("取消");
 }
 
 std::vector<std::string> ShownDialog::TreeLines() {

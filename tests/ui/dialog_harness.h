@@ -1,8 +1,8 @@
 #pragma once
-// Drives a real CQuorvelDlg on the display: opening it, pumping its events, reading its controls,
+// Drives a real MainDialog on the display: opening it, pumping its events, reading its controls,
 // pressing keys and dragging with the system's own input events.
 
-#include "ui/quorvel_dlg.h"
+#include "ui/main_dialog.h"
 #include "ui/ui_prompts.h"
 
 #include <wx/checkbox.h>
@@ -62,20 +62,20 @@ public:
     ShownDialog(const ShownDialog&) = delete;
     ShownDialog& operator=(const ShownDialog&) = delete;
 
-    CQuorvelDlg& Dialog() { return *m_dialog; }
+    ui::MainDialog& Dialog() { return *m_dialog; }
     wxWindow* Control(int id) { return m_dialog->FindWindow(id); }
-    wxTextCtrl* Address() { return static_cast<wxTextCtrl*>(Control(IDC_EDIT_ADDRESS)); }
-    wxStyledTextCtrl* Message() { return static_cast<wxStyledTextCtrl*>(Control(IDC_EDIT_MESSAGE)); }
-    wxSearchCtrl* Filter() { return static_cast<wxSearchCtrl*>(Control(IDC_EDIT_FILTER)); }
-    wxString Status() { return Control(IDC_STATUS_LINE)->GetLabel(); }
+    wxTextCtrl* Address() { return static_cast<wxTextCtrl*>(Control(ui::kIdAddressBox)); }
+    wxStyledTextCtrl* Message() { return static_cast<wxStyledTextCtrl*>(Control(ui::kIdMessagePane)); }
+    wxSearchCtrl* Filter() { return static_cast<wxSearchCtrl*>(Control(ui::kIdFilterBox)); }
+    wxString Status() { return Control(ui::kIdStatusLine)->GetLabel(); }
     // The tree on show: the service tree, or the filtered tree in its place while the filter is on.
     wxTreeCtrl* Tree() {
-        wxWindow* filtered = Control(IDC_TREE_FILTERED);
-        return static_cast<wxTreeCtrl*>(filtered->IsShown() ? filtered : Control(IDC_TREE_SERVICES));
+        wxWindow* filtered = Control(ui::kIdFilteredTree);
+        return static_cast<wxTreeCtrl*>(filtered->IsShown() ? filtered : Control(ui::kIdServiceTree));
     }
-    wxCheckBox* FollowImports() { return static_cast<wxCheckBox*>(Control(IDC_CHECK_FOLLOW_IMPORTS)); }
+    wxCheckBox* FollowImports() { return static_cast<wxCheckBox*>(Control(ui::kIdFollowImportsBox)); }
     // Centre of the splitter bar, in client pixels.
-    int SplitPos() { return Control(IDC_SPLITTER)->GetRect().x + 2; }
+    int SplitPos() { return Control(ui::kIdSplitter)->GetRect().x + 2; }
     void ResizeClient(wxSize clientSize);
 
     // Puts the address into the box and presses the parse button; the load is over when it returns.
@@ -106,7 +106,7 @@ public:
     RecordingPrompts prompts;
 
 private:
-    CQuorvelDlg* m_dialog;
+    ui::MainDialog* m_dialog;
     ui::UiPrompts* m_previousPrompts;
 };
 

@@ -32,7 +32,7 @@ TEST(FollowImports, TheCheckBoxLoadsTheDocumentsADescriptionImports) {
     shown.SaveScreenshot("quorvel_dialog_imports_before.png");
 
     // A real click on the box, then the same root again: the tree is filled before the notes show.
-    const wxRect box = shown.Control(IDC_CHECK_FOLLOW_IMPORTS)->GetRect();
+    const wxRect box = shown.Control(ui::kIdFollowImportsBox)->GetRect();
     shown.ClickAt(wxPoint(box.x + 8, box.y + box.height / 2));
     ASSERT_TRUE(shown.FollowImports()->GetValue());
     std::vector<std::string> treeWhileShown;

@@ -18,9 +18,9 @@ struct LayoutCase {
     std::vector<wxRect> rects;
 };
 
-const int kLayoutIds[] = {IDC_STATIC_ADDRESS, IDC_CHECK_FOLLOW_IMPORTS, IDC_BTN_PARSE,     IDC_BTN_OPEN,
-                          IDC_EDIT_ADDRESS,   IDC_STATIC_MESSAGE,       IDC_TREE_SERVICES, IDC_EDIT_MESSAGE,
-                          IDC_SPLITTER,       IDC_STATUS_LINE};
+const int kLayoutIds[] = {
+    ui::kIdAddressLabel, ui::kIdFollowImportsBox, ui::kIdParseButton, ui::kIdOpenButton, ui::kIdAddressBox,
+    ui::kIdMessageLabel, ui::kIdServiceTree,      ui::kIdMessagePane, ui::kIdSplitter,   ui::kIdStatusLine};
 
 TEST(DialogLayout, PlacesEveryControlForTheClientSize) {
     const LayoutCase cases[] = {
@@ -67,7 +67,7 @@ TEST(DialogLayout, PlacesEveryControlForTheClientSize) {
         }
         // The tree's label is as wide as its text, within the tree's column; the filter box takes the
         // rest of the column on that row, 6 pixels after the label, and ends where the tree ends.
-        const wxRect label = shown.Control(IDC_STATIC_INTERFACES)->GetRect();
+        const wxRect label = shown.Control(ui::kIdInterfacesLabel)->GetRect();
         const wxRect filter = shown.Filter()->GetRect();
         EXPECT_EQ(wxPoint(10, 46), label.GetPosition());
         EXPECT_EQ(20, label.height);
@@ -91,7 +91,7 @@ TEST(DialogLayout, GrowingTheWindowKeepsTheBarWhereItIs) {
     shown.Dialog().SetMinSize(wxDefaultSize);
     shown.ResizeClient(wxSize(1200, 800));
     EXPECT_EQ(350, shown.SplitPos());
-    EXPECT_EQ(1200 - 350 - 12, shown.Control(IDC_EDIT_MESSAGE)->GetSize().x);
+    EXPECT_EQ(1200 - 350 - 12, shown.Control(ui::kIdMessagePane)->GetSize().x);
     // Shrinking so far that the right pane would get less than 200 pixels pushes the bar left.
     shown.ResizeClient(wxSize(500, 700));
     EXPECT_EQ(300, shown.SplitPos());
@@ -108,7 +108,7 @@ TEST(DialogLayout, WindowCannotBecomeSmallerThan640By446) {
 }
 
 TEST(DialogLayout, OpensAt560By360DialogUnits) {
-    CQuorvelDlg* dialog = new CQuorvelDlg;
+    ui::MainDialog* dialog = new ui::MainDialog;
     EXPECT_EQ(dialog->ConvertDialogToPixels(wxSize(560, 360)), dialog->GetClientSize());
     EXPECT_EQ(wxString("Quorvel"), dialog->GetTitle());
     dialog->Destroy();
@@ -119,9 +119,9 @@ TEST(DialogLayout, ShowsTheLabelsAndButtonsInChinese) {
     const struct {
         int id;
         const char* text;
-    } labels[] = {
-        {IDC_STATIC_ADDRESS, "接口地址:"}, {IDC_BTN_OPEN, "打开"},  {IDC_STATIC_INTERFACES, "接口详情:"},
-        {IDC_STATIC_MESSAGE, "报文信息:"}, {IDC_BTN_PARSE, "解析"}, {IDC_CHECK_FOLLOW_IMPORTS, "跟随导入"}};
+    } labels[] = {{ui::kIdAddressLabel, "接口地址:"},    {ui::kIdOpenButton, "打开"},
+                  {ui::kIdInterfacesLabel, "接口详情:"}, {ui::kIdMessageLabel, "报文信息:"},
+                  {ui::kIdParseButton, "解析"},          {ui::kIdFollowImportsBox, "跟随导入"}};
     for (const auto& label : labels) {
         EXPECT_EQ(wxString::FromUTF8(label.text), shown.Control(label.id)->GetLabel()) << label.id;
     }

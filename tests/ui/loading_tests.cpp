@@ -72,7 +72,7 @@ TEST(Loading, EscapeCancelsAStalledDownloadAndTheNextLoadStandsAlone) {
     EXPECT_TRUE(shown.prompts.messages.empty()) << shown.prompts.messages.front().text;
     EXPECT_EQ(tree, shown.TreeLines());
     EXPECT_EQ(request, shown.Message()->GetValue());
-    EXPECT_EQ(wxString::FromUTF8("解析"), shown.Control(IDC_BTN_PARSE)->GetLabel());
+    EXPECT_EQ(wxString::FromUTF8("解析"), shown.Control(ui::kIdParseButton)->GetLabel());
     EXPECT_FALSE(shown.Tree()->GetCursor().IsOk());
 
     // A load that fails next shows its own error, once.

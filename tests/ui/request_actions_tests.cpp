@@ -50,7 +50,7 @@ TEST(RequestActions, CtrlCInTheTreeCopiesAndSaveAsWritesTheRequestAsExported) {
     TempDir dir;
     const std::string saved = (dir.Path() / "saved.xml").string();
     shown.prompts.chosenSaveFile = wxString::FromUTF8(saved);
-    RunCommand(shown, IDM_SAVE_REQUEST);
+    RunCommand(shown, ui::kIdSaveRequest);
     EXPECT_EQ("alphaService.alphaBinding.aOp.xml", shown.prompts.suggestedName);
     // UTF-8 without a byte-order mark, line feeds as built, one more at the end.
     EXPECT_EQ(request + "\n", ReadFileBytes(saved));
@@ -73,7 +73,7 @@ TEST(RequestActions, ExportAllWritesTheBindingsRequestsAsTheWholeExportDoes) {
     shown.Tree()->SelectItem(zulu);
     TempDir part;
     shown.prompts.chosenFolder = wxString::FromUTF8(part.Path().string());
-    RunCommand(shown, IDM_EXPORT_ALL);
+    RunCommand(shown, ui::kIdExportAll);
     EXPECT_TRUE(shown.prompts.messages.empty());
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(part.Path())) {
@@ -90,7 +90,7 @@ TEST(RequestActions, ExportAllWritesTheBindingsRequestsAsTheWholeExportDoes) {
               names);
 
     shown.prompts.chosenFolder = wxString::FromUTF8((part.Path() / "index.tsv" / "below").string());
-    RunCommand(shown, IDM_EXPORT_ALL);
+    RunCommand(shown, ui::kIdExportAll);
     ASSERT_EQ(1u, shown.prompts.messages.size());
     EXPECT_EQ(wxICON_ERROR, shown.prompts.messages[0].style);
 }

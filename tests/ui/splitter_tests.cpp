@@ -10,7 +10,7 @@ namespace {
 
 // A y in the middle of the bar, which spans the tree's height.
 int BarMiddleY(ShownDialog& shown) {
-    const wxRect bar = shown.Control(IDC_SPLITTER)->GetRect();
+    const wxRect bar = shown.Control(ui::kIdSplitter)->GetRect();
     return bar.y + bar.height / 2;
 }
 
@@ -63,8 +63,8 @@ TEST(Splitter, ShowsTheSizingCursorOverTheHitZoneOnly) {
         const wxPoint point(350 + offset, y);
         shown.MovePointerTo(point);
         // Ask the control under the pointer, as the window system does.
-        wxWindow* under = shown.Control(IDC_SPLITTER);
-        for (const int id : {IDC_TREE_SERVICES, IDC_EDIT_MESSAGE}) {
+        wxWindow* under = shown.Control(ui::kIdSplitter);
+        for (const int id : {ui::kIdServiceTree, ui::kIdMessagePane}) {
             if (shown.Control(id)->GetRect().Contains(point)) {
                 under = shown.Control(id);
             }

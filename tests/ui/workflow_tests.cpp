@@ -184,7 +184,7 @@ TEST(Workflow, CommandLineAddressLoadsWithoutAClick) {
 
 TEST(Workflow, OpenPutsTheChosenPathIntoTheBoxWithoutLoading) {
     ShownDialog shown;
-    const wxRect open = shown.Control(IDC_BTN_OPEN)->GetRect();
+    const wxRect open = shown.Control(ui::kIdOpenButton)->GetRect();
     shown.prompts.chosenFile = wxString::FromUTF8(UiFixture("reversed.wsdl"));
     shown.ClickAt(open.GetPosition() + open.GetSize() / 2);
     EXPECT_EQ(1, shown.prompts.fileDialogs);

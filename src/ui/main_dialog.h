@@ -25,132 +25,135 @@ class wxStaticText;
 class wxTextCtrl;
 class wxThreadEvent;
 class wxTreeEvent;
-class CRequestPane;
-class CServiceTreeCtrl;
 
-// Control and timer ids of the dialog.
-enum : int {
-    IDC_STATIC_ADDRESS = 1001,
-    IDC_EDIT_ADDRESS = 1002,
-    IDC_BTN_OPEN = 1003,
-    IDC_STATIC_INTERFACES = 1004,
-    IDC_TREE_SERVICES = 1005,
-    IDC_STATIC_MESSAGE = 1006,
-    IDC_EDIT_MESSAGE = 1007,
-    IDC_SPLITTER = 1008,
-    IDC_BTN_PARSE = 1009,
-    IDC_STATUS_LINE = 1010,
-    IDC_EDIT_FILTER = 1011,
-    IDC_TREE_FILTERED = 1012,
-    IDC_CHECK_FOLLOW_IMPORTS = 1013,
-    IDT_AUTO_PARSE = 1,
+namespace quorvel::ui {
+
+class RequestPane;
+class ServiceTreeCtrl;
+
+// Control, timer and menu ids of the dialog.
+enum DialogId : int {
+    kIdAddressLabel = 1001,
+    kIdAddressBox = 1002,
+    kIdOpenButton = 1003,
+    kIdInterfacesLabel = 1004,
+    kIdServiceTree = 1005,
+    kIdMessageLabel = 1006,
+    kIdMessagePane = 1007,
+    kIdSplitter = 1008,
+    kIdParseButton = 1009,
+    kIdStatusLine = 1010,
+    kIdFilterBox = 1011,
+    kIdFilteredTree = 1012,
+    kIdFollowImportsBox = 1013,
+    kIdAutoLoadTimer = 1,
     // Commands of the tree's context menu.
-    IDM_COPY_REQUEST = 1101,
-    IDM_SAVE_REQUEST = 1102,
-    IDM_EXPORT_ALL = 1103,
+    kIdCopyRequest = 1101,
+    kIdSaveRequest = 1102,
+    kIdExportAll = 1103,
 };
 
-class CQuorvelDlg : public wxDialog {
+class MainDialog : public wxDialog {
 public:
-    explicit CQuorvelDlg(wxWindow* parent = nullptr);
-    ~CQuorvelDlg() override;
+    explicit MainDialog(wxWindow* parent = nullptr);
+    ~MainDialog() override;
+
+    // An address named on the command line; loaded automatically shortly after the dialog opens.
+    void SetInitialAddress(const wxString& address) { m_initialAddress = address; }
 
 private:
-    // Creation and opening (quorvel_dlg.cpp).
+    // Creation and opening (main_dialog.cpp).
     void CreateControls();
     void SetMessagePaneFont();
     void OnInitDialog(wxInitDialogEvent& event);
-    void PreTranslateMessage(wxKeyEvent& event);
+    void OnCharHook(wxKeyEvent& event);
 
     // Tree images (tree_images.cpp).
     void BuildTreeImages();
 
-    // Layout and splitter (quorvel_dlg_layout.cpp).
+    // Layout and splitter (main_dialog_layout.cpp).
     void LayoutControls();
     void OnSize(wxSizeEvent& event);
-    void OnGetMinMaxInfo();
+    void ApplyMinimumSize();
     wxRect SplitterHitZone() const;
-    void OnLButtonDown(wxMouseEvent& event);
-    void OnLButtonUp(wxMouseEvent& event);
-    void OnMouseMove(wxMouseEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
     void OnMouseCaptureLost(wxMouseCaptureLostEvent& event);
     void OnSetCursor(wxSetCursorEvent& event);
     void ForwardChildMouse(wxMouseEvent& event);
     void ForwardChildSetCursor(wxSetCursorEvent& event);
     void ForwardSplitterEventsFrom(wxWindow* child);
 
-    // Workflow (quorvel_dlg_workflow.cpp).
-    void OnBnClickedOpen(wxCommandEvent& event);
-    void OnBnClickedParse(wxCommandEvent& event);
-    void OnTvnSelchangedTree(wxTreeEvent& event);
+    // Workflow (main_dialog_workflow.cpp).
+    void OnOpenButton(wxCommandEvent& event);
+    void OnParseButton(wxCommandEvent& event);
+    void OnTreeSelChanged(wxTreeEvent& event);
     void OnTimer(wxTimerEvent& event);
-    void ParseAddress();
-    void ShowModel(quorvel::WsdlModel model);
+    void StartLoad();
+    void ShowModel(WsdlModel model);
     void FillServiceTree();
 
-    // The load on its worker thread (quorvel_dlg_loading.cpp).
-    void StartLoad(const wxString& address);
+    // The load on its worker thread (main_dialog_loading.cpp).
+    void StartWorker(const wxString& address);
     void CancelLoad();
     void ShowLoading(bool loading);
     void OnLoadProgress(wxThreadEvent& event);
     void OnLoadFinished(wxThreadEvent& event);
     void OnClose(wxCloseEvent& event);
 
-    // The filter above the tree (quorvel_dlg_filter.cpp).
+    // The filter above the tree (main_dialog_filter.cpp).
     void OnFilterText(wxCommandEvent& event);
     void ClearFilter();
     void ShowFilteredTree();
     void FillFilteredTree(const wxString& lowerFilter);
     void SelectInServiceTree();
-    CServiceTreeCtrl* ShownTree() const;
+    ServiceTreeCtrl* ShownTree() const;
 
-    // Copy, save and export, the tree's context menu and the shortcuts (quorvel_dlg_actions.cpp).
+    // Copy, save and export, the tree's context menu and the shortcuts (main_dialog_actions.cpp).
     // Requests are saved and exported as the command line's export writes them.
-    bool OnShortcut(const wxKeyEvent& event);
-    void OnTreeContextMenu(wxTreeEvent& event);
-    quorvel::ui::TreeRecord SelectedRecord() const;
+    bool HandleShortcut(const wxKeyEvent& event);
+    void OnTreeItemMenu(wxTreeEvent& event);
+    TreeRecord SelectedRecord() const;
     void OnCopyRequest(wxCommandEvent& event);
     void OnSaveRequest(wxCommandEvent& event);
     void OnExportAll(wxCommandEvent& event);
     void ShowWriteResult(bool written, const std::string& message, const wxString& status);
 
-    wxTextCtrl* m_editAddress = nullptr;
-    CServiceTreeCtrl* m_treeServices = nullptr;
+    wxTextCtrl* m_addressBox = nullptr;
+    ServiceTreeCtrl* m_serviceTree = nullptr;
     // Takes the service tree's place while the filter box holds text; the full tree keeps its items.
-    CServiceTreeCtrl* m_treeFiltered = nullptr;
-    CRequestPane* m_editMessage = nullptr;
-    wxButton* m_btnParse = nullptr;
-    wxCheckBox* m_checkFollowImports = nullptr;
+    ServiceTreeCtrl* m_filteredTree = nullptr;
+    RequestPane* m_messagePane = nullptr;
+    wxButton* m_parseButton = nullptr;
+    wxCheckBox* m_followImportsBox = nullptr;
     wxStaticLine* m_splitter = nullptr;
-    wxSearchCtrl* m_editFilter = nullptr;
+    wxSearchCtrl* m_filterBox = nullptr;
     wxStaticText* m_statusLine = nullptr;
     wxImageList m_imageList;
     // The model of the last load that succeeded; the tree's items point into it.
-    quorvel::WsdlModel m_model;
-
-public:
-    // Address named on the command line; loaded automatically shortly after the dialog opens.
-    wxString m_strInitialAddress;
-
-private:
+    WsdlModel m_model;
+    wxString m_initialAddress;
     // Copies of the request texts that the tree's operation and request items point to.
     std::vector<std::unique_ptr<wxString>> m_requestTexts;
-    int32_t m_nSplitPos = 260; // x of the bar's centre in client pixels
-    bool m_bDragging = false;
-    wxCursor m_hSplitCursor;
-    wxTimer m_autoParseTimer;
+    int32_t m_splitX = 260; // x of the bar's centre in client pixels
+    bool m_dragging = false;
+    wxCursor m_splitCursor;
+    wxTimer m_autoLoadTimer;
 
     // The load under way, if any: its serial number tells its events from those of a cancelled one.
-    quorvel::ui::LoadWorker m_loader{this};
+    LoadWorker m_loader{this};
     int m_loadSerial = 0;
-    bool m_bLoading = false;
+    bool m_loading = false;
     std::string m_loadingAddress;
-    bool m_bLoadFollowsImports = false;
+    bool m_loadFollowsImports = false;
     // The tree as filled after the last load, and the item last selected by the user, by its node.
-    quorvel::ui::TreeOutline m_outline;
+    TreeOutline m_outline;
     std::optional<std::pair<size_t, bool>> m_selectedNode;
     // The dialog itself fills a tree or selects in it: the selection events are not the user's.
-    bool m_bUpdatingTree = false;
+    bool m_updatingTree = false;
 
     wxDECLARE_EVENT_TABLE();
 };
+
+} // namespace quorvel::ui

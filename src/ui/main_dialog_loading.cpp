@@ -1,7 +1,7 @@
 // The load on its worker thread as the window sees it: the button turns into 取消, the status line
 // follows the load, and the result or the error box comes when the worker hands the result over.
 
-#include "ui/quorvel_dlg.h"
+#include "ui/main_dialog.h"
 
 #include "fetch/address.h"
 #include "load/messages.h"
@@ -23,64 +23,65 @@
 #include <string>
 #include <utility>
 
-void CQuorvelDlg::StartLoad(const wxString& address) {
+namespace quorvel::ui {
+
+void MainDialog::StartWorker(const wxString& address) {
     // The user sees the address that is loaded, e.g. with "?wsdl" added or quotes removed.
-    m_loadingAddress = quorvel::NormalizeAddress(address.utf8_string());
-    m_editAddress->ChangeValue(wxString::FromUTF8(m_loadingAddress));
+    m_loadingAddress = NormalizeAddress(address.utf8_string());
+    m_addressBox->ChangeValue(wxString::FromUTF8(m_loadingAddress));
     ShowLoading(true);
-    m_bLoadFollowsImports = m_checkFollowImports->GetValue();
-    m_loader.Start(address.utf8_string(), ++m_loadSerial, m_bLoadFollowsImports);
+    m_loadFollowsImports = m_followImportsBox->GetValue();
+    m_loader.Start(address.utf8_string(), ++m_loadSerial, m_loadFollowsImports);
 }
 
 // The previous tree and request stay as they are, as after a failed load, but without an error box.
-void CQuorvelDlg::CancelLoad() {
+void MainDialog::CancelLoad() {
     m_loader.Cancel();
     ShowLoading(false);
-    m_statusLine->SetLabel(wxString::FromUTF8(quorvel::ui::kStatusCancelled));
+    m_statusLine->SetLabel(wxString::FromUTF8(kStatusCancelled));
 }
 
 // The wait cursor over the tree and the pane, and the parse button as the cancel button.
-void CQuorvelDlg::ShowLoading(bool loading) {
-    m_bLoading = loading;
-    m_btnParse->SetLabel(
-        wxString::FromUTF8(loading ? quorvel::ui::kButtonCancel : quorvel::ui::kButtonParse));
-    for (CServiceTreeCtrl* tree : {m_treeServices, m_treeFiltered}) {
+void MainDialog::ShowLoading(bool loading) {
+    m_loading = loading;
+    m_parseButton->SetLabel(wxString::FromUTF8(loading ? kButtonCancel : kButtonParse));
+    for (ServiceTreeCtrl* tree : {m_serviceTree, m_filteredTree}) {
         tree->SetCursor(loading ? wxCursor(wxCURSOR_WAIT) : wxNullCursor);
     }
-    m_editMessage->SetSTCCursor(loading ? wxSTC_CURSORWAIT : wxSTC_CURSORNORMAL);
+    m_messagePane->SetSTCCursor(loading ? wxSTC_CURSORWAIT : wxSTC_CURSORNORMAL);
 }
 
-void CQuorvelDlg::OnLoadProgress(wxThreadEvent& event) {
-    if (!m_bLoading || event.GetInt() != m_loadSerial) {
+void MainDialog::OnLoadProgress(wxThreadEvent& event) {
+    if (!m_loading || event.GetInt() != m_loadSerial) {
         return; // of a cancelled load
     }
-    m_statusLine->SetLabel(quorvel::ui::ProgressStatus(m_loader.TakeProgress(), m_loadingAddress));
+    m_statusLine->SetLabel(ProgressStatus(m_loader.TakeProgress(), m_loadingAddress));
 }
 
 // The window takes the worker's result over: a failed load shows its error box, with the wait cursor
 // until the box is closed; a good one fills the tree and empties the pane.
-void CQuorvelDlg::OnLoadFinished(wxThreadEvent& event) {
-    const auto load = event.GetPayload<std::shared_ptr<quorvel::LoadResult>>();
-    if (!m_bLoading || event.GetInt() != m_loadSerial || load->cancelled) {
+void MainDialog::OnLoadFinished(wxThreadEvent& event) {
+    const auto load = event.GetPayload<std::shared_ptr<LoadResult>>();
+    if (!m_loading || event.GetInt() != m_loadSerial || load->cancelled) {
         return; // of a cancelled load
     }
     std::string failure = load->message;
     // Told from the whole result, before its model moves into the window.
-    const wxString loaded = load->ok ? quorvel::ui::LoadedStatus(*load, m_bLoadFollowsImports) : wxString();
+    const wxString loaded = load->ok ? LoadedStatus(*load, m_loadFollowsImports) : wxString();
     if (load->ok) {
         try {
             ShowModel(std::move(load->model));
         } catch (const std::bad_alloc&) {
-            failure = quorvel::load_msg::kOutOfMemory;
+            failure = load_msg::kOutOfMemory;
         }
     }
     if (!failure.empty()) {
-        m_statusLine->SetLabel(wxString::FromUTF8(quorvel::ui::kStatusFailed));
+        m_statusLine->SetLabel(wxString::FromUTF8(kStatusFailed));
         {
             const wxBusyCursor wait;
             // Imports that were not read may be the reason.
-            const wxString notes = quorvel::ui::ImportNotesText(*load);
-            quorvel::ui::CurrentPrompts().ShowMessage(
+            const wxString notes = ImportNotesText(*load);
+            CurrentPrompts().ShowMessage(
                 this, wxString::FromUTF8(failure) + (notes.empty() ? wxString() : "\n\n" + notes),
                 wxICON_ERROR);
         }
@@ -89,18 +90,20 @@ void CQuorvelDlg::OnLoadFinished(wxThreadEvent& event) {
     }
     m_statusLine->SetLabel(loaded);
     ClearFilter();
-    m_editMessage->ShowText(wxEmptyString);
+    m_messagePane->ShowText(wxEmptyString);
     ShowLoading(false);
     if (!load->notes.empty()) {
-        quorvel::ui::CurrentPrompts().ShowMessage(this, quorvel::ui::ImportNotesText(*load), wxICON_WARNING);
+        CurrentPrompts().ShowMessage(this, ImportNotesText(*load), wxICON_WARNING);
     }
 }
 
 // Closing the window ends a load under way; the window goes at once, and its destruction waits for the
 // load's thread, so that nothing is left to reach the window once it is gone.
-void CQuorvelDlg::OnClose(wxCloseEvent& event) {
-    if (m_bLoading) {
+void MainDialog::OnClose(wxCloseEvent& event) {
+    if (m_loading) {
         CancelLoad();
     }
     event.Skip();
 }
+
+} // namespace quorvel::ui

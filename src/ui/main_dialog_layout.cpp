@@ -1,6 +1,6 @@
 // Placement of the controls for any client size, and the draggable bar between tree and message pane.
 
-#include "ui/quorvel_dlg.h"
+#include "ui/main_dialog.h"
 
 #include <wx/statline.h>
 #include <wx/stattext.h>
@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <array>
+
+namespace quorvel::ui {
 
 namespace {
 
@@ -36,26 +38,26 @@ std::array<Placement, 13> PlaceControls(int w, int h, int s, int label) {
     const int above = h - kStatusLineHeight;
     const int labelWidth = std::min(label, s - 12);
     return {{
-        {IDC_STATIC_ADDRESS, wxRect(10, 14, 60, 16)},
-        {IDC_CHECK_FOLLOW_IMPORTS, wxRect(w - 94, 12, 84, 20)},
-        {IDC_BTN_PARSE, wxRect(w - 150, 10, 50, 24)},
-        {IDC_BTN_OPEN, wxRect(w - 206, 10, 50, 24)},
-        {IDC_EDIT_ADDRESS, wxRect(74, 10, std::max(w - 286, 80), 22)},
-        {IDC_STATIC_INTERFACES, wxRect(10, 46, labelWidth, 20)},
-        {IDC_EDIT_FILTER, wxRect(16 + labelWidth, 44, std::max(s - 18 - labelWidth, 0), 22)},
-        {IDC_STATIC_MESSAGE, wxRect(s + 2, 46, w - s - 12, 20)},
-        {IDC_TREE_SERVICES, wxRect(10, 68, s - 12, above - 78)},
-        {IDC_TREE_FILTERED, wxRect(10, 68, s - 12, above - 78)},
-        {IDC_EDIT_MESSAGE, wxRect(s + 2, 68, w - s - 12, above - 78)},
-        {IDC_SPLITTER, wxRect(s - 2, 68, 4, above - 78)},
-        {IDC_STATUS_LINE, wxRect(10, above + 2, w - 20, kStatusLineHeight - 8)},
+        {kIdAddressLabel, wxRect(10, 14, 60, 16)},
+        {kIdFollowImportsBox, wxRect(w - 94, 12, 84, 20)},
+        {kIdParseButton, wxRect(w - 150, 10, 50, 24)},
+        {kIdOpenButton, wxRect(w - 206, 10, 50, 24)},
+        {kIdAddressBox, wxRect(74, 10, std::max(w - 286, 80), 22)},
+        {kIdInterfacesLabel, wxRect(10, 46, labelWidth, 20)},
+        {kIdFilterBox, wxRect(16 + labelWidth, 44, std::max(s - 18 - labelWidth, 0), 22)},
+        {kIdMessageLabel, wxRect(s + 2, 46, w - s - 12, 20)},
+        {kIdServiceTree, wxRect(10, 68, s - 12, above - 78)},
+        {kIdFilteredTree, wxRect(10, 68, s - 12, above - 78)},
+        {kIdMessagePane, wxRect(s + 2, 68, w - s - 12, above - 78)},
+        {kIdSplitter, wxRect(s - 2, 68, 4, above - 78)},
+        {kIdStatusLine, wxRect(10, above + 2, w - 20, kStatusLineHeight - 8)},
     }};
 }
 
 } // namespace
 
-void CQuorvelDlg::LayoutControls() {
-    if (!m_editAddress) {
+void MainDialog::LayoutControls() {
+    if (!m_addressBox) {
         return;
     }
     const wxSize client = GetClientSize();
@@ -64,73 +66,73 @@ void CQuorvelDlg::LayoutControls() {
         return;
     }
     // The lower bound first, then the upper one, which wins on a client narrower than 360 pixels.
-    m_nSplitPos = std::max(m_nSplitPos, kMinLeftPane);
-    m_nSplitPos = std::min(m_nSplitPos, client.x - kMinRightPane);
-    const wxWindow* label = FindWindow(IDC_STATIC_INTERFACES);
+    m_splitX = std::max(m_splitX, kMinLeftPane);
+    m_splitX = std::min(m_splitX, client.x - kMinRightPane);
+    const wxWindow* label = FindWindow(kIdInterfacesLabel);
     const int labelWidth = label->GetTextExtent(label->GetLabel()).x + 4;
-    for (const Placement& placement : PlaceControls(client.x, client.y, m_nSplitPos, labelWidth)) {
+    for (const Placement& placement : PlaceControls(client.x, client.y, m_splitX, labelWidth)) {
         if (wxWindow* control = FindWindow(placement.id)) {
             control->SetSize(placement.rect);
         }
     }
 }
 
-void CQuorvelDlg::OnSize(wxSizeEvent& event) {
+void MainDialog::OnSize(wxSizeEvent& event) {
     event.Skip();
     LayoutControls();
 }
 
 // wx keeps the minimum tracking size as a property of the window, set once, rather than asking for it
 // on every resize.
-void CQuorvelDlg::OnGetMinMaxInfo() {
+void MainDialog::ApplyMinimumSize() {
     SetMinSize(kMinWindowSize);
 }
 
 // The bar's rectangle in client coordinates, widened on the left and on the right.
-wxRect CQuorvelDlg::SplitterHitZone() const {
+wxRect MainDialog::SplitterHitZone() const {
     return m_splitter->GetRect().Inflate(kHitSlack, 0);
 }
 
-void CQuorvelDlg::OnLButtonDown(wxMouseEvent& event) {
+void MainDialog::OnLeftDown(wxMouseEvent& event) {
     if (!SplitterHitZone().Contains(event.GetPosition())) {
         event.Skip();
         return;
     }
-    m_bDragging = true;
+    m_dragging = true;
     if (!HasCapture()) {
         CaptureMouse();
     }
 }
 
-void CQuorvelDlg::OnMouseMove(wxMouseEvent& event) {
-    if (!m_bDragging) {
+void MainDialog::OnMotion(wxMouseEvent& event) {
+    if (!m_dragging) {
         event.Skip();
         return;
     }
     // Under capture x may lie outside the client area, even below zero; the layout clamps it.
-    m_nSplitPos = event.GetX();
+    m_splitX = event.GetX();
     LayoutControls();
 }
 
-void CQuorvelDlg::OnLButtonUp(wxMouseEvent& event) {
-    if (!m_bDragging) {
+void MainDialog::OnLeftUp(wxMouseEvent& event) {
+    if (!m_dragging) {
         event.Skip();
         return;
     }
-    m_bDragging = false;
+    m_dragging = false;
     if (HasCapture()) {
         ReleaseMouse();
     }
 }
 
 // Another window took the mouse away (a message box, a window switch): the drag cannot go on.
-void CQuorvelDlg::OnMouseCaptureLost(wxMouseCaptureLostEvent&) {
-    m_bDragging = false;
+void MainDialog::OnMouseCaptureLost(wxMouseCaptureLostEvent&) {
+    m_dragging = false;
 }
 
-void CQuorvelDlg::OnSetCursor(wxSetCursorEvent& event) {
-    if (m_hSplitCursor.IsOk() && SplitterHitZone().Contains(event.GetX(), event.GetY())) {
-        event.SetCursor(m_hSplitCursor);
+void MainDialog::OnSetCursor(wxSetCursorEvent& event) {
+    if (m_splitCursor.IsOk() && SplitterHitZone().Contains(event.GetX(), event.GetY())) {
+        event.SetCursor(m_splitCursor);
         return;
     }
     event.Skip();
@@ -139,23 +141,23 @@ void CQuorvelDlg::OnSetCursor(wxSetCursorEvent& event) {
 // Presses, moves and releases over the bar and its strips land in the bar, the tree or the message
 // pane; they reach the dialog's handlers in its own client coordinates, and the child sees only
 // what the dialog leaves alone.
-void CQuorvelDlg::ForwardSplitterEventsFrom(wxWindow* child) {
+void MainDialog::ForwardSplitterEventsFrom(wxWindow* child) {
     for (const auto type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_MOTION}) {
-        child->Bind(type, &CQuorvelDlg::ForwardChildMouse, this);
+        child->Bind(type, &MainDialog::ForwardChildMouse, this);
     }
-    child->Bind(wxEVT_SET_CURSOR, &CQuorvelDlg::ForwardChildSetCursor, this);
+    child->Bind(wxEVT_SET_CURSOR, &MainDialog::ForwardChildSetCursor, this);
 }
 
 // The child's own event coordinates may be relative to an inner window of the control (a text
 // view inside its frame), so the point is taken from the pointer itself.
-void CQuorvelDlg::ForwardChildMouse(wxMouseEvent& event) {
+void MainDialog::ForwardChildMouse(wxMouseEvent& event) {
     wxMouseEvent forwarded(event);
     forwarded.SetPosition(ScreenToClient(wxGetMousePosition()));
     forwarded.SetEventObject(this);
     event.Skip(!ProcessWindowEventLocally(forwarded));
 }
 
-void CQuorvelDlg::ForwardChildSetCursor(wxSetCursorEvent& event) {
+void MainDialog::ForwardChildSetCursor(wxSetCursorEvent& event) {
     const wxPoint point = ScreenToClient(wxGetMousePosition());
     wxSetCursorEvent forwarded(point.x, point.y);
     forwarded.SetEventObject(this);
@@ -165,3 +167,5 @@ void CQuorvelDlg::ForwardChildSetCursor(wxSetCursorEvent& event) {
     }
     event.Skip();
 }
+
+} // namespace quorvel::ui

@@ -1,0 +1,157 @@
+// The dialog's creation and opening: controls, images, fonts and the Enter key in the address box.
+
+#include "ui/main_dialog.h"
+
+#include "ui/messages.h"
+#include "ui/request_pane.h"
+#include "ui/tree_sort.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/fontenum.h>
+#include <wx/srchctrl.h>
+#include <wx/statline.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+namespace quorvel::ui {
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(MainDialog, wxDialog)
+    EVT_BUTTON(kIdOpenButton, MainDialog::OnOpenButton)
+    EVT_BUTTON(kIdParseButton, MainDialog::OnParseButton)
+    EVT_TREE_SEL_CHANGED(kIdServiceTree, MainDialog::OnTreeSelChanged)
+    EVT_TREE_SEL_CHANGED(kIdFilteredTree, MainDialog::OnTreeSelChanged)
+    EVT_TIMER(kIdAutoLoadTimer, MainDialog::OnTimer)
+    EVT_SIZE(MainDialog::OnSize)
+    EVT_LEFT_DOWN(MainDialog::OnLeftDown)
+    EVT_LEFT_UP(MainDialog::OnLeftUp)
+    EVT_MOTION(MainDialog::OnMotion)
+    EVT_SET_CURSOR(MainDialog::OnSetCursor)
+    EVT_MOUSE_CAPTURE_LOST(MainDialog::OnMouseCaptureLost)
+    EVT_INIT_DIALOG(MainDialog::OnInitDialog)
+    EVT_CHAR_HOOK(MainDialog::OnCharHook)
+    EVT_CLOSE(MainDialog::OnClose)
+    EVT_TEXT(kIdFilterBox, MainDialog::OnFilterText)
+    EVT_TREE_ITEM_MENU(kIdServiceTree, MainDialog::OnTreeItemMenu)
+    EVT_TREE_ITEM_MENU(kIdFilteredTree, MainDialog::OnTreeItemMenu)
+    EVT_MENU(kIdCopyRequest, MainDialog::OnCopyRequest)
+    EVT_MENU(kIdSaveRequest, MainDialog::OnSaveRequest)
+    EVT_MENU(kIdExportAll, MainDialog::OnExportAll)
+wxEND_EVENT_TABLE();
+// clang-format on
+
+namespace {
+
+// The dialog's size in dialog units: client area, converted with the dialog font.
+const wxSize kDialogUnits(560, 360);
+
+} // namespace
+
+MainDialog::MainDialog(wxWindow* parent)
+    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(kCaption), wxPoint(0, 0), wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxRESIZE_BORDER | wxMINIMIZE_BOX | wxMAXIMIZE_BOX | wxCLOSE_BOX),
+      m_splitCursor(wxCURSOR_SIZEWE), m_autoLoadTimer(this, kIdAutoLoadTimer) {
+    CreateControls();
+    BuildTreeImages();
+    m_serviceTree->SetImageList(&m_imageList);
+    m_filteredTree->SetImageList(&m_imageList);
+    SetMessagePaneFont();
+    ApplyMinimumSize();
+    SetClientSize(ConvertDialogToPixels(kDialogUnits));
+    Bind(EVT_LOAD_PROGRESS, &MainDialog::OnLoadProgress, this);
+    Bind(EVT_LOAD_FINISHED, &MainDialog::OnLoadFinished, this);
+}
+
+MainDialog::~MainDialog() {
+    m_loader.Stop();
+    // The items point into m_requestTexts and the tree draws from m_imageList: detach both first.
+    for (ServiceTreeCtrl* tree : {m_serviceTree, m_filteredTree}) {
+        tree->DeleteAllItems();
+        tree->SetImageList(nullptr);
+    }
+}
+
+// Controls in tab order; positions and sizes come from LayoutControls.
+void MainDialog::CreateControls() {
+    new wxStaticText(this, kIdAddressLabel, wxString::FromUTF8(kLabelAddress));
+    m_addressBox = new wxTextCtrl(this, kIdAddressBox, wxEmptyString);
+    new wxButton(this, kIdOpenButton, wxString::FromUTF8(kButtonOpen));
+    new wxStaticText(this, kIdInterfacesLabel, wxString::FromUTF8(kLabelInterfaces));
+    m_filterBox = new wxSearchCtrl(this, kIdFilterBox);
+    m_filterBox->ShowCancelButton(true);
+    m_filterBox->SetDescriptiveText(wxString::FromUTF8(kFilterHint));
+    for (ServiceTreeCtrl** tree : {&m_serviceTree, &m_filteredTree}) {
+        *tree = new ServiceTreeCtrl(this, tree == &m_serviceTree ? kIdServiceTree : kIdFilteredTree,
+                                    wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE |
+                                        wxBORDER_SIMPLE);
+        (*tree)->AddRoot(wxEmptyString);
+    }
+    m_filteredTree->Hide();
+    new wxStaticText(this, kIdMessageLabel, wxString::FromUTF8(kLabelMessage));
+    m_messagePane = new RequestPane(this, kIdMessagePane);
+    m_parseButton =
+        new wxButton(this, kIdParseButton, wxString::FromUTF8(kButtonParse), wxPoint(0, 0), wxSize(50, 24));
+    // Unchecked: a load reads the one document, as without the box.
+    m_followImportsBox = new wxCheckBox(this, kIdFollowImportsBox, wxString::FromUTF8(kCheckFollowImports));
+    m_splitter = new wxStaticLine(this, kIdSplitter, wxPoint(0, 0), wxSize(4, 100), wxLI_VERTICAL);
+    m_statusLine = new wxStaticText(this, kIdStatusLine, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                    wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
+    ForwardSplitterEventsFrom(m_serviceTree);
+    ForwardSplitterEventsFrom(m_filteredTree);
+    ForwardSplitterEventsFrom(m_messagePane);
+    ForwardSplitterEventsFrom(m_splitter);
+}
+
+// "Consolas" at the dialog font's size where that face is installed, else the platform's fixed-pitch
+// face; every other property stays the dialog font's.
+void MainDialog::SetMessagePaneFont() {
+    wxFont font = GetFont();
+    if (wxFontEnumerator::IsValidFacename("Consolas")) {
+        font.SetFaceName("Consolas");
+    } else {
+        font.SetFamily(wxFONTFAMILY_TELETYPE);
+    }
+    m_messagePane->SetFont(font);
+}
+
+// Runs when the dialog is shown: the split starts at 35 % of the client width, and an address from
+// the command line is put into the box and loaded once, 50 ms later.
+void MainDialog::OnInitDialog(wxInitDialogEvent& event) {
+    event.Skip();
+    m_addressBox->ChangeValue(wxEmptyString);
+    m_messagePane->ChangeValue(wxEmptyString);
+    m_splitX = GetClientSize().x * 35 / 100;
+    LayoutControls();
+    if (!m_initialAddress.empty()) {
+        m_addressBox->ChangeValue(m_initialAddress);
+        m_autoLoadTimer.Start(50);
+    }
+    m_addressBox->SetFocus();
+}
+
+// Sees every key before the focused control: Enter in the address box loads and goes no further;
+// Escape cancels a load under way, else clears the filter box it is pressed in, else closes the
+// dialog; the shortcuts act wherever the focus is; everything else takes its normal course.
+void MainDialog::OnCharHook(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && FindFocus() == m_addressBox) {
+        StartLoad();
+        return;
+    }
+    if (key == WXK_ESCAPE) {
+        if (m_loading) {
+            CancelLoad();
+        } else if (FindFocus() == m_filterBox && !m_filterBox->GetValue().empty()) {
+            ClearFilter();
+        } else {
+            Close();
+        }
+        return;
+    }
+    if (!HandleShortcut(event)) {
+        event.Skip();
+    }
+}
+
+} // namespace quorvel::ui
