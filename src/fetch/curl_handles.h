@@ -19,9 +19,13 @@ struct MultiCleanup {
 struct CurlFree {
     void operator()(char* text) const { curl_free(text); }
 };
+struct SlistFree {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
 using EasyHandle = std::unique_ptr<CURL, EasyCleanup>;
 using UrlHandle = std::unique_ptr<CURLU, UrlCleanup>;
 using MultiHandle = std::unique_ptr<CURLM, MultiCleanup>;
 using CurlText = std::unique_ptr<char, CurlFree>;
+using CurlList = std::unique_ptr<curl_slist, SlistFree>;
 
 } // namespace quorvel

@@ -18,6 +18,19 @@ inline constexpr std::string_view kCannotOpenFile = "无法打开文件：";
 inline constexpr std::string_view kAbnormalFileSize = "文件大小异常。";
 inline constexpr std::string_view kReadFailed = "读取文件失败。";
 
+// Texts of sending a request: what failed, as far as it is known.
+inline constexpr std::string_view kSendFailed = "发送请求失败，请检查网络或地址。";
+inline constexpr std::string_view kResolveFailed = "无法解析服务器的主机名。";
+inline constexpr std::string_view kConnectRefused = "无法连接到服务器。";
+inline constexpr std::string_view kConnectTimedOut = "连接服务器超时。";
+inline constexpr std::string_view kTlsFailed = "与服务器建立安全连接（TLS）失败。";
+inline constexpr std::string_view kCertificateFailed = "服务器证书验证失败。";
+inline constexpr std::string_view kResponseTimedOut = "等待服务器响应超时。";
+inline constexpr std::string_view kResponseTooLarge = "响应内容超过 64 MiB，已停止接收。";
+inline constexpr std::string_view kTooManyRedirects = "重定向超过 10 次，已停止。";
+inline constexpr std::string_view kSendCancelled = "发送已取消。";
+inline constexpr std::string_view kInvalidHeader = "请求头无效：每个请求头应为一行“名称: 值”。";
+
 // "HTTP 状态码 404。"
 inline std::string HttpStatusMessage(unsigned long status) {
     return "HTTP 状态码 " + std::to_string(status) + "。";

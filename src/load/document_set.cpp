@@ -57,10 +57,14 @@ std::string SchemaNamespace(const std::map<const xmlNode*, std::string>& adopted
 bool FetchDocumentBytes(std::string& address, std::string& bytes, std::string& message,
                         const HttpOptions& download) {
     if (IsHttpAddress(address)) {
-        std::string finalUrl;
-        const bool fetched = HttpGetBytes(address, bytes, finalUrl, message, download);
-        address = std::move(finalUrl);
-        return fetched;
+        HttpResponse response = HttpGetBytes(address, download);
+        address = std::move(response.finalUrl);
+        bytes = std::move(response.body);
+        if (response.ok()) {
+            return true;
+        }
+        message = std::move(response.message);
+        return false;
     }
     return ReadDescriptionFile(address, bytes, message);
 }

@@ -156,10 +156,10 @@ TEST_F(HttpGetTest, ReportsTheUrlThatFinallyAnswered) {
         {m_plain.Url("/to-https"), m_tls.Url("/doc")},
     };
     for (const auto& c : cases) {
-        std::string bytes, finalUrl = "stale", message;
-        EXPECT_TRUE(HttpGetBytes(c.asked, bytes, finalUrl, message, TestOptions())) << c.asked << message;
-        EXPECT_EQ(finalUrl, c.answered) << c.asked;
-        EXPECT_EQ(bytes, kDocument) << c.asked;
+        const HttpResponse response = HttpGetBytes(c.asked, TestOptions());
+        EXPECT_TRUE(response.ok()) << c.asked << response.message;
+        EXPECT_EQ(response.finalUrl, c.answered) << c.asked;
+        EXPECT_EQ(response.body, kDocument) << c.asked;
     }
 }
 

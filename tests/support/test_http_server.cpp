@@ -100,4 +100,37 @@ int UnusedLoopbackPort() {
     return ntohs(address.sin_port);
 }
 
+SilentListener::SilentListener(Stall stall) {
+    m_socket = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    // A backlog of 0 holds one connection; the filler takes it.
+    if (m_socket < 0 || bind(m_socket, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        listen(m_socket, stall == Stall::Connecting ? 0 : 16) != 0 ||
+        getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        throw std::runtime_error("no silent listener on loopback");
+    }
+    m_port = ntohs(address.sin_port);
+    if (stall == Stall::Connecting) {
+        m_filler = socket(AF_INET, SOCK_STREAM, 0);
+        if (m_filler < 0 || connect(m_filler, reinterpret_cast<sockaddr*>(&address), length) != 0) {
+            throw std::runtime_error("the silent listener's queue could not be filled");
+        }
+    }
+}
+
+SilentListener::~SilentListener() {
+    for (const int fd : {m_filler, m_socket}) {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+}
+
+std::string SilentListener::Url(std::string_view path) const {
+    return "http://127.0.0.1:" + std::to_string(m_port) + std::string(path);
+}
+
 } // namespace quorvel::test

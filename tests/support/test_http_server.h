@@ -53,4 +53,24 @@ private:
 // A loopback port that nothing listens on (bound and released again), for refused connections.
 int UnusedLoopbackPort();
 
+// A listening loopback socket that never accepts. Where a connection stalls: Connecting fills the
+// accept queue at once, so that a further connect is never answered; Sending lets connections complete
+// but never reads from them, so that a large request stops going out once the buffers are full.
+class SilentListener {
+public:
+    enum class Stall { Connecting, Sending };
+
+    explicit SilentListener(Stall stall);
+    ~SilentListener();
+    SilentListener(const SilentListener&) = delete;
+    SilentListener& operator=(const SilentListener&) = delete;
+
+    std::string Url(std::string_view path) const;
+
+private:
+    int m_socket = -1;
+    int m_filler = -1;
+    int m_port = 0;
+};
+
 } // namespace quorvel::test
