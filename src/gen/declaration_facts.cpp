@@ -97,15 +97,13 @@ const ElementFacts& DeclarationFacts::Global(const xmlNode* element) {
 }
 
 const TypeNameFacts& DeclarationFacts::TypeName(const xmlNode* context, std::string_view typeName) {
-    auto found = m_typeNames.find(context);
-    if (found == m_typeNames.end()) {
-        found = m_typeNames.emplace(context, ResolveTypeName(m_index, context, typeName)).first;
+    const auto [first, last] = m_typeNames.equal_range(context);
+    for (auto found = first; found != last; ++found) {
+        if (found->second.typeName == typeName) {
+            return found->second;
+        }
     }
-    if (found->second.typeName == typeName) {
-        return found->second;
-    }
-    m_uncachedTypeName = ResolveTypeName(m_index, context, typeName);
-    return m_uncachedTypeName;
+    return m_typeNames.emplace(context, ResolveTypeName(m_index, context, typeName))->second;
 }
 
 const TypeNameFacts& DeclarationFacts::ExtensionBase(const xmlNode* extension) {

@@ -38,7 +38,8 @@ public:
 
     const ElementFacts& Particle(const xmlNode* element);
     const ElementFacts& Global(const xmlNode* element);
-    // typeName resolved at context; computed afresh when context was seen with another text.
+    // typeName resolved at context, kept with every other text resolved there. What it returns stays valid
+    // as long as this object, whatever is asked later.
     const TypeNameFacts& TypeName(const xmlNode* context, std::string_view typeName);
     // The "base" attribute of an extension, resolved there.
     const TypeNameFacts& ExtensionBase(const xmlNode* extension);
@@ -47,9 +48,8 @@ private:
     const SchemaIndex& m_index;
     std::unordered_map<const xmlNode*, ElementFacts> m_particles;
     std::unordered_map<const xmlNode*, ElementFacts> m_globals;
-    std::unordered_map<const xmlNode*, TypeNameFacts> m_typeNames;
+    std::unordered_multimap<const xmlNode*, TypeNameFacts> m_typeNames;
     std::unordered_map<const xmlNode*, TypeNameFacts> m_bases;
-    TypeNameFacts m_uncachedTypeName;
 };
 
 } // namespace quorvel

@@ -161,14 +161,18 @@ void BuildRequests(const SchemaIndex& index, const DescriptionLookup& descriptio
     // A request built ahead is the one building in order gives while the budget holds more lines and
     // bytes than any request may take. From the first job where that fails, the rest is built in order.
     RequestBuilder inOrder(index, builders, budget);
+    // Requests done so far: those built ahead, and each one built in order that was not. Building one
+    // again in order does not count twice, so the figure told never goes back.
+    size_t done = static_cast<size_t>(std::count(ahead.built.begin(), ahead.built.end(), 1));
     bool ordered = false;
     for (size_t job = 0; job < jobs.size() && !watch.Cancelled(); ++job) {
         ordered = ordered || !ahead.built[job] || budget.loadLinesLeft <= kMaxRequestLines ||
                   budget.loadBytesLeft <= kMaxRequestBytes;
         if (ordered) {
             inOrder.Build(jobs[job]);
+            done += ahead.built[job] ? 0 : 1;
             if (watch.onBuilt) {
-                watch.onBuilt(job + 1, jobs.size());
+                watch.onBuilt(done, jobs.size());
             }
         } else {
             budget.loadLinesLeft -= std::min(budget.loadLinesLeft, ahead.spent[job].lines);

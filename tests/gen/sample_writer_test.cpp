@@ -1,3 +1,4 @@
+#include "gen/declaration_facts.h"
 #include "gen/sample_writer.h"
 #include "xml/namespaces.h"
 #include "xml_fixture.h"
@@ -99,6 +100,22 @@ TEST(SampleWriter, NamesEnterTheRegistryElementFirstEvenWhenTheirLinesAreDropped
                                 "</xs:simpleContent></xs:complexType></xs:element>");
     const std::vector<PrefixRegistry::Declaration> expected = {{"urn:t", "urn"}, {"urn:o", "urn1"}};
     EXPECT_EQ(written.declarations, expected);
+}
+
+// Facts handed out stay the facts of the name asked for, whatever names are resolved at the node later.
+TEST(DeclarationFacts, TypeNamesResolvedAtOneNodeStayApart) {
+    XmlDocument document = test::ParseOrFail("<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema' "
+                                             "xmlns:t='urn:t' targetNamespace='urn:t'/>");
+    const SchemaIndex index;
+    DeclarationFacts facts(index);
+    const xmlNode* node = xmlDocGetRootElement(document.get());
+    const TypeNameFacts& first = facts.TypeName(node, "t:First");
+    const TypeNameFacts& second = facts.TypeName(node, "t:Second");
+    const TypeNameFacts& third = facts.TypeName(node, "xs:int");
+    EXPECT_EQ(first.localName, "First");
+    EXPECT_EQ(second.localName, "Second");
+    EXPECT_EQ(third.namespaceName, NS_XSD);
+    EXPECT_EQ(&facts.TypeName(node, "t:Second"), &second);
 }
 
 } // namespace
