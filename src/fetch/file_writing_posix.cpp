@@ -1,12 +1,12 @@
 #include "fetch/file_writing.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <random>
 
 namespace quorvel {
 namespace {
@@ -25,23 +25,31 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// The permissions a newly created file gets under the process's umask.
-mode_t NewFileMode() {
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
+// A new file beside path that no one else has, with the permissions the process's umask gives any new
+// file (the system applies it; O_EXCL refuses a name already taken, or a link planted there).
+int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+    std::random_device seed;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = path + "." + std::to_string(seed());
+        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    return fd;
 }
 
 } // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason, bool durable) {
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
+    std::string temporary;
+    const int fd = CreateTemporaryBeside(path, temporary);
     if (fd < 0) {
         reason = std::strerror(errno);
         return false;
     }
-    bool ok = fchmod(fd, NewFileMode()) == 0 && WriteAll(fd, bytes) && (!durable || fsync(fd) == 0);
+    bool ok = WriteAll(fd, bytes) && (!durable || fsync(fd) == 0);
     int error = errno;
     if (close(fd) != 0 && ok) {
         ok = false;
