@@ -30,6 +30,7 @@ NAMESPACES = (
 SHARED_GROUP = 3  # shared types form chains of this length, so an expansion stays bounded
 CHOICE_TYPES = 4
 MIXED_EVERY = {"choice": 16, "deep": 64, "ext": 64}
+OPERATION_PREFIX = ""  # put before every operation name (--operation-prefix)
 
 
 def parse_size(text):
@@ -168,12 +169,12 @@ def messages(i):
 
 
 def port_type_operation(i):
-    return (f'    <wsdl:operation name="Op{i}">\n      <wsdl:input message="tns:Op{i}Input"/>\n'
+    return (f'    <wsdl:operation name="{OPERATION_PREFIX}Op{i}">\n      <wsdl:input message="tns:Op{i}Input"/>\n'
             f'      <wsdl:output message="tns:Op{i}Output"/>\n    </wsdl:operation>\n')
 
 
 def binding_operation(i, soap):
-    return (f'    <wsdl:operation name="Op{i}">\n'
+    return (f'    <wsdl:operation name="{OPERATION_PREFIX}Op{i}">\n'
             f'      <{soap}:operation soapAction="{TNS}/Op{i}" style="document"/>\n'
             f'      <wsdl:input>\n        <{soap}:body use="literal"/>\n      </wsdl:input>\n'
             f'      <wsdl:output>\n        <{soap}:body use="literal"/>\n      </wsdl:output>\n'
@@ -245,7 +246,11 @@ def main():
     parser.add_argument("--name-length", type=int, default=1, help="length of the fan-out's element names")
     parser.add_argument("--bindings", type=int, choices=(1, 2), default=2,
                         help="SOAP 1.1 binding only, or SOAP 1.1 and 1.2 (default 2)")
+    parser.add_argument("--operation-prefix", default="",
+                        help="text before every operation name (64 bytes or more: file names that collide)")
     args = parser.parse_args()
+    global OPERATION_PREFIX
+    OPERATION_PREFIX = args.operation_prefix
     if min(args.shared_types, args.depth, args.width, args.chain, args.fanout, args.name_length) < 1:
         parser.error("--shared-types, --depth, --width, --chain, --fanout and --name-length must be at least 1")
     shape = Shape(args)

@@ -20,6 +20,15 @@ TEST(RequestFileNamesTest, NamesFromTheDescriptionBecomeSafeFileNames) {
         {"CON", "B", "Op", "_CON.B.Op.xml"},          // a device name whatever follows it
         {"com1 .x", "B", "Op", "_com1 .x.B.Op.xml"},  // also with blanks before the first dot
         {"COM10", "NUL", "AUX", "COM10.NUL.AUX.xml"}, // no device name where it stands
+        {"COM0", "B", "Op", "_COM0.B.Op.xml"},
+        {"lpt\xC2\xB3", "B", "Op", "_lpt\xC2\xB3.B.Op.xml"}, // a superscript digit
+        {"conin$", "B", "Op", "_conin$.B.Op.xml"},
+        {"CONOUT$ .x", "B", "Op", "_CONOUT$ .x.B.Op.xml"},
+        {"COM\xC2\xB4", "B", "Op", "COM\xC2\xB4.B.Op.xml"}, // an acute accent is no digit
+        // Right-to-left override, zero-width space and joiner, word joiner, byte-order mark.
+        {"S", "B", "a\xE2\x80\xAEgnp.exe", "S.B.a_gnp.exe.xml"},
+        {"S\xE2\x80\x8B\xE2\x80\x8D", "B\xE2\x81\xA0", "\xE2\x81\xA6Op\xEF\xBB\xBF",
+         "S__.B_._Op_.xml"},
         {"t\ta\nb\x7F\xC2\x85", "B", "Op", "t_a_b__.B.Op.xml"},
         {"a:b*c?\"<>|", "\xE5\xA4\xA9\xE6\xB0\x94", "\xFF", "a_b_c_____.\xE5\xA4\xA9\xE6\xB0\x94._.xml"},
     };
@@ -65,6 +74,26 @@ TEST(RequestFileNamesTest, NoTwoRecordsShareAFile) {
         EXPECT_LE(file.size(), 3 * kMaxNamePartBytes + 16) << file;
     }
     EXPECT_EQ(files[9], "S.B.A~2.xml");
+}
+
+// The next free number is remembered per name; the names are the ones a search from "~2" gives.
+TEST(RequestFileNamesTest, ManyCollisionsNumberOnInOrder) {
+    RequestFileNames names;
+    std::vector<std::string> files;
+    for (const char* operation : {"Op", "Op", "Op", "Op~5", "Op", "Op", "Op", "OP", "op"}) {
+        files.push_back(names.Next("S", "B", operation));
+    }
+    const std::vector<std::string> expected = {"S.B.Op.xml",   "S.B.Op~2.xml", "S.B.Op~3.xml",
+                                               "S.B.Op~5.xml", "S.B.Op~4.xml", "S.B.Op~6.xml",
+                                               "S.B.Op~7.xml", "S.B.OP~8.xml", "S.B.op~9.xml"};
+    EXPECT_EQ(files, expected);
+    const std::string shared(kMaxNamePartBytes, 'x');
+    EXPECT_EQ(names.Next("S", "B", shared + "a"), "S.B." + shared + ".xml");
+    for (int i = 2; i <= 2000; ++i) {
+        const std::string number = std::to_string(i);
+        ASSERT_EQ(names.Next("S", "B", shared + number), "S.B." + shared + "~" + number + ".xml");
+    }
+    EXPECT_EQ(names.Next("S", "B", "Op"), "S.B.Op~10.xml");
 }
 
 } // namespace
