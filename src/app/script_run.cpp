@@ -6,11 +6,14 @@
 #include "export/request_export.h"
 #include "load/import_note.h"
 #include "load/service_load.h"
+#include "load/unexpected_error.h"
 #include "model/find_operation.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <iostream>
 
 namespace quorvel {
@@ -85,9 +88,8 @@ int RunAll(const ScriptCommand& command, const LoadOptions& options) {
     return SCRIPT_DONE;
 }
 
-} // namespace
-
-int RunScriptCommand(const CommandLine& args) {
+// Reads the options and runs the command they name.
+int RunParsedCommand(const CommandLine& args) {
     ScriptCommand command;
     std::string usageError;
     if (!ParseScriptCommand(args, command, usageError)) {
@@ -109,5 +111,24 @@ int RunScriptCommand(const CommandLine& args) {
     }
     return SCRIPT_USAGE_ERROR;
 }
+
+} // namespace
+
+int RunGuarded(const std::function<int()>& run) {
+    try {
+        return run();
+    } catch (...) {
+        return LoadFailed(UnexpectedErrorMessage());
+    }
+}
+
+int RunScriptCommand(const CommandLine& args) {
+#ifdef SIGPIPE
+    // A reader that went away makes a write fail (status 2) instead of ending the process unannounced.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    return RunGuarded([&args] { return RunParsedCommand(args); });
+}
+
 
 } // namespace quorvel

@@ -3,6 +3,8 @@
 
 #include "app/command_line.h"
 
+#include <functional>
+
 namespace quorvel {
 
 // Exit status of a command line for scripts.
@@ -15,5 +17,9 @@ enum ScriptExitCode : int {
 
 // Reads the options of args, runs the command and returns the exit status.
 int RunScriptCommand(const CommandLine& args);
+
+// Returns what run returns; an exception that escapes it ends the run with SCRIPT_LOAD_FAILED and its
+// message in one line on standard error.
+int RunGuarded(const std::function<int()>& run);
 
 } // namespace quorvel

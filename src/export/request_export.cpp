@@ -4,6 +4,7 @@
 #include "export/request_file_names.h"
 #include "export/tsv_field.h"
 #include "fetch/file_writing.h"
+#include "fetch/utf8_path.h"
 
 #include <filesystem>
 #include <system_error>
@@ -17,10 +18,10 @@ namespace fs = std::filesystem;
 // seconds for a description of thousands of operations.
 bool Write(const fs::path& path, std::string_view bytes, std::string& message) {
     std::string reason;
-    if (WriteFileAtomically(path.string(), bytes, reason, false)) {
+    if (WriteFileAtomically(PathToUtf8(path), bytes, reason, false)) {
         return true;
     }
-    message = std::string(export_msg::kCannotWriteFile) + path.string() +
+    message = std::string(export_msg::kCannotWriteFile) + PathToUtf8(path) +
               std::string(export_msg::kReasonSeparator) + reason;
     return false;
 }
@@ -34,7 +35,7 @@ bool MakeDirectory(const fs::path& directory, std::string& message) {
     if (!error) {
         return true;
     }
-    message = std::string(export_msg::kCannotCreateDirectory) + directory.string() +
+    message = std::string(export_msg::kCannotCreateDirectory) + PathToUtf8(directory) +
               std::string(export_msg::kReasonSeparator) + error.message();
     return false;
 }
@@ -60,7 +61,7 @@ std::vector<RequestRecord> ModelRequestRecords(const WsdlModel& model) {
 
 bool ExportRequests(const std::vector<RequestRecord>& records, const std::string& directory,
                     std::string& message) {
-    const fs::path root(directory);
+    const fs::path root = PathFromUtf8(directory);
     if (!MakeDirectory(root, message)) {
         return false;
     }
@@ -69,13 +70,13 @@ bool ExportRequests(const std::vector<RequestRecord>& records, const std::string
     for (const RequestRecord& record : records) {
         const std::string name =
             names.Next(record.service->name, record.binding->name, record.operation->name);
-        if (!Write(root / name, record.operation->request + '\n', message)) {
+        if (!Write(root / PathFromUtf8(name), record.operation->request + '\n', message)) {
             return false;
         }
         index += TsvField(record.service->name) + '\t' + TsvField(record.binding->name) + '\t' +
                  TsvField(record.operation->name) + '\t' + name + '\n';
     }
-    return Write(root / kRequestIndexFileName, index, message);
+    return Write(root / PathFromUtf8(kRequestIndexFileName), index, message);
 }
 
 } // namespace quorvel

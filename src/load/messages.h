@@ -9,6 +9,9 @@ inline constexpr std::string_view kEmptyAddress = "请输入接口地址或选�
 inline constexpr std::string_view kXmlParseFailedPrefix = "XML 解析失败：";
 inline constexpr std::string_view kXmlParseFailed = "XML 解析失败。";
 inline constexpr std::string_view kOutOfMemory = "内存不足，无法完成加载。";
+// A failure that no step foresaw: followed by the failure's own text.
+inline constexpr std::string_view kUnexpectedErrorPrefix = "发生意外错误：";
+inline constexpr std::string_view kUnknownException = "未知异常";
 
 // Notes of a load that follows imports: why an imported document was not read.
 inline constexpr std::string_view kImportInvalidLocation = "无效的导入地址。";

@@ -1,7 +1,12 @@
 #include "app/command_line.h"
 #include "app/script_command.h"
+#include "app/script_run.h"
 
 #include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
 
 namespace quorvel {
 namespace {
@@ -85,6 +90,18 @@ TEST(CommandLineTest, ScriptOptionsStandInAnyOrderBeforeTheOperands) {
     EXPECT_EQ(command.operands, std::vector<std::string>{"--a.wsdl"});
     EXPECT_FALSE(ParseScriptCommand({"quorvel", "--list", "--all", "a", "d"}, command, usageError));
     EXPECT_EQ(usageError, "一次只能给出一个命令（--list、--request 或 --all）。");
+}
+
+// Whatever a command throws ends the run with status 1 and one line on standard error.
+TEST(CommandLineTest, AnExceptionEndsTheRunWithOneLine) {
+    std::ostringstream capture;
+    std::streambuf* const previous = std::cerr.rdbuf(capture.rdbuf());
+    const int status = RunGuarded([]() -> int { throw std::runtime_error("no\nway"); });
+    const int unknown = RunGuarded([]() -> int { throw 7; });
+    std::cerr.rdbuf(previous);
+    EXPECT_EQ(status, SCRIPT_LOAD_FAILED);
+    EXPECT_EQ(unknown, SCRIPT_LOAD_FAILED);
+    EXPECT_EQ(capture.str(), "发生意外错误：no way\n发生意外错误：未知异常\n");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -29,6 +30,7 @@ bool GiveUpPermissionOverride() {
                               int outputPipe, int errorPipe) {
     dup2(outputPipe, STDOUT_FILENO);
     dup2(errorPipe, STDERR_FILENO);
+    std::signal(SIGPIPE, SIG_DFL); // as a shell starts a program, whatever this process does
     if (chdir(settings.workingDirectory.c_str()) != 0) {
         _exit(126);
     }
@@ -59,7 +61,7 @@ bool GiveUpPermissionOverride() {
 void ReadBoth(int outputPipe, int errorPipe, ProgramRun& run) {
     pollfd pipes[2] = {{outputPipe, POLLIN, 0}, {errorPipe, POLLIN, 0}};
     std::string* texts[2] = {&run.standardOutput, &run.standardError};
-    int remaining = 2;
+    int remaining = (outputPipe >= 0 ? 1 : 0) + (errorPipe >= 0 ? 1 : 0);
     while (remaining > 0) {
         if (poll(pipes, 2, -1) < 0) {
             if (errno == EINTR) {
@@ -92,12 +94,18 @@ ProgramRun RunQuorvel(const std::vector<std::string>& arguments, const RunSettin
     if (pipe(outputPipe) != 0 || pipe(errorPipe) != 0) {
         throw std::runtime_error("pipe failed");
     }
+    if (settings.closedStandardOutput) {
+        close(outputPipe[0]);
+        outputPipe[0] = -1;
+    }
     const pid_t child = fork();
     if (child < 0) {
         throw std::runtime_error("fork failed");
     }
     if (child == 0) {
-        close(outputPipe[0]);
+        if (outputPipe[0] >= 0) {
+            close(outputPipe[0]);
+        }
         close(errorPipe[0]);
         ExecInChild(arguments, settings, outputPipe[1], errorPipe[1]);
     }

@@ -27,11 +27,15 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     return fields;
 }
 
-// An index field back as the name it stands for.
+// An index field back as the name it stands for (the C1 controls of "\u0080" to "\u009F" as UTF-8).
 std::string Unescaped(const std::string& field) {
     std::string text;
     for (size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 1 < field.size()) {
+        if (field[i] == '\\' && field.compare(i, 4, "\\u00") == 0 && i + 6 <= field.size()) {
+            text += '\xC2';
+            text += static_cast<char>(std::stoi(field.substr(i + 4, 2), nullptr, 16));
+            i += 5;
+        } else if (field[i] == '\\' && i + 1 < field.size()) {
             const char c = field[++i];
             text += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c;
         } else {
@@ -44,7 +48,7 @@ std::string Unescaped(const std::string& field) {
 class ScriptEndToEndTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* name : {"orders.wsdl", "calc.wsdl", "hostile_names.wsdl"}) {
+        for (const char* name : {"orders.wsdl", "calc.wsdl", "hostile_names.wsdl", "chinese_names.wsdl"}) {
             fs::copy_file(kData / name, m_dir.Path() / name);
         }
     }
@@ -117,6 +121,9 @@ TEST_F(ScriptEndToEndTest, ListGivesOneLinePerOperationOrTheModelAsJson) {
     EXPECT_EQ(run.standardOutput, "CalcService\tCalcSoap\t1.1\trpc\tAdd\n"
                                   "CalcService\tCalcSoap12\t1.2\trpc\tAdd\n"
                                   "CalcMirror\tCalcSoap\t1.1\trpc\tAdd\n");
+    // Control characters in names are written as escapes, never as themselves.
+    EXPECT_NE(Run({"--list", "hostile_names.wsdl"}).standardOutput.find("\ttab\\tline\\nnext\\u0085\n"),
+              std::string::npos);
 
     // Options stand in any order before the address.
     const test::ProgramRun json = Run({"--json", "--list", "calc.wsdl"});
@@ -155,6 +162,18 @@ TEST_F(ScriptEndToEndTest, AllWritesEveryRequestAndAnIndex) {
               BatchOutput("calc.wsdl", "CalcSoap12", "Add"));
     EXPECT_EQ(test::ReadFileBytes(out / "mine.txt"), "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(out), {}), 5);
+}
+
+TEST_F(ScriptEndToEndTest, AllWritesChineseNamesIntoAChineseFolder) {
+    const fs::path folder = m_dir.Path() / "导出" / "张三";
+    fs::create_directories(folder);
+    fs::copy_file(m_dir.Path() / "chinese_names.wsdl", folder / "天气.wsdl");
+    const test::ProgramRun run = Run({"--all", (folder / "天气.wsdl").string(), "导出/张三/请求"});
+    EXPECT_EQ(run.exitStatus, 0) << run.standardError;
+    EXPECT_EQ(ExpectIndexMatchesModel("chinese_names.wsdl", folder / "请求"),
+              (std::set<std::string>{"天气服务.天气绑定.查询天气.xml",
+                                     "天气服务.天气绑定.查询天气~2.xml",
+                                     "天气服务.天气绑定.預報.xml"}));
 }
 
 TEST_F(ScriptEndToEndTest, HostileNamesStayInsideTheDirectory) {
@@ -207,6 +226,14 @@ TEST_F(ScriptEndToEndTest, ExitStatusesAndMessages) {
     const test::ProgramRun help = Run({"-h"});
     EXPECT_EQ(help.exitStatus, 0);
     EXPECT_NE(help.standardOutput.find("quorvel --request 地址 绑定名 操作名"), std::string::npos);
+}
+
+// A reader that went away is an output failure like a full disk, not the end of the process.
+TEST_F(ScriptEndToEndTest, ClosedStandardOutputIsAnOutputFailure) {
+    const test::ProgramRun run =
+        test::RunQuorvel({"--list", "--json", "calc.wsdl"}, {m_dir.Path(), true, false, {}, 0, true});
+    EXPECT_EQ(run.exitStatus, 2);
+    EXPECT_EQ(std::count(run.standardError.begin(), run.standardError.end(), '\n'), 1) << run.standardError;
 }
 
 // The dynamic loader reports each library it loads; the window toolkit's must not be among them.
