@@ -11,10 +11,12 @@ target_link_libraries(quorvel_system_libraries INTERFACE ${LIBXML2_STATIC_LDFLAG
 
 # A program without a console window, with the manifest that selects the current common controls (the
 # toolkit's resource file finds the processor by itself; its include folder comes with the target).
-# Standard output and error in binary mode from the start.
+# Standard output and error in binary mode from the start, and DLLs loaded at run time from the system
+# folder only.
 function(quorvel_windows_executable target)
     set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
-    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/app/standard_streams_windows.cpp)
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/app/standard_streams_windows.cpp
+                                     ${PROJECT_SOURCE_DIR}/src/app/dll_search_windows.cpp)
     if(QUORVEL_BUILD_UI)
         target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/app/quorvel_windows.rc)
     endif()
