@@ -7,10 +7,12 @@
 #include "app/messages.h"
 #include "app/script_command.h"
 #include "app/script_run.h"
+#include "xml/dom.h"
 
 #include <iostream>
 
 int main(int argc, char** argv) {
+    quorvel::PrepareXmlParser();
     const quorvel::CommandLine args = quorvel::ProgramArguments(argc, argv);
     if (quorvel::IsBatchCommand(args)) {
         return quorvel::RunBatchTest(args[2], args[3], args[4]);

@@ -207,6 +207,11 @@ XmlDocument ParseUtf8(xmlParserCtxt* context, std::string_view text) {
 
 } // namespace
 
+void PrepareXmlParser() {
+    xmlInitParser();
+    InstallEntityLoaderOnce();
+}
+
 ParseResult ParseXmlText(std::string_view utf8Text) {
     ParseResult result;
     if (utf8Text.size() > static_cast<size_t>(INT_MAX)) {

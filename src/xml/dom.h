@@ -24,6 +24,10 @@ struct ParseResult {
     bool ok() const { return document != nullptr; }
 };
 
+// Sets up the parser's global state. The first parse would do it too, but not safely when two threads
+// begin at once: programs call this on their main thread before any other thread starts.
+void PrepareXmlParser();
+
 // Parses UTF-8 text (whatever its declaration says) without validation, keeping whitespace-only text,
 // accepting an internal DTD and never loading anything external. Namespace errors are parse failures.
 ParseResult ParseXmlText(std::string_view utf8Text);
