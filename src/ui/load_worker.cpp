@@ -1,5 +1,9 @@
 #include "ui/load_worker.h"
 
+#include "load/unexpected_error.h"
+#include "xml/dom.h"
+
+#include <chrono>
 #include <functional>
 
 namespace quorvel::ui {
@@ -16,6 +20,10 @@ wxThreadEvent* LoadEvent(wxEventType type, int serial) {
 }
 
 } // namespace
+
+LoadWorker::LoadWorker(wxEvtHandler* window, LoadFunction load) : m_window(window), m_load(std::move(load)) {
+    PrepareXmlParser();
+}
 
 LoadWorker::~LoadWorker() {
     Stop();
@@ -73,13 +81,60 @@ void LoadWorker::Tell(Job& job, const LoadProgress& progress, int serial) {
     }
 }
 
+bool LoadWorker::EnterRunning(const Job& job) {
+    std::unique_lock<std::mutex> lock(m_runningLock);
+    // The cancel flag is set without a notification: it is looked at every 20 ms, as a download does.
+    while (!m_runningChanged.wait_for(lock, std::chrono::milliseconds(20),
+                                      [this] { return m_running < kMaxRunningLoads; })) {
+        if (job.cancel) {
+            return false;
+        }
+    }
+    ++m_running;
+    return true;
+}
+
+void LoadWorker::LeaveRunning() {
+    {
+        const std::lock_guard<std::mutex> lock(m_runningLock);
+        --m_running;
+    }
+    m_runningChanged.notify_all();
+}
+
+LoadResult LoadWorker::Load(Job& job, const std::string& address, int serial, bool followImports) {
+    bool running = false;
+    try {
+        LoadResult result;
+        result.address = address;
+        result.cancelled = true;
+        running = EnterRunning(job);
+        if (running) {
+            LoadOptions options;
+            options.followImports = followImports;
+            options.cancel = &job.cancel;
+            options.onProgress = [this, &job, serial](const LoadProgress& progress) {
+                Tell(job, progress, serial);
+            };
+            result = m_load(address, options);
+            running = false;
+            LeaveRunning();
+        }
+        return result;
+    } catch (...) {
+        if (running) {
+            LeaveRunning();
+        }
+        LoadResult failed;
+        failed.address = address;
+        failed.message = UnexpectedErrorMessage();
+        return failed;
+    }
+}
+
 void LoadWorker::Run(Job& job, const std::string& address, int serial, bool followImports) {
-    LoadOptions options;
-    options.followImports = followImports;
-    options.cancel = &job.cancel;
-    options.onProgress = [this, &job, serial](const LoadProgress& progress) { Tell(job, progress, serial); };
     wxThreadEvent* finished = LoadEvent(EVT_LOAD_FINISHED, serial);
-    finished->SetPayload(std::make_shared<LoadResult>(LoadServiceDescription(address, options)));
+    finished->SetPayload(std::make_shared<LoadResult>(Load(job, address, serial, followImports)));
     wxQueueEvent(m_window, finished);
     job.ended = true;
 }

@@ -7,6 +7,8 @@
 #include <wx/event.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -23,7 +25,16 @@ wxDECLARE_EVENT(EVT_LOAD_FINISHED, wxThreadEvent);
 
 class LoadWorker {
 public:
-    explicit LoadWorker(wxEvtHandler* window) : m_window(window) {}
+    // How a load runs: LoadServiceDescription, or a stand-in.
+    using LoadFunction = std::function<LoadResult(const std::string& address, const LoadOptions& options)>;
+    // At most this many loads work at once: the one under way and one cancelled load that still ends a
+    // step it cannot leave half-way (a parse). A newer load waits for room, so that loading and cancelling
+    // again and again never holds more than two descriptions in memory; a load cancelled before it had
+    // room ends at once.
+    static constexpr unsigned kMaxRunningLoads = 2;
+
+    // Sets up the XML parser on this, the window's, thread, before any load thread starts.
+    explicit LoadWorker(wxEvtHandler* window, LoadFunction load = LoadServiceDescription);
     // Stops and waits for every load thread, so that nothing is queued to a window that is gone.
     ~LoadWorker();
     LoadWorker(const LoadWorker&) = delete;
@@ -53,10 +64,20 @@ private:
     };
 
     void Run(Job& job, const std::string& address, int serial, bool followImports);
+    // The load's result; whatever it throws ends it as a failure with a message.
+    LoadResult Load(Job& job, const std::string& address, int serial, bool followImports);
+    // Waits until fewer than kMaxRunningLoads loads work, then counts this one; false when the job is
+    // cancelled first.
+    bool EnterRunning(const Job& job);
+    void LeaveRunning();
     // Keeps the latest progress; one event at a time is queued for it, however fast the load goes.
     void Tell(Job& job, const LoadProgress& progress, int serial);
 
     wxEvtHandler* m_window;
+    LoadFunction m_load;
+    std::mutex m_runningLock;
+    std::condition_variable m_runningChanged;
+    unsigned m_running = 0; // loads that have entered and not yet left
     std::unique_ptr<Job> m_current;
     // Cancelled loads whose threads may still be ending; joined once they have.
     std::vector<std::unique_ptr<Job>> m_cancelled;
