@@ -3,10 +3,15 @@
 
 #include "dialog_harness.h"
 #include "load/service_load.h"
+#include "temp_dir.h"
 #include "test_http_server.h"
+#include "ui/load_worker.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 
 namespace quorvel::test {
@@ -100,6 +105,59 @@ TEST(Loading, ClosingTheWindowEndsALoadUnderWay) {
               << " ms\n";
     // Without the cancel, the thread would wait for the server's ten seconds.
     EXPECT_LT(milliseconds, 5000);
+}
+
+// A description of about 60 MB: one operation, and a documentation of many small elements that the
+// parser reads in full (about a second on this machine) and that cannot be cancelled half-way.
+std::string WriteLargeDescription(const TempDir& dir) {
+    const std::string path = (dir.Path() / "large.wsdl").string();
+    std::ofstream out(path, std::ios::binary);
+    out << "<definitions xmlns='http://schemas.xmlsoap.org/wsdl/' "
+           "xmlns:soap='http://schemas.xmlsoap.org/wsdl/soap/' xmlns:t='urn:t' targetNamespace='urn:t'>"
+           "<documentation>";
+    const std::string line = "<e>a line of the documentation, padded</e>\n";
+    for (size_t written = 0; written < 60u << 20; written += line.size()) {
+        out << line;
+    }
+    out << "</documentation><message name='M'/><portType name='P'><operation name='Op'>"
+           "<input message='t:M'/></operation></portType><binding name='B' type='t:P'>"
+           "<soap:binding style='rpc'/><operation name='Op'/></binding><service name='S'>"
+           "<port name='X' binding='t:B'/></service></definitions>";
+    return path;
+}
+
+size_t ThreadCount() {
+    const std::filesystem::directory_iterator tasks("/proc/self/task");
+    return static_cast<size_t>(std::distance(tasks, std::filesystem::directory_iterator()));
+}
+
+// Enter, Esc once the parse runs, again and again: cancelled loads that still end their parse never
+// pile up, and the load after them runs as if it had been alone.
+TEST(Loading, EnterAndEscAgainAndAgainOnALargeDescription) {
+    const TempDir dir;
+    const std::string path = WriteLargeDescription(dir);
+    ShownDialog shown;
+    shown.Address()->SetValue(wxString::FromUTF8(path));
+    const size_t threadsBefore = ThreadCount();
+    size_t mostThreads = threadsBefore;
+    const auto started = std::chrono::steady_clock::now();
+    for (int round = 0; round < 10; ++round) {
+        shown.PressEnterIn(shown.Address());
+        ASSERT_TRUE(PumpUntil([&] { return shown.Status() == wxString::FromUTF8("正在解析文档…"); }, 30000))
+            << shown.Status();
+        shown.PressKeyIn(shown.Address(), WXK_ESCAPE);
+        ASSERT_TRUE(PumpUntil([&] { return !shown.IsLoading(); }, 2000));
+        mostThreads = std::max(mostThreads, ThreadCount());
+    }
+    shown.Load(path);
+    std::cout << "[ measure  ] 10 times Enter and Esc during the parse of a 60 MB description, then a load: "
+              << MillisecondsSince(started) << " ms, at most " << mostThreads - threadsBefore
+              << " load threads at once\n";
+    EXPECT_TRUE(shown.prompts.messages.empty()) << shown.prompts.messages.front().text;
+    const std::vector<std::string> tree = shown.TreeLines();
+    EXPECT_NE(std::find(tree.begin(), tree.end(), "    Op"), tree.end());
+    // The loads at work, and one cancelled while it waited for room that has not yet noticed.
+    EXPECT_LE(mostThreads - threadsBefore, ui::LoadWorker::kMaxRunningLoads + 1);
 }
 
 } // namespace

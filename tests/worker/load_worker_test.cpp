@@ -86,13 +86,16 @@ TEST(LoadWorker, EachNewLoadCancelsTheOneBefore) {
     for (int i = 0; i < 3000; ++i) {
         operations += "<operation name='Op" + std::to_string(i) + "'><input message='t:M'/></operation>";
     }
-    const std::string path = dir.WriteFile(
-        "many.wsdl", "<definitions xmlns='http://schemas.xmlsoap.org/wsdl/' "
-                     "xmlns:soap='http://schemas.xmlsoap.org/wsdl/soap/' xmlns:t='urn:t' targetNamespace='urn:t'>"
-                     "<message name='M'><part name='p' type='t:T'/></message><portType name='P'>" +
-                         operations +
-                         "</portType><binding name='B' type='t:P'><soap:binding style='rpc'/>" + operations +
-                         "</binding><service name='S'><port name='X' binding='t:B'/></service></definitions>");
+    const std::string path =
+        dir.WriteFile("many.wsdl", "<definitions xmlns='http://schemas.xmlsoap.org/wsdl/' "
+                                   "xmlns:soap='http://schemas.xmlsoap.org/wsdl/soap/' xmlns:t='urn:t' "
+                                   "targetNamespace='urn:t'><message name='M'><part name='p' type='t:T'/>"
+                                   "</message><portType name='P'>" +
+                                       operations +
+                                       "</portType><binding name='B' type='t:P'><soap:binding style='rpc'/>" +
+                                       operations +
+                                       "</binding><service name='S'><port name='X' binding='t:B'/></service>"
+                                       "</definitions>");
     Receiver window;
     window.worker = std::make_unique<LoadWorker>(&window);
     constexpr int kLoads = 12;
@@ -117,9 +120,10 @@ TEST(LoadWorker, EachNewLoadCancelsTheOneBefore) {
 // Whatever a load throws, its thread ends, and the window gets a failed result with a message.
 TEST(LoadWorker, AnExceptionInALoadEndsItWithAMessage) {
     Receiver window;
-    window.worker = std::make_unique<LoadWorker>(&window, [](const std::string&, const LoadOptions&) -> LoadResult {
-        throw std::runtime_error("boom");
-    });
+    window.worker =
+        std::make_unique<LoadWorker>(&window, [](const std::string&, const LoadOptions&) -> LoadResult {
+            throw std::runtime_error("boom");
+        });
     window.Start(kExample, 1);
     ASSERT_TRUE(window.WaitFor(1));
     EXPECT_FALSE(window.results.at(1)->ok);
