@@ -120,7 +120,7 @@ void DocumentSet::Follow(const xmlNode* import, const std::string& holderAddress
         Note(address, IsHttpsAddress(holderAddress) ? load_msg::kImportHttpsOnly : load_msg::kImportWebOnly);
         return;
     }
-    if (Seen(address)) {
+    if (!MarkTried(address)) {
         return;
     }
     XmlDocument document;
@@ -165,7 +165,7 @@ bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocume
         return false;
     }
     // Reached again through a redirect: already read under its final address.
-    if (address != asked && Seen(address)) {
+    if (address != asked && !MarkTried(address)) {
         return false;
     }
     if (m_bytes + bytes.size() > kMaxTotalBytes) {
@@ -185,9 +185,9 @@ void DocumentSet::Note(const std::string& address, std::string_view reason) {
     m_notes.push_back({address, std::string(reason)});
 }
 
-// True when the document at address was read or tried before; marks it as tried.
-bool DocumentSet::Seen(const std::string& address) {
-    return !m_keys.insert(DocumentKey(address)).second;
+// Marks the document at address as tried; false when it was read or tried before.
+bool DocumentSet::MarkTried(const std::string& address) {
+    return m_keys.insert(DocumentKey(address)).second;
 }
 
 DefinitionsList DocumentSet::Definitions() const {

@@ -61,7 +61,7 @@ private:
     bool Read(const std::string& asked, std::string& address, XmlDocument& document,
               const DownloadOptionsFor& download);
     void Note(const std::string& address, std::string_view reason);
-    bool Seen(const std::string& address);
+    bool MarkTried(const std::string& address);
 
     std::vector<Document> m_documents;
     std::vector<ImportNote> m_notes;

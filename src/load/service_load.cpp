@@ -89,7 +89,7 @@ bool ReadAndBuild(const DocumentSet& documents, LoadResult& result, const LoadOp
     Begin(options, LoadStage::Index);
     BindingElements bindingElements;
     const DefinitionsList definitions = documents.Definitions();
-    if (!WsdlReader(definitions, result.model, bindingElements, result.message)) {
+    if (!ReadWsdlModel(definitions, result.model, bindingElements, result.message)) {
         return Fail(result);
     }
     SchemaIndex index;

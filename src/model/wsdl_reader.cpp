@@ -75,14 +75,14 @@ void ReadService(ReadContext& context, const xmlNode* serviceElement, WsdlModel&
 
 } // namespace
 
-bool WsdlReader(const xmlDoc* document, WsdlModel& model, BindingElements& bindingElements,
-                std::string& message) {
+bool ReadWsdlModel(const xmlDoc* document, WsdlModel& model, BindingElements& bindingElements,
+                   std::string& message) {
     const xmlNode* root = document == nullptr ? nullptr : xmlDocGetRootElement(document);
-    return WsdlReader(DefinitionsList{root}, model, bindingElements, message);
+    return ReadWsdlModel(DefinitionsList{root}, model, bindingElements, message);
 }
 
-bool WsdlReader(const DefinitionsList& definitions, WsdlModel& model, BindingElements& bindingElements,
-                std::string& message) {
+bool ReadWsdlModel(const DefinitionsList& definitions, WsdlModel& model, BindingElements& bindingElements,
+                   std::string& message) {
     model.clear();
     bindingElements.clear();
     if (definitions.empty() || definitions.front() == nullptr ||

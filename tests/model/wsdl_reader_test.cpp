@@ -53,7 +53,7 @@ struct ShapeCase {
     const char* shape;
 };
 
-TEST(WsdlReader, ServicesReachTheirSoapBindingsOnce) {
+TEST(ReadWsdlModel, ServicesReachTheirSoapBindingsOnce) {
     const ShapeCase cases[] = {
         {"no service: every SOAP binding in a made-up service", "", "WSDL[A(11):2 B(12):1 Empty(11):0 ]"},
         {"ports in document order, duplicates by local name dropped",
@@ -79,7 +79,7 @@ TEST(WsdlReader, ServicesReachTheirSoapBindingsOnce) {
         WsdlModel model(2);
         BindingElements elements(1);
         std::string message = "untouched";
-        EXPECT_TRUE(WsdlReader(document.get(), model, elements, message)) << c.name;
+        EXPECT_TRUE(ReadWsdlModel(document.get(), model, elements, message)) << c.name;
         EXPECT_EQ(Shape(model), c.shape) << c.name;
         EXPECT_EQ(elements.size(), BindingRecords(model)) << c.name;
         EXPECT_EQ(message, "untouched") << c.name;
@@ -92,7 +92,7 @@ struct FailureCase {
     const char* message;
 };
 
-TEST(WsdlReader, FailuresEmptyTheModel) {
+TEST(ReadWsdlModel, FailuresEmptyTheModel) {
     const FailureCase cases[] = {
         {"WSDL 2.0 root", "<description xmlns='http://www.w3.org/ns/wsdl'/>", MSG_NOT_WSDL},
         {"services reach no SOAP binding", Description("<service name='S'><port binding='Http'/></service>"),
@@ -107,14 +107,14 @@ TEST(WsdlReader, FailuresEmptyTheModel) {
         WsdlModel model(1);
         BindingElements elements;
         std::string message;
-        EXPECT_FALSE(WsdlReader(document.get(), model, elements, message)) << c.name;
+        EXPECT_FALSE(ReadWsdlModel(document.get(), model, elements, message)) << c.name;
         EXPECT_TRUE(model.empty()) << c.name;
         EXPECT_EQ(message, c.message) << c.name;
     }
     WsdlModel model(1);
     BindingElements elements;
     std::string message;
-    EXPECT_FALSE(WsdlReader(nullptr, model, elements, message));
+    EXPECT_FALSE(ReadWsdlModel(nullptr, model, elements, message));
     EXPECT_EQ(message, "不是有效的 WSDL（缺少 definitions）。");
     EXPECT_STREQ(MSG_NO_SOAP_BINDING, "未找到 SOAP binding。");
 }
