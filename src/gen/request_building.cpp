@@ -1,5 +1,7 @@
 #include "gen/request_building.h"
 
+#include "model/model_walk.h"
+
 #include <algorithm>
 #include <atomic>
 #include <exception>
@@ -133,19 +135,17 @@ void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
 std::vector<RequestJob> RequestJobs(WsdlModel& model, const BindingElements& bindingElements,
                                     const RequestTarget* upTo) {
     std::vector<RequestJob> jobs;
+    // The binding records are numbered as bindingElements holds their elements.
     size_t record = 0;
-    for (WsdlService& service : model) {
-        for (WsdlBinding& binding : service.bindings) {
-            for (WsdlOperation& operation : binding.operations) {
-                jobs.push_back({bindingElements.at(record), &operation.name, &operation.request});
-                if (upTo != nullptr && IsRequestTarget(*upTo, binding, operation)) {
-                    return jobs;
-                }
-            }
-            ++record;
-        }
-    }
-    if (upTo != nullptr) {
+    const bool reached = WalkModel(
+        model, ModelVisitor{
+                   [&](WsdlService&, WsdlBinding&) { ++record; },
+                   [&](WsdlService&, WsdlBinding& binding, WsdlOperation& operation) {
+                       jobs.push_back({bindingElements.at(record - 1), &operation.name, &operation.request});
+                       return upTo != nullptr && IsRequestTarget(*upTo, binding, operation);
+                   },
+               });
+    if (upTo != nullptr && !reached) {
         jobs.clear();
     }
     return jobs;
