@@ -1,11 +1,11 @@
 #include "export/request_file_names.h"
 
 #include "export/file_name_folding.h"
+#include "fetch/address.h"
 #include "xml/code_points.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace quorvel {
 namespace {
@@ -15,11 +15,6 @@ constexpr std::string_view kExtension = ".xml";
 
 bool IsControl(int32_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return std::toupper(x) == std::toupper(y); });
 }
 
 // Names that some systems give a device whatever extension follows (CON, CON.txt, "CON ").

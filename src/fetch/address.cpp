@@ -26,12 +26,14 @@ bool IsQuote(char c) {
 
 } // namespace
 
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
+    return EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 std::string_view TrimWhiteSpace(std::string_view text) {

@@ -5,6 +5,8 @@
 
 namespace quorvel {
 
+// True when a and b are the same, ASCII letters compared without regard to case.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // True when text begins with prefix, ASCII letters compared without regard to case.
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
 // White space (any Unicode white space) removed at both ends.

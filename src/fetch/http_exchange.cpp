@@ -1,6 +1,7 @@
 #include "fetch/http_exchange.h"
 
 #include "fetch/address.h"
+#include "fetch/cancel_flag.h"
 #include "fetch/curl_handles.h"
 #include "fetch/messages.h"
 
@@ -25,10 +26,6 @@ using Clock = std::chrono::steady_clock;
 
 // A cancellable exchange looks at its flag at least this often, whatever the network does.
 constexpr int kCancelPollMs = 20;
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && StartsWithIgnoringCase(a, b);
-}
 
 size_t CountCharacters(std::string_view utf8) {
     size_t count = 0;
@@ -293,10 +290,6 @@ bool AsksForAnotherMethod(const HttpResponse& response) {
            });
 }
 
-bool IsCancelled(const HttpOptions& options) {
-    return options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed);
-}
-
 // One transfer of the handle, as curl_easy_perform does it, but waking every few milliseconds to look at
 // the cancel flag: name look-up, connecting and a silent server call no progress function for up to a
 // second at a time. The multi handle keeps its connections for the next hop of a redirect chain.
@@ -306,7 +299,7 @@ CURLcode Perform(CURLM* multi, CURL* handle, const HttpOptions& options) {
     }
     int running = 1;
     CURLMcode state = CURLM_OK;
-    while (state == CURLM_OK && running > 0 && !IsCancelled(options)) {
+    while (state == CURLM_OK && running > 0 && !IsCancelled(options.cancel)) {
         state = curl_multi_perform(multi, &running);
         if (state == CURLM_OK && running > 0) {
             state = curl_multi_poll(multi, nullptr, 0, kCancelPollMs, nullptr);
@@ -380,7 +373,7 @@ bool Hop(const Exchanging& with, const std::string& url, long authMethods, curl_
     with.transfer.Restart();
     const CURLcode result = Perform(with.multi, handle.get(), with.options);
     const bool detailed = with.rules.detailedFailures;
-    if (IsCancelled(with.options)) {
+    if (IsCancelled(with.options.cancel)) {
         response.cancelled = true;
         response.message = detailed ? fetch_msg::kSendCancelled : fetch_msg::kDownloadFailed;
     } else if (with.transfer.tooLarge) {

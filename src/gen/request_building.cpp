@@ -1,5 +1,6 @@
 #include "gen/request_building.h"
 
+#include "fetch/cancel_flag.h"
 #include "model/model_walk.h"
 
 #include <algorithm>
@@ -93,7 +94,7 @@ void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
                                        std::numeric_limits<size_t>::max()};
             RequestBuilder requests(index, builders, unbounded);
             while (!failed && linesBuilt < kMaxLoadLines && bytesBuilt < kMaxLoadBytes &&
-                   !watch.Cancelled()) {
+                   !IsCancelled(watch.cancel)) {
                 const size_t job = nextJob++;
                 if (job >= jobs.size()) {
                     return;
@@ -162,7 +163,7 @@ void BuildRequests(const SchemaIndex& index, const DescriptionLookup& descriptio
     // bytes than any request may take. From the first job where that fails, the rest is built in order.
     RequestBuilder inOrder(index, builders, budget);
     bool ordered = false;
-    for (size_t job = 0; job < jobs.size() && !watch.Cancelled(); ++job) {
+    for (size_t job = 0; job < jobs.size() && !IsCancelled(watch.cancel); ++job) {
         ordered = ordered || !ahead.built[job] || budget.loadLinesLeft <= kMaxRequestLines ||
                   budget.loadBytesLeft <= kMaxRequestBytes;
         if (ordered) {
@@ -176,7 +177,7 @@ void BuildRequests(const SchemaIndex& index, const DescriptionLookup& descriptio
         }
     }
     // The last requests built ahead may have been another thread's.
-    if (watch.onBuilt && !watch.Cancelled()) {
+    if (watch.onBuilt && !IsCancelled(watch.cancel)) {
         watch.onBuilt(jobs.size(), jobs.size());
     }
 }

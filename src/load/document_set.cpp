@@ -1,6 +1,7 @@
 #include "load/document_set.h"
 
 #include "fetch/address.h"
+#include "fetch/cancel_flag.h"
 #include "fetch/file_reading.h"
 #include "fetch/http_get.h"
 #include "fetch/import_address.h"
@@ -8,8 +9,6 @@
 #include "load/messages.h"
 #include "xml/namespaces.h"
 
-#include <algorithm>
-#include <array>
 #include <utility>
 
 namespace quorvel {
@@ -17,14 +16,6 @@ namespace {
 
 constexpr size_t kMaxDocuments = 100;
 constexpr size_t kMaxTotalBytes = 64u * 1024 * 1024;
-
-// Imports of these namespaces name the program's own vocabulary, never a document to read.
-bool IsKnownNamespace(std::string_view namespaceName) {
-    static const std::array<std::string_view, 9> known = {NS_XSD,         NS_XSI,         NS_WSDL,
-                                                          NS_WSDL_SOAP11, NS_WSDL_SOAP12, NS_SOAP11_ENV,
-                                                          NS_SOAP12_ENV,  NS_XML,         NS_SOAPENC};
-    return std::find(known.begin(), known.end(), namespaceName) != known.end();
-}
 
 bool IsSchemaReference(std::string_view localName) {
     return localName == "import" || localName == "include" || localName == "redefine";
@@ -148,7 +139,7 @@ void DocumentSet::Follow(const xmlNode* import, const std::string& holderAddress
 bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocument& document,
                        const DownloadOptionsFor& download) {
     const HttpOptions http = download(asked);
-    if (http.cancel != nullptr && http.cancel->load(std::memory_order_relaxed)) {
+    if (IsCancelled(http.cancel)) {
         m_stopped = true;
         return false;
     }
