@@ -34,7 +34,7 @@ EnvelopeBuilders MakeEnvelopeBuilders(const SchemaIndex& index, const Descriptio
     for (const RequestJob& job : jobs) {
         std::unique_ptr<EnvelopeBuilder>& builder = builders[job.binding];
         if (builder == nullptr) {
-            builder = std::make_unique<EnvelopeBuilder>(index, description, job.binding);
+            builder = std::make_unique<EnvelopeBuilder>(index, description, job.binding, *job.record);
         }
     }
     return builders;
@@ -138,14 +138,15 @@ std::vector<RequestJob> RequestJobs(WsdlModel& model, const BindingElements& bin
     std::vector<RequestJob> jobs;
     // The binding records are numbered as bindingElements holds their elements.
     size_t record = 0;
-    const bool reached = WalkModel(
-        model, ModelVisitor{
-                   [&](WsdlService&, WsdlBinding&) { ++record; },
-                   [&](WsdlService&, WsdlBinding& binding, WsdlOperation& operation) {
-                       jobs.push_back({bindingElements.at(record - 1), &operation.name, &operation.request});
-                       return upTo != nullptr && IsRequestTarget(*upTo, binding, operation);
-                   },
-               });
+    const bool reached =
+        WalkModel(model, ModelVisitor{
+                             [&](WsdlService&, WsdlBinding&) { ++record; },
+                             [&](WsdlService&, WsdlBinding& binding, WsdlOperation& operation) {
+                                 jobs.push_back({bindingElements.at(record - 1), &operation.name,
+                                                 &operation.request, &binding});
+                                 return upTo != nullptr && IsRequestTarget(*upTo, binding, operation);
+                             },
+                         });
     if (upTo != nullptr && !reached) {
         jobs.clear();
     }

@@ -23,6 +23,7 @@ struct RequestJob {
     const xmlNode* binding;
     const std::string* operationName;
     std::string* request;
+    const WsdlBinding* record; // the binding's record, with its SOAP version and style
 };
 
 // Lets the caller follow a build and end it early.

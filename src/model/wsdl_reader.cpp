@@ -75,12 +75,6 @@ void ReadService(ReadContext& context, const xmlNode* serviceElement, WsdlModel&
 
 } // namespace
 
-bool ReadWsdlModel(const xmlDoc* document, WsdlModel& model, BindingElements& bindingElements,
-                   std::string& message) {
-    const xmlNode* root = document == nullptr ? nullptr : xmlDocGetRootElement(document);
-    return ReadWsdlModel(DefinitionsList{root}, model, bindingElements, message);
-}
-
 bool ReadWsdlModel(const DefinitionsList& definitions, WsdlModel& model, BindingElements& bindingElements,
                    std::string& message) {
     model.clear();

@@ -7,6 +7,12 @@
 namespace quorvel {
 namespace {
 
+// The reader over one parsed document, or over none.
+bool ReadDocument(const xmlDoc* document, WsdlModel& model, BindingElements& elements, std::string& message) {
+    return ReadWsdlModel(DefinitionsList{document == nullptr ? nullptr : xmlDocGetRootElement(document)},
+                         model, elements, message);
+}
+
 // Bindings used below: A and B are SOAP 1.1 and 1.2, Http is not SOAP. Each has its operations.
 const char* const kBindings =
     "<portType name='P'><operation name='Op'><input message='M'/></operation></portType>"
@@ -79,7 +85,7 @@ TEST(ReadWsdlModel, ServicesReachTheirSoapBindingsOnce) {
         WsdlModel model(2);
         BindingElements elements(1);
         std::string message = "untouched";
-        EXPECT_TRUE(ReadWsdlModel(document.get(), model, elements, message)) << c.name;
+        EXPECT_TRUE(ReadDocument(document.get(), model, elements, message)) << c.name;
         EXPECT_EQ(Shape(model), c.shape) << c.name;
         EXPECT_EQ(elements.size(), BindingRecords(model)) << c.name;
         EXPECT_EQ(message, "untouched") << c.name;
@@ -107,14 +113,14 @@ TEST(ReadWsdlModel, FailuresEmptyTheModel) {
         WsdlModel model(1);
         BindingElements elements;
         std::string message;
-        EXPECT_FALSE(ReadWsdlModel(document.get(), model, elements, message)) << c.name;
+        EXPECT_FALSE(ReadDocument(document.get(), model, elements, message)) << c.name;
         EXPECT_TRUE(model.empty()) << c.name;
         EXPECT_EQ(message, c.message) << c.name;
     }
     WsdlModel model(1);
     BindingElements elements;
     std::string message;
-    EXPECT_FALSE(ReadWsdlModel(nullptr, model, elements, message));
+    EXPECT_FALSE(ReadDocument(nullptr, model, elements, message));
     EXPECT_EQ(message, "不是有效的 WSDL（缺少 definitions）。");
     EXPECT_STREQ(MSG_NO_SOAP_BINDING, "未找到 SOAP binding。");
 }
