@@ -6,6 +6,7 @@
 #include "load/import_note.h"
 #include "model/wsdl_reader.h"
 #include "xml/dom.h"
+#include "xml/parsing.h"
 #include "xml/schema_index.h"
 
 #include <cstddef>
