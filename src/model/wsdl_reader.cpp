@@ -81,7 +81,7 @@ bool ReadWsdlModel(const DefinitionsList& definitions, WsdlModel& model, Binding
     bindingElements.clear();
     if (definitions.empty() || definitions.front() == nullptr ||
         LocalName(definitions.front()) != "definitions") {
-        message = MSG_NOT_WSDL;
+        message = model_msg::kNotWsdl;
         return false;
     }
     ReadContext context(definitions, bindingElements);
@@ -97,7 +97,7 @@ bool ReadWsdlModel(const DefinitionsList& definitions, WsdlModel& model, Binding
         ReadService(context, service, model);
     }
     if (model.empty()) {
-        message = MSG_NO_SOAP_BINDING;
+        message = model_msg::kNoSoapBinding;
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "xml/parsing.h"
 
+#include "xml/messages.h"
+
 #include <libxml/SAX2.h>
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
@@ -50,8 +52,9 @@ std::string OneLineMessage(const char* message) {
     return text;
 }
 
-std::string FormatReason(int line, int column, const std::string& message) {
-    return "第 " + std::to_string(line) + " 行，第 " + std::to_string(column) + " 列：" + message;
+std::string FormatReason(int line, int column, std::string_view message) {
+    return std::string(xml_msg::kLine) + std::to_string(line) + std::string(xml_msg::kColumn) +
+           std::to_string(column) + std::string(xml_msg::kPositionEnd) + std::string(message);
 }
 
 void RecordError(void* userData, xmlErrorPtr error) {
@@ -183,13 +186,13 @@ XmlDocument ParseUtf8(xmlParserCtxt* context, std::string_view text) {
 ParseResult ParseXmlText(std::string_view utf8Text) {
     ParseResult result;
     if (utf8Text.size() > static_cast<size_t>(INT_MAX)) {
-        result.reason = "文档过大，无法解析。";
+        result.reason = xml_msg::kDocumentTooLarge;
         return result;
     }
     InstallEntityLoaderOnce();
     std::unique_ptr<xmlParserCtxt, ParserContextFree> context(xmlNewParserCtxt());
     if (context == nullptr) {
-        result.reason = "无法创建 XML 解析器。";
+        result.reason = xml_msg::kNoParser;
         return result;
     }
     // A byte-order mark at the start is no part of the document.
@@ -215,9 +218,9 @@ ParseResult ParseXmlText(std::string_view utf8Text) {
         result.document = std::move(document);
         return result;
     }
-    result.reason =
-        state.seen ? state.reason
-                   : FormatReason(context->input ? context->input->line : 0, 0, "文档不是格式正确的 XML。");
+    result.reason = state.seen
+                        ? state.reason
+                        : FormatReason(context->input ? context->input->line : 0, 0, xml_msg::kNotWellFormed);
     return result;
 }
 

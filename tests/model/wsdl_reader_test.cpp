@@ -95,18 +95,18 @@ TEST(ReadWsdlModel, ServicesReachTheirSoapBindingsOnce) {
 struct FailureCase {
     const char* name;
     std::string text;
-    const char* message;
+    std::string_view message;
 };
 
 TEST(ReadWsdlModel, FailuresEmptyTheModel) {
     const FailureCase cases[] = {
-        {"WSDL 2.0 root", "<description xmlns='http://www.w3.org/ns/wsdl'/>", MSG_NOT_WSDL},
+        {"WSDL 2.0 root", "<description xmlns='http://www.w3.org/ns/wsdl'/>", model_msg::kNotWsdl},
         {"services reach no SOAP binding", Description("<service name='S'><port binding='Http'/></service>"),
-         MSG_NO_SOAP_BINDING},
+         model_msg::kNoSoapBinding},
         {"only an HTTP binding, no service",
          "<definitions xmlns:http='http://schemas.xmlsoap.org/wsdl/http/'><binding name='H'><http:binding/>"
          "</binding></definitions>",
-         MSG_NO_SOAP_BINDING},
+         model_msg::kNoSoapBinding},
     };
     for (const FailureCase& c : cases) {
         XmlDocument document = test::ParseOrFail(c.text);
@@ -122,7 +122,7 @@ TEST(ReadWsdlModel, FailuresEmptyTheModel) {
     std::string message;
     EXPECT_FALSE(ReadDocument(nullptr, model, elements, message));
     EXPECT_EQ(message, "不是有效的 WSDL（缺少 definitions）。");
-    EXPECT_STREQ(MSG_NO_SOAP_BINDING, "未找到 SOAP binding。");
+    EXPECT_EQ(model_msg::kNoSoapBinding, "未找到 SOAP binding。");
 }
 
 } // namespace
