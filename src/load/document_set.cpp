@@ -102,11 +102,12 @@ void DocumentSet::Follow(const xmlNode* import, const std::string& holderAddress
         (LocalName(import) == "import" && IsKnownNamespace(GetAttributeText(import, "namespace")))) {
         return;
     }
-    std::string address;
-    if (!ResolveImportLocation(holderAddress, location, address)) {
+    const std::optional<std::string> resolved = ResolveImportLocation(holderAddress, location);
+    if (!resolved) {
         Note(location, load_msg::kImportInvalidLocation);
         return;
     }
+    const std::string address = *resolved;
     if (!MayImport(holderAddress, address)) {
         Note(address, IsHttpsAddress(holderAddress) ? load_msg::kImportHttpsOnly : load_msg::kImportWebOnly);
         return;
