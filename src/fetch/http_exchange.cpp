@@ -8,7 +8,6 @@
 #include <curl/curl.h>
 
 #include <algorithm>
-#include <cctype>
 #include <new>
 
 namespace quorvel {
@@ -67,12 +66,9 @@ std::string Origin(const std::string& url) {
     if (!parsed || curl_url_set(parsed.get(), CURLUPART_URL, url.c_str(), 0) != CURLUE_OK) {
         return {};
     }
-    std::string origin = UrlPart(parsed.get(), CURLUPART_SCHEME) + "://" +
-                         UrlPart(parsed.get(), CURLUPART_HOST) + ":" +
-                         UrlPart(parsed.get(), CURLUPART_PORT, CURLU_DEFAULT_PORT);
-    std::transform(origin.begin(), origin.end(), origin.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return origin;
+    return AsciiLower(UrlPart(parsed.get(), CURLUPART_SCHEME) + "://" +
+                      UrlPart(parsed.get(), CURLUPART_HOST) + ":" +
+                      UrlPart(parsed.get(), CURLUPART_PORT, CURLU_DEFAULT_PORT));
 }
 
 std::string_view HeaderName(std::string_view header) {
