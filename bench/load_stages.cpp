@@ -5,6 +5,7 @@
 #include "load/service_load.h"
 #include "stopwatch.h"
 #include "xml/dom.h"
+#include "xml/parsing.h"
 
 #include <utility>
 

@@ -7,6 +7,7 @@
 #include "load/service_load.h"
 #include "request_check.h"
 #include "xml/dom.h"
+#include "xml/parsing.h"
 
 #include <libxml/tree.h>
 

@@ -2,16 +2,7 @@
 
 #include "fetch/address.h"
 
-#include <strings.h>
-
 namespace quorvel {
-namespace {
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
-
-} // namespace
 
 bool IsSwitchArgument(std::string_view argument) {
     if (argument.starts_with('-')) {

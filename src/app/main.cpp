@@ -1,13 +1,13 @@
 // Entry point: batch mode and the command line for scripts run without the window toolkit; everything
 // else opens the dialog, whose module is loaded only then.
 
-#include "app/batch_test.h"
+#include "app/batch_mode.h"
 #include "app/command_line.h"
 #include "app/dialog_module.h"
 #include "app/messages.h"
 #include "app/script_command.h"
 #include "app/script_run.h"
-#include "xml/dom.h"
+#include "xml/parsing.h"
 
 #include <iostream>
 
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     quorvel::PrepareXmlParser();
     const quorvel::CommandLine args = quorvel::ProgramArguments(argc, argv);
     if (quorvel::IsBatchCommand(args)) {
-        return quorvel::RunBatchTest(args[2], args[3], args[4]);
+        return quorvel::RunBatchMode(args[2], args[3], args[4]);
     }
     if (quorvel::IsScriptCommand(args)) {
         return quorvel::RunScriptCommand(args);

@@ -1,6 +1,7 @@
 #include "app/model_listing.h"
 
 #include "export/tsv_field.h"
+#include "model/model_walk.h"
 
 #include <nlohmann/json.hpp>
 
@@ -26,28 +27,32 @@ nlohmann::ordered_json BindingJson(const WsdlBinding& binding) {
 
 std::string ListModel(const WsdlModel& model) {
     std::string listing;
-    for (const WsdlService& service : model) {
-        for (const WsdlBinding& binding : service.bindings) {
-            const std::string prefix = TsvField(service.name) + '\t' + TsvField(binding.name) + '\t' +
-                                       SoapVersionText(binding.soapVersion) + '\t' + TsvField(binding.style) +
-                                       '\t';
-            for (const WsdlOperation& operation : binding.operations) {
-                listing += prefix + TsvField(operation.name) + '\n';
-            }
-        }
-    }
+    std::string prefix; // the columns of the binding whose operations follow
+    WalkModel(model, ModelVisitor{
+                         [&](const WsdlService& service, const WsdlBinding& binding) {
+                             prefix = TsvField(service.name) + '\t' + TsvField(binding.name) + '\t' +
+                                      SoapVersionText(binding.soapVersion) + '\t' + TsvField(binding.style) +
+                                      '\t';
+                         },
+                         [&](const WsdlService&, const WsdlBinding&, const WsdlOperation& operation) {
+                             listing += prefix + TsvField(operation.name) + '\n';
+                         },
+                     });
     return listing;
 }
 
 std::string ModelJson(const WsdlModel& model) {
     nlohmann::ordered_json services = nlohmann::ordered_json::array();
-    for (const WsdlService& service : model) {
-        nlohmann::ordered_json bindings = nlohmann::ordered_json::array();
-        for (const WsdlBinding& binding : service.bindings) {
-            bindings.push_back(BindingJson(binding));
-        }
-        services.push_back({{"name", service.name}, {"bindings", std::move(bindings)}});
-    }
+    WalkModel(
+        model,
+        ModelVisitor{
+            [&](const WsdlService& service) {
+                services.push_back({{"name", service.name}, {"bindings", nlohmann::ordered_json::array()}});
+            },
+            [&](const WsdlService&, const WsdlBinding& binding) {
+                services.back()["bindings"].push_back(BindingJson(binding));
+            },
+        });
     const nlohmann::ordered_json document = {{"services", std::move(services)}};
     // Names and requests are UTF-8 from the decoder; a stray invalid byte becomes U+FFFD, never an error.
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n';

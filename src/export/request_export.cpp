@@ -5,6 +5,7 @@
 #include "export/tsv_field.h"
 #include "fetch/file_writing.h"
 #include "fetch/utf8_path.h"
+#include "model/model_walk.h"
 
 #include <filesystem>
 #include <system_error>
@@ -51,11 +52,10 @@ void AppendRequestRecords(const WsdlService& service, const WsdlBinding& binding
 
 std::vector<RequestRecord> ModelRequestRecords(const WsdlModel& model) {
     std::vector<RequestRecord> records;
-    for (const WsdlService& service : model) {
-        for (const WsdlBinding& binding : service.bindings) {
-            AppendRequestRecords(service, binding, records);
-        }
-    }
+    WalkModel(model,
+              [&](const WsdlService& service, const WsdlBinding& binding, const WsdlOperation& operation) {
+                  records.push_back({&service, &binding, &operation});
+              });
     return records;
 }
 

@@ -1,6 +1,7 @@
 #include "export/request_file_names.h"
 
 #include "export/file_name_folding.h"
+#include "fetch/address.h"
 #include "xml/code_points.h"
 
 #include <algorithm>
@@ -21,16 +22,6 @@ bool IsControl(int32_t c) {
 bool IsInvisibleFormat(int32_t c) {
     return c == 0x061C || (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) ||
            (c >= 0x2060 && c <= 0x2064) || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
-}
-
-// Letter case of ASCII letters only; other bytes, UTF-8 ones included, stay as they are.
-char AsciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
 // Names that some systems give a device whatever extension follows (CON, CON.txt, "CON "), COM and LPT

@@ -26,12 +26,21 @@ bool IsQuote(char c) {
 
 } // namespace
 
+std::string AsciiLower(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
+    return EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 std::string_view TrimWhiteSpace(std::string_view text) {
@@ -78,10 +87,7 @@ std::string NormalizeAddress(std::string_view address) {
     if (!IsHttpAddress(result)) {
         return result;
     }
-    std::string lower = result;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (lower.find("wsdl") == std::string::npos) {
+    if (AsciiLower(result).find("wsdl") == std::string::npos) {
         result += result.find('?') == std::string::npos ? "?wsdl" : "&wsdl";
     }
     return result;

@@ -5,6 +5,10 @@
 
 namespace quorvel {
 
+// text with its ASCII letters in lower case; every other byte as it is.
+std::string AsciiLower(std::string_view text);
+// True when a and b are the same, ASCII letters compared without regard to case.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // True when text begins with prefix, ASCII letters compared without regard to case.
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
 // White space (any Unicode white space) removed at both ends.

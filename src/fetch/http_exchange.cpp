@@ -1,13 +1,13 @@
 #include "fetch/http_exchange.h"
 
 #include "fetch/address.h"
+#include "fetch/cancel_flag.h"
 #include "fetch/curl_handles.h"
 #include "fetch/messages.h"
 
 #include <curl/curl.h>
 
 #include <algorithm>
-#include <cctype>
 #include <new>
 
 namespace quorvel {
@@ -25,10 +25,6 @@ using Clock = std::chrono::steady_clock;
 
 // A cancellable exchange looks at its flag at least this often, whatever the network does.
 constexpr int kCancelPollMs = 20;
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && StartsWithIgnoringCase(a, b);
-}
 
 size_t CountCharacters(std::string_view utf8) {
     size_t count = 0;
@@ -70,12 +66,9 @@ std::string Origin(const std::string& url) {
     if (!parsed || curl_url_set(parsed.get(), CURLUPART_URL, url.c_str(), 0) != CURLUE_OK) {
         return {};
     }
-    std::string origin = UrlPart(parsed.get(), CURLUPART_SCHEME) + "://" +
-                         UrlPart(parsed.get(), CURLUPART_HOST) + ":" +
-                         UrlPart(parsed.get(), CURLUPART_PORT, CURLU_DEFAULT_PORT);
-    std::transform(origin.begin(), origin.end(), origin.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return origin;
+    return AsciiLower(UrlPart(parsed.get(), CURLUPART_SCHEME) + "://" +
+                      UrlPart(parsed.get(), CURLUPART_HOST) + ":" +
+                      UrlPart(parsed.get(), CURLUPART_PORT, CURLU_DEFAULT_PORT));
 }
 
 std::string_view HeaderName(std::string_view header) {
@@ -293,10 +286,6 @@ bool AsksForAnotherMethod(const HttpResponse& response) {
            });
 }
 
-bool IsCancelled(const HttpOptions& options) {
-    return options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed);
-}
-
 // One transfer of the handle, as curl_easy_perform does it, but waking every few milliseconds to look at
 // the cancel flag: name look-up, connecting and a silent server call no progress function for up to a
 // second at a time. The multi handle keeps its connections for the next hop of a redirect chain.
@@ -306,7 +295,7 @@ CURLcode Perform(CURLM* multi, CURL* handle, const HttpOptions& options) {
     }
     int running = 1;
     CURLMcode state = CURLM_OK;
-    while (state == CURLM_OK && running > 0 && !IsCancelled(options)) {
+    while (state == CURLM_OK && running > 0 && !IsCancelled(options.cancel)) {
         state = curl_multi_perform(multi, &running);
         if (state == CURLM_OK && running > 0) {
             state = curl_multi_poll(multi, nullptr, 0, kCancelPollMs, nullptr);
@@ -380,7 +369,7 @@ bool Hop(const Exchanging& with, const std::string& url, long authMethods, curl_
     with.transfer.Restart();
     const CURLcode result = Perform(with.multi, handle.get(), with.options);
     const bool detailed = with.rules.detailedFailures;
-    if (IsCancelled(with.options)) {
+    if (IsCancelled(with.options.cancel)) {
         response.cancelled = true;
         response.message = detailed ? fetch_msg::kSendCancelled : fetch_msg::kDownloadFailed;
     } else if (with.transfer.tooLarge) {

@@ -1,7 +1,6 @@
 #include "fetch/http_get.h"
 
 #include "fetch/messages.h"
-#include "fetch/text_decoding.h"
 
 namespace quorvel {
 namespace {
@@ -25,16 +24,6 @@ HttpResponse HttpGetBytes(const std::string& url, const HttpOptions& options) {
         response.body.clear();
     }
     return response;
-}
-
-bool HttpGet(const std::string& url, std::string& text, std::string& message, const HttpOptions& options) {
-    text.clear();
-    const HttpResponse response = HttpGetBytes(url, options);
-    if (!response.ok()) {
-        message = response.message;
-        return false;
-    }
-    return DecodeDocumentText(response.body, text, message);
 }
 
 } // namespace quorvel

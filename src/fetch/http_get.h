@@ -10,8 +10,4 @@ namespace quorvel {
 // a body; body then holds the bytes as received and finalUrl the URL that answered them.
 HttpResponse HttpGetBytes(const std::string& url, const HttpOptions& options = {});
 
-// One GET of url; on success text holds the decoded document (UTF-8).
-bool HttpGet(const std::string& url, std::string& text, std::string& message,
-             const HttpOptions& options = {});
-
 } // namespace quorvel

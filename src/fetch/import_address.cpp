@@ -64,23 +64,23 @@ std::string FileUrlPath(std::string_view url) {
 
 } // namespace
 
-bool ResolveImportLocation(const std::string& holderAddress, std::string_view location,
-                           std::string& address) {
+std::optional<std::string> ResolveImportLocation(const std::string& holderAddress,
+                                                 std::string_view location) {
     const std::string trimmed(TrimWhiteSpace(location));
+    std::string address;
     if (trimmed.empty()) {
-        return false;
+        return std::nullopt;
     }
     if (IsHttpAddress(holderAddress)) {
-        return ParseUrl(holderAddress, &trimmed, address);
+        return ParseUrl(holderAddress, &trimmed, address) ? std::optional(address) : std::nullopt;
     }
     if (IsHttpAddress(trimmed)) {
-        address = trimmed;
-        return true;
+        return trimmed;
     }
     const fs::path path =
         StartsWithIgnoringCase(trimmed, "file:") ? fs::path(FileUrlPath(trimmed)) : fs::path(trimmed);
     address = (fs::path(holderAddress).parent_path() / path).lexically_normal().string();
-    return !address.empty();
+    return address.empty() ? std::nullopt : std::optional(address);
 }
 
 bool MayImport(std::string_view holderAddress, std::string_view address) {

@@ -2,6 +2,7 @@
 // Where the location of an import leads, seen from the document that holds it, and which documents may
 // read which addresses.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,9 +10,9 @@ namespace quorvel {
 
 // Resolves location against the address of the document holding it: against a URL (the one the document
 // was finally fetched from) by the rules of relative references; against a file path as a path relative to
-// the file's folder, unless it is a web address. A "file:" URL is a path. False when the location makes
-// no address.
-bool ResolveImportLocation(const std::string& holderAddress, std::string_view location, std::string& address);
+// the file's folder, unless it is a web address. A "file:" URL is a path. None when the location makes no
+// address.
+std::optional<std::string> ResolveImportLocation(const std::string& holderAddress, std::string_view location);
 
 // A document fetched over http or https reads only http and https addresses, one fetched over https only
 // https ones; a local file reads anything.

@@ -1,10 +1,10 @@
 #include "fetch/text_decoding.h"
 
+#include "fetch/address.h"
 #include "fetch/code_page_conversion.h"
 #include "fetch/messages.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <cstring>
 
@@ -90,10 +90,8 @@ std::string DetectEncodingName(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Mark)) {
         return "utf-8";
     }
-    std::string window(bytes.substr(0, std::min(bytes.size(), kDeclarationWindow)));
-    window = window.substr(0, window.find('\0'));
-    std::transform(window.begin(), window.end(), window.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string_view head = bytes.substr(0, std::min(bytes.size(), kDeclarationWindow));
+    const std::string window = AsciiLower(head.substr(0, head.find('\0')));
 
     const size_t match = window.find("encoding");
     if (match == std::string::npos) {

@@ -2,7 +2,6 @@
 
 #include "gen/namespace_declaration.h"
 #include "gen/sample_writer.h"
-#include "model/binding_traits.h"
 #include "model/wsdl_model.h"
 #include "xml/namespaces.h"
 
@@ -119,18 +118,15 @@ std::string Envelope(const PrefixRegistry& registry, const std::string& envelope
 
 } // namespace
 
-DescriptionLookup::DescriptionLookup(const xmlNode* definitions)
-    : portTypes(definitions, "portType"), messages(definitions, "message") {}
-
 DescriptionLookup::DescriptionLookup(const std::vector<const xmlNode*>& definitions)
     : portTypes(definitions, "portType"), messages(definitions, "message") {}
 
 EnvelopeBuilder::EnvelopeBuilder(const SchemaIndex& index, const DescriptionLookup& description,
-                                 const xmlNode* binding)
+                                 const xmlNode* binding, const WsdlBinding& record)
     : m_index(index), m_description(description), m_definitions(DefinitionsOf(binding)),
       m_targetNamespace(GetAttributeText(m_definitions, "targetNamespace")),
-      m_envelopeNamespace(DetectSoapVersion(binding) == SOAP_12 ? NS_SOAP12_ENV : NS_SOAP11_ENV),
-      m_style(GetBindingStyle(binding)), m_bindingOperations(binding, "operation"),
+      m_envelopeNamespace(record.soapVersion == SOAP_12 ? NS_SOAP12_ENV : NS_SOAP11_ENV),
+      m_style(record.style), m_bindingOperations(binding, "operation"),
       m_portTypeOperations(description.portTypes.Find(ReferencedName(binding, "type")), "operation") {}
 
 const xmlNode* EnvelopeBuilder::FindInputMessage(const std::string& operationName) const {
@@ -192,15 +188,6 @@ std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry, cons
         budget.loadBytesLeft = 0;
     }
     return Spend(budget, std::move(request));
-}
-
-std::string BuildRequestEnvelope(const SchemaIndex& index, PrefixRegistry& registry,
-                                 const xmlNode* definitions, const xmlNode* binding,
-                                 const std::string& operationName, GenerationBudget& budget) {
-    const DescriptionLookup description(definitions);
-    DeclarationFacts facts(index);
-    return EnvelopeBuilder(index, description, binding)
-        .BuildRequestEnvelope(registry, operationName, budget, facts);
 }
 
 } // namespace quorvel

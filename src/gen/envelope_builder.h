@@ -3,6 +3,7 @@
 
 #include "gen/declaration_facts.h"
 #include "gen/generation_limits.h"
+#include "model/wsdl_model.h"
 #include "xml/dom.h"
 #include "xml/named_children.h"
 #include "xml/prefix_registry.h"
@@ -14,21 +15,21 @@
 
 namespace quorvel {
 
-// The port types and messages of a description, found by name: of one definitions element, or of
-// several, where the first of a name in list order wins.
+// The port types and messages of a description, found by name: the first of a name in the list order of
+// its definitions elements wins.
 struct DescriptionLookup {
-    explicit DescriptionLookup(const xmlNode* definitions);
     explicit DescriptionLookup(const std::vector<const xmlNode*>& definitions);
     NamedChildren portTypes;
     NamedChildren messages;
 };
 
-// Builds the requests of one binding's operations. What the binding decides for all of them (SOAP
-// version, style, port type, operations by name) is read once; after that the builder is only read, so
-// several threads may build with it at once.
+// Builds the requests of one binding's operations. What the binding decides for all of them is read
+// once: SOAP version and style from its record, port type and operations by name from its element. After
+// that the builder is only read, so several threads may build with it at once.
 class EnvelopeBuilder {
 public:
-    EnvelopeBuilder(const SchemaIndex& index, const DescriptionLookup& description, const xmlNode* binding);
+    EnvelopeBuilder(const SchemaIndex& index, const DescriptionLookup& description, const xmlNode* binding,
+                    const WsdlBinding& record);
 
     // The envelope with an empty header and a body generated from the operation's input message; empty
     // text when the chain port type, operation, input, message is broken. registry must be fresh. The
@@ -50,10 +51,5 @@ private:
     NamedChildren m_bindingOperations;
     NamedChildren m_portTypeOperations;
 };
-
-// One request on its own, for a binding of the given description.
-std::string BuildRequestEnvelope(const SchemaIndex& index, PrefixRegistry& registry,
-                                 const xmlNode* definitions, const xmlNode* binding,
-                                 const std::string& operationName, GenerationBudget& budget);
 
 } // namespace quorvel

@@ -1,5 +1,8 @@
 #include "gen/request_building.h"
 
+#include "fetch/cancel_flag.h"
+#include "model/model_walk.h"
+
 #include <algorithm>
 #include <atomic>
 #include <exception>
@@ -31,7 +34,7 @@ EnvelopeBuilders MakeEnvelopeBuilders(const SchemaIndex& index, const Descriptio
     for (const RequestJob& job : jobs) {
         std::unique_ptr<EnvelopeBuilder>& builder = builders[job.binding];
         if (builder == nullptr) {
-            builder = std::make_unique<EnvelopeBuilder>(index, description, job.binding);
+            builder = std::make_unique<EnvelopeBuilder>(index, description, job.binding, *job.record);
         }
     }
     return builders;
@@ -91,7 +94,7 @@ void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
                                        std::numeric_limits<size_t>::max()};
             RequestBuilder requests(index, builders, unbounded);
             while (!failed && linesBuilt < kMaxLoadLines && bytesBuilt < kMaxLoadBytes &&
-                   !watch.Cancelled()) {
+                   !IsCancelled(watch.cancel)) {
                 const size_t job = nextJob++;
                 if (job >= jobs.size()) {
                     return;
@@ -133,19 +136,18 @@ void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
 std::vector<RequestJob> RequestJobs(WsdlModel& model, const BindingElements& bindingElements,
                                     const RequestTarget* upTo) {
     std::vector<RequestJob> jobs;
+    // The binding records are numbered as bindingElements holds their elements.
     size_t record = 0;
-    for (WsdlService& service : model) {
-        for (WsdlBinding& binding : service.bindings) {
-            for (WsdlOperation& operation : binding.operations) {
-                jobs.push_back({bindingElements.at(record), &operation.name, &operation.request});
-                if (upTo != nullptr && IsRequestTarget(*upTo, binding, operation)) {
-                    return jobs;
-                }
-            }
-            ++record;
-        }
-    }
-    if (upTo != nullptr) {
+    const bool reached =
+        WalkModel(model, ModelVisitor{
+                             [&](WsdlService&, WsdlBinding&) { ++record; },
+                             [&](WsdlService&, WsdlBinding& binding, WsdlOperation& operation) {
+                                 jobs.push_back({bindingElements.at(record - 1), &operation.name,
+                                                 &operation.request, &binding});
+                                 return upTo != nullptr && IsRequestTarget(*upTo, binding, operation);
+                             },
+                         });
+    if (upTo != nullptr && !reached) {
         jobs.clear();
     }
     return jobs;
@@ -165,7 +167,7 @@ void BuildRequests(const SchemaIndex& index, const DescriptionLookup& descriptio
     // again in order does not count twice, so the figure told never goes back.
     size_t done = static_cast<size_t>(std::count(ahead.built.begin(), ahead.built.end(), 1));
     bool ordered = false;
-    for (size_t job = 0; job < jobs.size() && !watch.Cancelled(); ++job) {
+    for (size_t job = 0; job < jobs.size() && !IsCancelled(watch.cancel); ++job) {
         ordered = ordered || !ahead.built[job] || budget.loadLinesLeft <= kMaxRequestLines ||
                   budget.loadBytesLeft <= kMaxRequestBytes;
         if (ordered) {
@@ -180,7 +182,7 @@ void BuildRequests(const SchemaIndex& index, const DescriptionLookup& descriptio
         }
     }
     // The last requests built ahead may have been another thread's.
-    if (watch.onBuilt && !watch.Cancelled()) {
+    if (watch.onBuilt && !IsCancelled(watch.cancel)) {
         watch.onBuilt(jobs.size(), jobs.size());
     }
 }

@@ -23,6 +23,7 @@ struct RequestJob {
     const xmlNode* binding;
     const std::string* operationName;
     std::string* request;
+    const WsdlBinding* record; // the binding's record, with its SOAP version and style
 };
 
 // Lets the caller follow a build and end it early.
@@ -31,8 +32,6 @@ struct BuildWatch {
     const std::atomic<bool>* cancel = nullptr;
     // Told on the calling thread as requests are done: how many so far, of how many.
     std::function<void(size_t built, size_t total)> onBuilt;
-
-    bool Cancelled() const { return cancel != nullptr && cancel->load(std::memory_order_relaxed); }
 };
 
 // Every operation of the model, in model order, with the binding element its record was read from. With

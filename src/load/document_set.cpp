@@ -1,6 +1,7 @@
 #include "load/document_set.h"
 
 #include "fetch/address.h"
+#include "fetch/cancel_flag.h"
 #include "fetch/file_reading.h"
 #include "fetch/http_get.h"
 #include "fetch/import_address.h"
@@ -8,8 +9,6 @@
 #include "load/messages.h"
 #include "xml/namespaces.h"
 
-#include <algorithm>
-#include <array>
 #include <utility>
 
 namespace quorvel {
@@ -17,14 +16,6 @@ namespace {
 
 constexpr size_t kMaxDocuments = 100;
 constexpr size_t kMaxTotalBytes = 64u * 1024 * 1024;
-
-// Imports of these namespaces name the program's own vocabulary, never a document to read.
-bool IsKnownNamespace(std::string_view namespaceName) {
-    static const std::array<std::string_view, 9> known = {NS_XSD,         NS_XSI,         NS_WSDL,
-                                                          NS_WSDL_SOAP11, NS_WSDL_SOAP12, NS_SOAP11_ENV,
-                                                          NS_SOAP12_ENV,  NS_XML,         NS_SOAPENC};
-    return std::find(known.begin(), known.end(), namespaceName) != known.end();
-}
 
 bool IsSchemaReference(std::string_view localName) {
     return localName == "import" || localName == "include" || localName == "redefine";
@@ -111,16 +102,17 @@ void DocumentSet::Follow(const xmlNode* import, const std::string& holderAddress
         (LocalName(import) == "import" && IsKnownNamespace(GetAttributeText(import, "namespace")))) {
         return;
     }
-    std::string address;
-    if (!ResolveImportLocation(holderAddress, location, address)) {
+    const std::optional<std::string> resolved = ResolveImportLocation(holderAddress, location);
+    if (!resolved) {
         Note(location, load_msg::kImportInvalidLocation);
         return;
     }
+    const std::string address = *resolved;
     if (!MayImport(holderAddress, address)) {
         Note(address, IsHttpsAddress(holderAddress) ? load_msg::kImportHttpsOnly : load_msg::kImportWebOnly);
         return;
     }
-    if (Seen(address)) {
+    if (!MarkTried(address)) {
         return;
     }
     XmlDocument document;
@@ -148,7 +140,7 @@ void DocumentSet::Follow(const xmlNode* import, const std::string& holderAddress
 bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocument& document,
                        const DownloadOptionsFor& download) {
     const HttpOptions http = download(asked);
-    if (http.cancel != nullptr && http.cancel->load(std::memory_order_relaxed)) {
+    if (IsCancelled(http.cancel)) {
         m_stopped = true;
         return false;
     }
@@ -165,7 +157,7 @@ bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocume
         return false;
     }
     // Reached again through a redirect: already read under its final address.
-    if (address != asked && Seen(address)) {
+    if (address != asked && !MarkTried(address)) {
         return false;
     }
     if (m_bytes + bytes.size() > kMaxTotalBytes) {
@@ -185,9 +177,9 @@ void DocumentSet::Note(const std::string& address, std::string_view reason) {
     m_notes.push_back({address, std::string(reason)});
 }
 
-// True when the document at address was read or tried before; marks it as tried.
-bool DocumentSet::Seen(const std::string& address) {
-    return !m_keys.insert(DocumentKey(address)).second;
+// Marks the document at address as tried; false when it was read or tried before.
+bool DocumentSet::MarkTried(const std::string& address) {
+    return m_keys.insert(DocumentKey(address)).second;
 }
 
 DefinitionsList DocumentSet::Definitions() const {

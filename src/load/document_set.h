@@ -6,6 +6,7 @@
 #include "load/import_note.h"
 #include "model/wsdl_reader.h"
 #include "xml/dom.h"
+#include "xml/parsing.h"
 #include "xml/schema_index.h"
 
 #include <cstddef>
@@ -61,7 +62,7 @@ private:
     bool Read(const std::string& asked, std::string& address, XmlDocument& document,
               const DownloadOptionsFor& download);
     void Note(const std::string& address, std::string_view reason);
-    bool Seen(const std::string& address);
+    bool MarkTried(const std::string& address);
 
     std::vector<Document> m_documents;
     std::vector<ImportNote> m_notes;

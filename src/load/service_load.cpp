@@ -1,6 +1,7 @@
 #include "load/service_load.h"
 
 #include "fetch/address.h"
+#include "fetch/cancel_flag.h"
 #include "fetch/http_get.h"
 #include "fetch/text_decoding.h"
 #include "gen/request_building.h"
@@ -15,10 +16,6 @@
 namespace quorvel {
 namespace {
 
-bool IsCancelled(const LoadOptions& options) {
-    return options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed);
-}
-
 void Tell(const LoadOptions& options, const LoadProgress& progress) {
     if (options.onProgress) {
         options.onProgress(progress);
@@ -30,12 +27,12 @@ bool Begin(const LoadOptions& options, LoadStage stage) {
     LoadProgress progress;
     progress.stage = stage;
     Tell(options, progress);
-    return !IsCancelled(options);
+    return !IsCancelled(options.cancel);
 }
 
 // A cancelled load ends without a model or a message, whatever it had come to.
 LoadResult Finish(LoadResult result, const LoadOptions& options) {
-    if (IsCancelled(options)) {
+    if (IsCancelled(options.cancel)) {
         result.ok = false;
         result.cancelled = true;
         result.model.clear();
@@ -89,7 +86,7 @@ bool ReadAndBuild(const DocumentSet& documents, LoadResult& result, const LoadOp
     Begin(options, LoadStage::Index);
     BindingElements bindingElements;
     const DefinitionsList definitions = documents.Definitions();
-    if (!WsdlReader(definitions, result.model, bindingElements, result.message)) {
+    if (!ReadWsdlModel(definitions, result.model, bindingElements, result.message)) {
         return Fail(result);
     }
     SchemaIndex index;

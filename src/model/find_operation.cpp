@@ -1,20 +1,18 @@
 #include "model/find_operation.h"
 
+#include "model/model_walk.h"
+
 namespace quorvel {
 
 const WsdlOperation* FindOperation(const WsdlModel& model, const std::string& binding,
                                    const std::string& operation) {
     const RequestTarget target{binding, operation};
-    for (const WsdlService& service : model) {
-        for (const WsdlBinding& record : service.bindings) {
-            for (const WsdlOperation& candidate : record.operations) {
-                if (IsRequestTarget(target, record, candidate)) {
-                    return &candidate;
-                }
-            }
-        }
-    }
-    return nullptr;
+    const WsdlOperation* found = nullptr;
+    WalkModel(model, [&](const WsdlService&, const WsdlBinding& record, const WsdlOperation& candidate) {
+        found = IsRequestTarget(target, record, candidate) ? &candidate : nullptr;
+        return found != nullptr;
+    });
+    return found;
 }
 
 } // namespace quorvel

@@ -1,9 +1,11 @@
 #pragma once
 // Texts the service model shows the user.
 
-namespace quorvel {
+#include <string_view>
 
-inline constexpr const char* MSG_NOT_WSDL = "不是有效的 WSDL（缺少 definitions）。";
-inline constexpr const char* MSG_NO_SOAP_BINDING = "未找到 SOAP binding。";
+namespace quorvel::model_msg {
 
-} // namespace quorvel
+inline constexpr std::string_view kNotWsdl = "不是有效的 WSDL（缺少 definitions）。";
+inline constexpr std::string_view kNoSoapBinding = "未找到 SOAP binding。";
+
+} // namespace quorvel::model_msg

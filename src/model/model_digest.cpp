@@ -1,5 +1,7 @@
 #include "model/model_digest.h"
 
+#include "model/model_walk.h"
+
 #include <string_view>
 
 namespace quorvel {
@@ -26,20 +28,22 @@ void Fnv1a64::Add(std::string_view field) {
 
 uint64_t DigestModel(const WsdlModel& model) {
     Fnv1a64 digest;
-    for (const WsdlService& service : model) {
-        digest.Add("service");
-        digest.Add(service.name);
-        for (const WsdlBinding& binding : service.bindings) {
-            digest.Add("binding");
-            digest.Add(binding.name);
-            digest.Add(std::to_string(binding.soapVersion));
-            for (const WsdlOperation& operation : binding.operations) {
-                digest.Add("operation");
-                digest.Add(operation.name);
-                digest.Add(operation.request);
-            }
-        }
-    }
+    WalkModel(model, ModelVisitor{
+                         [&](const WsdlService& service) {
+                             digest.Add("service");
+                             digest.Add(service.name);
+                         },
+                         [&](const WsdlService&, const WsdlBinding& binding) {
+                             digest.Add("binding");
+                             digest.Add(binding.name);
+                             digest.Add(std::to_string(binding.soapVersion));
+                         },
+                         [&](const WsdlService&, const WsdlBinding&, const WsdlOperation& operation) {
+                             digest.Add("operation");
+                             digest.Add(operation.name);
+                             digest.Add(operation.request);
+                         },
+                     });
     return digest.Value();
 }
 

@@ -75,19 +75,13 @@ void ReadService(ReadContext& context, const xmlNode* serviceElement, WsdlModel&
 
 } // namespace
 
-bool WsdlReader(const xmlDoc* document, WsdlModel& model, BindingElements& bindingElements,
-                std::string& message) {
-    const xmlNode* root = document == nullptr ? nullptr : xmlDocGetRootElement(document);
-    return WsdlReader(DefinitionsList{root}, model, bindingElements, message);
-}
-
-bool WsdlReader(const DefinitionsList& definitions, WsdlModel& model, BindingElements& bindingElements,
-                std::string& message) {
+bool ReadWsdlModel(const DefinitionsList& definitions, WsdlModel& model, BindingElements& bindingElements,
+                   std::string& message) {
     model.clear();
     bindingElements.clear();
     if (definitions.empty() || definitions.front() == nullptr ||
         LocalName(definitions.front()) != "definitions") {
-        message = MSG_NOT_WSDL;
+        message = model_msg::kNotWsdl;
         return false;
     }
     ReadContext context(definitions, bindingElements);
@@ -103,7 +97,7 @@ bool WsdlReader(const DefinitionsList& definitions, WsdlModel& model, BindingEle
         ReadService(context, service, model);
     }
     if (model.empty()) {
-        message = MSG_NO_SOAP_BINDING;
+        message = model_msg::kNoSoapBinding;
         return false;
     }
     return true;

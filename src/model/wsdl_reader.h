@@ -15,14 +15,11 @@ using BindingElements = std::vector<const xmlNode*>;
 // the definitions elements of the WSDL documents it imports, in the order they were read.
 using DefinitionsList = std::vector<const xmlNode*>;
 
-// Reads the services, SOAP bindings and operations of a parsed description into model (emptied first);
-// requests stay empty. False with message set when the root is not definitions or no SOAP binding is
-// reached.
-bool WsdlReader(const xmlDoc* document, WsdlModel& model, BindingElements& bindingElements,
-                std::string& message);
-// The same over several documents: services are read in list order, and each binding a port names is
-// the first of that name in list order.
-bool WsdlReader(const DefinitionsList& definitions, WsdlModel& model, BindingElements& bindingElements,
-                std::string& message);
+// Reads the services, SOAP bindings and operations of the documents of a description into model (emptied
+// first); requests stay empty. Services are read in list order, and each binding a port names is the first
+// of that name in list order. False with message set when the first root is not definitions or no SOAP
+// binding is reached.
+bool ReadWsdlModel(const DefinitionsList& definitions, WsdlModel& model, BindingElements& bindingElements,
+                   std::string& message);
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 #include "ui/load_status.h"
 
 #include "fetch/address.h"
+#include "model/model_walk.h"
 #include "ui/messages.h"
 
 namespace quorvel::ui {
@@ -43,12 +44,11 @@ wxString ProgressStatus(const LoadProgress& progress, const std::string& loadedA
 wxString LoadedStatus(const LoadResult& load, bool followedImports) {
     size_t bindings = 0;
     size_t operations = 0;
-    for (const WsdlService& service : load.model) {
-        bindings += service.bindings.size();
-        for (const WsdlBinding& binding : service.bindings) {
-            operations += binding.operations.size();
-        }
-    }
+    WalkModel(load.model,
+              ModelVisitor{
+                  [&](const WsdlService&, const WsdlBinding&) { ++bindings; },
+                  [&](const WsdlService&, const WsdlBinding&, const WsdlOperation&) { ++operations; },
+              });
     const wxString counts = wxString::Format(Text(kStatusLoaded), Number(load.model.size()), Number(bindings),
                                              Number(operations));
     return followedImports ? counts + wxString::Format(Text(kStatusDocuments), Number(load.documentCount))

@@ -1,7 +1,7 @@
 #include "ui/load_worker.h"
 
 #include "load/unexpected_error.h"
-#include "xml/dom.h"
+#include "xml/parsing.h"
 
 #include <chrono>
 #include <functional>

@@ -3,6 +3,7 @@
 #include "ui/main_dialog.h"
 
 #include "load/service_load.h"
+#include "model/model_walk.h"
 #include "ui/line_ends.h"
 #include "ui/messages.h"
 #include "ui/request_pane.h"
@@ -61,13 +62,9 @@ void MainDialog::StartLoad() {
 // fit, the previous tree stays. Should the tree itself run out of memory, it is left empty.
 void MainDialog::ShowModel(WsdlModel model) {
     std::vector<std::unique_ptr<wxString>> requestTexts;
-    for (const WsdlService& service : model) {
-        for (const WsdlBinding& binding : service.bindings) {
-            for (const WsdlOperation& operation : binding.operations) {
-                requestTexts.push_back(std::make_unique<wxString>(wxString::FromUTF8(operation.request)));
-            }
-        }
-    }
+    WalkModel(model, [&](const WsdlService&, const WsdlBinding&, const WsdlOperation& operation) {
+        requestTexts.push_back(std::make_unique<wxString>(wxString::FromUTF8(operation.request)));
+    });
     // The items of both trees point into the model and the copies that are about to be replaced.
     m_filteredTree->DeleteChildren(m_filteredTree->GetRootItem());
     m_serviceTree->DeleteChildren(m_serviceTree->GetRootItem());
@@ -90,28 +87,39 @@ void MainDialog::ShowModel(WsdlModel model) {
 // model order.
 void MainDialog::FillServiceTree() {
     const wxTreeItemId root = m_serviceTree->GetRootItem();
+    // Every service and binding item in the order made, the last of each level the parent of what follows.
+    std::vector<wxTreeItemId> parents;
+    wxTreeItemId serviceItem;
+    wxTreeItemId bindingItem;
     size_t nextRequest = 0;
-    for (const WsdlService& service : m_model) {
-        const wxTreeItemId serviceItem =
-            m_serviceTree->AppendItem(root, wxString::FromUTF8(service.name), kImageService, kImageService,
-                                      new ServiceTreeItem(TreeRecord{&service}));
-        for (const WsdlBinding& binding : service.bindings) {
-            const wxTreeItemId bindingItem =
-                m_serviceTree->AppendItem(serviceItem, wxString::FromUTF8(binding.name), kImageBinding,
-                                          kImageBinding, new ServiceTreeItem(TreeRecord{&service, &binding}));
-            for (const WsdlOperation& operation : binding.operations) {
+    WalkModel(
+        m_model,
+        ModelVisitor{
+            [&](const WsdlService& service) {
+                serviceItem =
+                    m_serviceTree->AppendItem(root, wxString::FromUTF8(service.name), kImageService,
+                                              kImageService, new ServiceTreeItem(TreeRecord{&service}));
+                parents.push_back(serviceItem);
+            },
+            [&](const WsdlService& service, const WsdlBinding& binding) {
+                bindingItem = m_serviceTree->AppendItem(serviceItem, wxString::FromUTF8(binding.name),
+                                                        kImageBinding, kImageBinding,
+                                                        new ServiceTreeItem(TreeRecord{&service, &binding}));
+                parents.push_back(bindingItem);
+            },
+            [&](const WsdlService& service, const WsdlBinding& binding, const WsdlOperation& operation) {
                 const TreeRecord record{&service, &binding, &operation, m_requestTexts[nextRequest++].get()};
                 const wxTreeItemId operationItem =
                     m_serviceTree->AppendItem(bindingItem, wxString::FromUTF8(operation.name),
                                               kImageOperation, kImageOperation, new ServiceTreeItem(record));
                 m_serviceTree->AppendItem(operationItem, wxString::FromUTF8(kRequestItem), kImageRequest,
                                           kImageRequest, new ServiceTreeItem(record, true));
-            }
-            m_serviceTree->SortChildren(bindingItem);
-            m_serviceTree->Expand(bindingItem);
-        }
-        m_serviceTree->SortChildren(serviceItem);
-        m_serviceTree->Expand(serviceItem);
+            },
+        });
+    // Backwards, so that each binding is sorted and expanded before its service.
+    for (auto item = parents.rbegin(); item != parents.rend(); ++item) {
+        m_serviceTree->SortChildren(*item);
+        m_serviceTree->Expand(*item);
     }
     m_serviceTree->SortChildren(root);
     // The filter shows parts of the tree in this order; a new tree starts unfiltered and unselected.

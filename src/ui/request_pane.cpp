@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace quorvel::ui {
 
@@ -10,26 +11,20 @@ namespace {
 // The indicator that boxes placeholders; lower numbers belong to lexers.
 constexpr int kPlaceholderIndicator = 8;
 
-struct StyleColour {
-    int style;
+struct StylesColour {
+    std::vector<int> styles;
     wxColour colour;
 };
 
 // Element names dark blue, attribute names brown, values purple, comments green, text content black.
-const StyleColour kXmlColours[] = {
-    {wxSTC_H_TAG, wxColour(0, 0, 160)},
-    {wxSTC_H_TAGUNKNOWN, wxColour(0, 0, 160)},
-    {wxSTC_H_TAGEND, wxColour(0, 0, 160)},
-    {wxSTC_H_OTHER, wxColour(0, 0, 160)},
-    {wxSTC_H_XMLSTART, wxColour(0, 0, 160)},
-    {wxSTC_H_XMLEND, wxColour(0, 0, 160)},
-    {wxSTC_H_ATTRIBUTE, wxColour(150, 60, 0)},
-    {wxSTC_H_ATTRIBUTEUNKNOWN, wxColour(150, 60, 0)},
-    {wxSTC_H_DOUBLESTRING, wxColour(128, 0, 128)},
-    {wxSTC_H_SINGLESTRING, wxColour(128, 0, 128)},
-    {wxSTC_H_COMMENT, wxColour(0, 128, 0)},
-    {wxSTC_H_ENTITY, wxColour(128, 64, 0)},
-    {wxSTC_H_CDATA, wxColour(90, 90, 90)},
+const StylesColour kXmlColours[] = {
+    {{wxSTC_H_TAG, wxSTC_H_TAGUNKNOWN, wxSTC_H_TAGEND, wxSTC_H_OTHER, wxSTC_H_XMLSTART, wxSTC_H_XMLEND},
+     wxColour(0, 0, 160)},
+    {{wxSTC_H_ATTRIBUTE, wxSTC_H_ATTRIBUTEUNKNOWN}, wxColour(150, 60, 0)},
+    {{wxSTC_H_DOUBLESTRING, wxSTC_H_SINGLESTRING}, wxColour(128, 0, 128)},
+    {{wxSTC_H_COMMENT}, wxColour(0, 128, 0)},
+    {{wxSTC_H_ENTITY}, wxColour(128, 64, 0)},
+    {{wxSTC_H_CDATA}, wxColour(90, 90, 90)},
 };
 
 } // namespace
@@ -59,8 +54,10 @@ bool RequestPane::SetFont(const wxFont& font) {
 }
 
 void RequestPane::SetXmlColours() {
-    for (const StyleColour& entry : kXmlColours) {
-        StyleSetForeground(entry.style, entry.colour);
+    for (const StylesColour& entry : kXmlColours) {
+        for (const int style : entry.styles) {
+            StyleSetForeground(style, entry.colour);
+        }
     }
     StyleSetItalic(wxSTC_H_COMMENT, true);
 }

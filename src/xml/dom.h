@@ -1,36 +1,15 @@
 #pragma once
-// Read-only access to a parsed XML document. The document owns every node; the functions here
-// hand out borrowed xmlNode pointers that are valid while the document lives.
+// Read-only access to a parsed XML document (parsing.h makes one). The document owns every node; the
+// functions here hand out borrowed xmlNode pointers that are valid while the document lives.
 
 #include <libxml/tree.h>
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace quorvel {
-
-struct XmlDocFree {
-    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
-};
-using XmlDocument = std::unique_ptr<xmlDoc, XmlDocFree>;
-
-// Result of parsing: a document, or the parser's reason text (with line and column) when it failed.
-struct ParseResult {
-    XmlDocument document;
-    std::string reason;
-    bool ok() const { return document != nullptr; }
-};
-
-// Sets up the parser's global state. The first parse would do it too, but not safely when two threads
-// begin at once: programs call this on their main thread before any other thread starts.
-void PrepareXmlParser();
-
-// Parses UTF-8 text (whatever its declaration says) without validation, keeping whitespace-only text,
-// accepting an internal DTD and never loading anything external. Namespace errors are parse failures.
-ParseResult ParseXmlText(std::string_view utf8Text);
 
 using DomNodeList = std::vector<xmlNode*>;
 
@@ -46,7 +25,6 @@ std::string GetAttributeText(const xmlNode* node, std::string_view qualifiedName
 void GetChildElements(const xmlNode* node, DomNodeList& list);
 xmlNode* FindChildElement(const xmlNode* node, std::string_view localName);
 void FindChildElements(const xmlNode* node, std::string_view localName, DomNodeList& list);
-xmlNode* FindNamedChildElement(const xmlNode* node, std::string_view localName, std::string_view nameValue);
 // Namespace bound to prefix at node (default namespace for an empty prefix), from the declarations
 // the document carries, nearest first; empty when undeclared.
 std::string LookupNamespaceUri(const xmlNode* node, std::string_view prefix);

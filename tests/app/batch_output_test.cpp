@@ -1,4 +1,4 @@
-#include "app/batch_test.h"
+#include "app/batch_mode.h"
 #include "model/find_operation.h"
 
 #include "temp_dir.h"

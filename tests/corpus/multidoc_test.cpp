@@ -10,6 +10,7 @@
 #include "test_http_server.h"
 
 #include "xml/dom.h"
+#include "xml/parsing.h"
 #include "xml/namespaces.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "fetch/http_get.h"
+#include "fetch/text_decoding.h"
 
 #include "test_http_server.h"
 
@@ -124,8 +125,12 @@ protected:
     };
 
     static Outcome Get(const std::string& url, const HttpOptions& options = TestOptions()) {
-        Outcome outcome{false, "stale", ""};
-        outcome.ok = HttpGet(url, outcome.text, outcome.message, options);
+        // The body as a load reads it: decoded into UTF-8.
+        const HttpResponse response = HttpGetBytes(url, options);
+        Outcome outcome{response.ok(), response.body, response.message};
+        if (response.ok()) {
+            outcome.ok = DecodeDocumentText(response.body, outcome.text, outcome.message);
+        }
         return outcome;
     }
 

@@ -29,13 +29,10 @@ TEST(ImportAddress, ResolvesLocationsAgainstTheHoldingDocument) {
         {"service.wsdl", "a.xsd", "a.xsd"},
     };
     for (const auto& c : cases) {
-        std::string address;
-        EXPECT_TRUE(ResolveImportLocation(c.holder, c.location, address)) << c.location;
-        EXPECT_EQ(address, c.address) << c.holder << " + " << c.location;
+        EXPECT_EQ(ResolveImportLocation(c.holder, c.location), c.address) << c.holder << " + " << c.location;
     }
-    std::string address;
-    EXPECT_FALSE(ResolveImportLocation(service, "  ", address));
-    EXPECT_FALSE(ResolveImportLocation(service, "C:\\types\\a.xsd", address));
+    EXPECT_EQ(ResolveImportLocation(service, "  "), std::nullopt);
+    EXPECT_EQ(ResolveImportLocation(service, "C:\\types\\a.xsd"), std::nullopt);
 }
 
 TEST(ImportAddress, WebDocumentsReadOnlyWebAddressesAndHttpsOnlyHttps) {

@@ -1,4 +1,4 @@
-#include "gen/envelope_builder.h"
+#include "one_request.h"
 #include "xml/namespaces.h"
 #include "xml_fixture.h"
 
@@ -19,8 +19,8 @@ std::string RequestWithParts(const std::string& namespaceDeclarations, const std
     SchemaIndex index;
     PrefixRegistry registry;
     GenerationBudget budget;
-    return BuildRequestEnvelope(index, registry, definitions, FindChildElement(definitions, "binding"), "Op",
-                                budget);
+    return test::BuildRequestEnvelope(index, registry, definitions, FindChildElement(definitions, "binding"),
+                                      "Op", budget);
 }
 
 TEST(EnvelopeNamespaces, XmlPrefixOfAPartCountsOnlyUnderTheDocumentsOwnDeclaration) {

@@ -1,7 +1,7 @@
-#include "gen/envelope_builder.h"
 #include "gen/namespace_declaration.h"
 #include "gen/sample_writer.h"
 #include "model_walk.h"
+#include "one_request.h"
 #include "xml/namespaces.h"
 #include "xml_fixture.h"
 
@@ -32,7 +32,7 @@ public:
     std::string Request(GenerationBudget& budget) const {
         PrefixRegistry registry;
         const xmlNode* binding = FindChildElement(Definitions(), "binding");
-        return BuildRequestEnvelope(m_index, registry, Definitions(), binding, "Op", budget);
+        return test::BuildRequestEnvelope(m_index, registry, Definitions(), binding, "Op", budget);
     }
 
     // The lines of t:Root alone, written with the given limit, and what they cost.

@@ -27,11 +27,11 @@ TEST(RequestBuilding, ProgressNeverGoesBack) {
         bindingOperations +
         "</binding><service name='S'><port name='X' binding='t:B'><soap:address location='http://x/'/>"
         "</port></service></definitions>");
+    const xmlNode* definitions = xmlDocGetRootElement(document.get());
     WsdlModel model;
     BindingElements bindings;
     std::string message;
-    ASSERT_TRUE(WsdlReader(document.get(), model, bindings, message)) << message;
-    const xmlNode* definitions = xmlDocGetRootElement(document.get());
+    ASSERT_TRUE(ReadWsdlModel(DefinitionsList{definitions}, model, bindings, message)) << message;
     SchemaIndex index;
     CollectSchemas(definitions, index);
     GenerationBudget budget{kMaxRequestLines + 1, kMaxLoadBytes};
@@ -41,7 +41,7 @@ TEST(RequestBuilding, ProgressNeverGoesBack) {
         EXPECT_EQ(total, 40u);
         told.push_back(built);
     };
-    BuildRequests(index, DescriptionLookup(definitions), RequestJobs(model, bindings), budget, 4, watch);
+    BuildRequests(index, DescriptionLookup({definitions}), RequestJobs(model, bindings), budget, 4, watch);
     ASSERT_FALSE(told.empty());
     EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
     EXPECT_EQ(told.back(), 40u);

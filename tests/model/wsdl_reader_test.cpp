@@ -7,6 +7,12 @@
 namespace quorvel {
 namespace {
 
+// The reader over one parsed document, or over none.
+bool ReadDocument(const xmlDoc* document, WsdlModel& model, BindingElements& elements, std::string& message) {
+    return ReadWsdlModel(DefinitionsList{document == nullptr ? nullptr : xmlDocGetRootElement(document)},
+                         model, elements, message);
+}
+
 // Bindings used below: A and B are SOAP 1.1 and 1.2, Http is not SOAP. Each has its operations.
 const char* const kBindings =
     "<portType name='P'><operation name='Op'><input message='M'/></operation></portType>"
@@ -53,7 +59,7 @@ struct ShapeCase {
     const char* shape;
 };
 
-TEST(WsdlReader, ServicesReachTheirSoapBindingsOnce) {
+TEST(ReadWsdlModel, ServicesReachTheirSoapBindingsOnce) {
     const ShapeCase cases[] = {
         {"no service: every SOAP binding in a made-up service", "", "WSDL[A(11):2 B(12):1 Empty(11):0 ]"},
         {"ports in document order, duplicates by local name dropped",
@@ -79,7 +85,7 @@ TEST(WsdlReader, ServicesReachTheirSoapBindingsOnce) {
         WsdlModel model(2);
         BindingElements elements(1);
         std::string message = "untouched";
-        EXPECT_TRUE(WsdlReader(document.get(), model, elements, message)) << c.name;
+        EXPECT_TRUE(ReadDocument(document.get(), model, elements, message)) << c.name;
         EXPECT_EQ(Shape(model), c.shape) << c.name;
         EXPECT_EQ(elements.size(), BindingRecords(model)) << c.name;
         EXPECT_EQ(message, "untouched") << c.name;
@@ -89,34 +95,34 @@ TEST(WsdlReader, ServicesReachTheirSoapBindingsOnce) {
 struct FailureCase {
     const char* name;
     std::string text;
-    const char* message;
+    std::string_view message;
 };
 
-TEST(WsdlReader, FailuresEmptyTheModel) {
+TEST(ReadWsdlModel, FailuresEmptyTheModel) {
     const FailureCase cases[] = {
-        {"WSDL 2.0 root", "<description xmlns='http://www.w3.org/ns/wsdl'/>", MSG_NOT_WSDL},
+        {"WSDL 2.0 root", "<description xmlns='http://www.w3.org/ns/wsdl'/>", model_msg::kNotWsdl},
         {"services reach no SOAP binding", Description("<service name='S'><port binding='Http'/></service>"),
-         MSG_NO_SOAP_BINDING},
+         model_msg::kNoSoapBinding},
         {"only an HTTP binding, no service",
          "<definitions xmlns:http='http://schemas.xmlsoap.org/wsdl/http/'><binding name='H'><http:binding/>"
          "</binding></definitions>",
-         MSG_NO_SOAP_BINDING},
+         model_msg::kNoSoapBinding},
     };
     for (const FailureCase& c : cases) {
         XmlDocument document = test::ParseOrFail(c.text);
         WsdlModel model(1);
         BindingElements elements;
         std::string message;
-        EXPECT_FALSE(WsdlReader(document.get(), model, elements, message)) << c.name;
+        EXPECT_FALSE(ReadDocument(document.get(), model, elements, message)) << c.name;
         EXPECT_TRUE(model.empty()) << c.name;
         EXPECT_EQ(message, c.message) << c.name;
     }
     WsdlModel model(1);
     BindingElements elements;
     std::string message;
-    EXPECT_FALSE(WsdlReader(nullptr, model, elements, message));
+    EXPECT_FALSE(ReadDocument(nullptr, model, elements, message));
     EXPECT_EQ(message, "不是有效的 WSDL（缺少 definitions）。");
-    EXPECT_STREQ(MSG_NO_SOAP_BINDING, "未找到 SOAP binding。");
+    EXPECT_EQ(model_msg::kNoSoapBinding, "未找到 SOAP binding。");
 }
 
 } // namespace

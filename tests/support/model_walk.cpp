@@ -1,18 +1,16 @@
 #include "model_walk.h"
 
+#include "model/model_walk.h"
+
 #include <algorithm>
 
 namespace quorvel::test {
 
 void ForEachOperation(const WsdlModel& model,
                       const std::function<void(const WsdlBinding&, const WsdlOperation&)>& visit) {
-    for (const WsdlService& service : model) {
-        for (const WsdlBinding& binding : service.bindings) {
-            for (const WsdlOperation& operation : binding.operations) {
-                visit(binding, operation);
-            }
-        }
-    }
+    WalkModel(model, [&](const WsdlService&, const WsdlBinding& binding, const WsdlOperation& operation) {
+        visit(binding, operation);
+    });
 }
 
 std::vector<const WsdlOperation*> AllOperations(const WsdlModel& model) {

@@ -2,6 +2,7 @@
 // Test helpers: fixture files under tests/data and parsing them into documents.
 
 #include "xml/dom.h"
+#include "xml/parsing.h"
 
 #include <string>
 

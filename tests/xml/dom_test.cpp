@@ -1,4 +1,5 @@
 #include "xml/dom.h"
+#include "xml/named_children.h"
 #include "xml/namespaces.h"
 #include "xml_fixture.h"
 
@@ -116,8 +117,9 @@ TEST(ChildElements, SkipTextCommentsAndMatchByLocalNameOnly) {
     EXPECT_EQ(NamespaceName(list[1]), "urn:y");
 
     EXPECT_EQ(FindChildElement(root, "element"), list[0]);
-    EXPECT_EQ(FindNamedChildElement(root, "element", "c"), list[1]);
-    EXPECT_EQ(FindNamedChildElement(root, "element", "b"), nullptr);
+    const NamedChildren elements(root, "element");
+    EXPECT_EQ(elements.Find("c"), list[1]);
+    EXPECT_EQ(elements.Find("b"), nullptr);
     EXPECT_EQ(FindChildElement(root, "missing"), nullptr);
 
     GetChildElements(nullptr, list);

@@ -1,4 +1,4 @@
-#include "app/batch_test.h"
+#include "app/batch_mode.h"
 
 #include "app/messages.h"
 #include "fetch/file_writing.h"
@@ -67,7 +67,7 @@ bool WriteOutputFile(const std::string& path, const std::string& text, std::stri
     return WriteFileAtomically(path, "\xEF\xBB\xBF" + text, reason);
 }
 
-int RunBatchTest(const std::string& address, const std::string& binding, const std::string& operation) {
+int RunBatchMode(const std::string& address, const std::string& binding, const std::string& operation) {
     try {
         std::string output;
         const int status = BatchOutput(address, binding, operation, output);

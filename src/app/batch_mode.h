@@ -17,6 +17,6 @@ enum BatchExitCode : int {
 bool WriteOutputFile(const std::string& path, const std::string& text, std::string& reason);
 
 // Loads address, writes "quorvel_test_out.txt" in the current directory and returns the exit status.
-int RunBatchTest(const std::string& address, const std::string& binding, const std::string& operation);
+int RunBatchMode(const std::string& address, const std::string& binding, const std::string& operation);
 
 } // namespace quorvel

@@ -1,0 +1,232 @@
+#include "xml/parsing.h"
+
+#include "xml/messages.h"
+
+#include <libxml/SAX2.h>
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+#include <libxml/xmlerror.h>
+
+#include <climits>
+#include <cstring>
+#include <mutex>
+#include <new>
+
+namespace quorvel {
+namespace {
+
+// Nothing outside the text itself is ever read: no DTD, no external entity, no file, no network.
+xmlParserInputPtr DenyExternalEntity(const char*, const char*, xmlParserCtxtPtr) {
+    return nullptr;
+}
+
+void InstallEntityLoaderOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] { xmlSetExternalEntityLoader(DenyExternalEntity); });
+}
+
+struct ParserContextFree {
+    void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
+};
+
+// What one parse keeps beside the document: the parser's first error (later ones are usually
+// consequences of it) and the text, read again where the parser keeps too little.
+struct ParseState {
+    std::string_view text;
+    bool seen = false;
+    std::string reason;
+    bool outOfMemory = false;
+};
+
+// The parser's message on one line: callers show it in a box or write it as one line of a file.
+std::string OneLineMessage(const char* message) {
+    std::string text = message == nullptr ? std::string() : std::string(message);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
+        text.pop_back();
+    }
+    for (char& c : text) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return text;
+}
+
+std::string FormatReason(int line, int column, std::string_view message) {
+    return std::string(xml_msg::kLine) + std::to_string(line) + std::string(xml_msg::kColumn) +
+           std::to_string(column) + std::string(xml_msg::kPositionEnd) + std::string(message);
+}
+
+void RecordError(void* userData, xmlErrorPtr error) {
+    auto* context = static_cast<xmlParserCtxt*>(userData);
+    auto* state = context == nullptr ? nullptr : static_cast<ParseState*>(context->_private);
+    // A namespace name that is not a valid URI is still a namespace name: it is compared as a string.
+    if (state == nullptr || error == nullptr) {
+        return;
+    }
+    // Memory that runs out fails the parse as it fails the program elsewhere. Some limits of the parser
+    // report a memory error after their own one, which stays the reason.
+    if (error->code == XML_ERR_NO_MEMORY && !state->seen) {
+        state->outOfMemory = true;
+    }
+    if (state->seen || error->level < XML_ERR_ERROR || error->code == XML_WAR_NS_URI) {
+        return;
+    }
+    state->seen = true;
+    state->reason = FormatReason(error->line, error->int2, OneLineMessage(error->message));
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// True when the start tag (from its "<" up to its end) carries an attribute named exactly
+// "xmlns:xml". The parser has checked the tag, so names, "=" and quoted values are well formed.
+bool DeclaresXmlPrefix(std::string_view tag) {
+    size_t at = 1;
+    while (at < tag.size() && !IsBlank(tag[at])) {
+        ++at;
+    }
+    for (;;) {
+        while (at < tag.size() && IsBlank(tag[at])) {
+            ++at;
+        }
+        const size_t nameStart = at;
+        while (at < tag.size() && tag[at] != '=' && !IsBlank(tag[at]) && tag[at] != '/' && tag[at] != '>') {
+            ++at;
+        }
+        if (at == nameStart) {
+            return false;
+        }
+        const bool match = tag.substr(nameStart, at - nameStart) == "xmlns:xml";
+        const size_t open = tag.find_first_of("\"'", at);
+        const size_t close = open == std::string_view::npos ? open : tag.find(tag[open], open + 1);
+        if (match || close == std::string_view::npos) {
+            return match;
+        }
+        at = close + 1;
+    }
+}
+
+// The parser keeps no declaration of the xml prefix among an element's declarations. Where the
+// document declares it, the declaration is put back on that element, so that the prefix resolves
+// exactly in the declaration's scope, like any other prefix.
+// The start tag just read, which ends where the parser stands: in the document itself (read from the
+// whole text, as the parser may have let go of what it read), or in an entity's replacement text.
+std::string_view CurrentStartTag(const xmlParserCtxt* context, std::string_view text) {
+    const xmlParserInput* input = context->input;
+    const size_t read = static_cast<size_t>(input->cur - input->base);
+    std::string_view before =
+        context->inputNr == 1
+            ? text.substr(0, std::min(text.size(), static_cast<size_t>(input->consumed) + read))
+            : std::string_view(reinterpret_cast<const char*>(input->base), read);
+    const size_t open = before.rfind('<'); // a start tag holds no other "<", not even in its values
+    return open == std::string_view::npos ? std::string_view() : before.substr(open);
+}
+
+bool AddXmlPrefixDeclaration(xmlNode* element) {
+    auto* declaration = static_cast<xmlNs*>(xmlMalloc(sizeof(xmlNs)));
+    if (declaration == nullptr) {
+        return false;
+    }
+    std::memset(declaration, 0, sizeof(xmlNs));
+    declaration->type = XML_NAMESPACE_DECL;
+    declaration->href = xmlStrdup(XML_XML_NAMESPACE);
+    declaration->prefix = xmlStrdup(BAD_CAST "xml");
+    xmlNs** last = &element->nsDef;
+    while (*last != nullptr) {
+        last = &(*last)->next;
+    }
+    *last = declaration; // freed with the element's other declarations
+    return declaration->href != nullptr && declaration->prefix != nullptr;
+}
+
+void StartElementSeeingXmlPrefix(void* userData, const xmlChar* localName, const xmlChar* prefix,
+                                 const xmlChar* uri, int namespaceCount, const xmlChar** namespaces,
+                                 int attributeCount, int defaultedCount, const xmlChar** attributes) {
+    xmlSAX2StartElementNs(userData, localName, prefix, uri, namespaceCount, namespaces, attributeCount,
+                          defaultedCount, attributes);
+    auto* context = static_cast<xmlParserCtxt*>(userData);
+    auto* state = static_cast<ParseState*>(context->_private);
+    if (context->node == nullptr || !DeclaresXmlPrefix(CurrentStartTag(context, state->text))) {
+        return;
+    }
+    if (!AddXmlPrefixDeclaration(context->node)) {
+        state->outOfMemory = true;
+        xmlStopParser(context);
+    }
+}
+
+// Parses the text as UTF-8, whatever its declaration says. The parser gets the text without an encoding
+// converter: one would copy the text a second time, piece by piece, and a piece that finds no memory
+// leaves the parser reading through a null pointer. Told the encoding, the parser does not guess it from
+// the first bytes either.
+XmlDocument ParseUtf8(xmlParserCtxt* context, std::string_view text) {
+    xmlParserInputBuffer* buffer = xmlParserInputBufferCreateMem(
+        text.empty() ? "" : text.data(), static_cast<int>(text.size()), XML_CHAR_ENCODING_NONE);
+    xmlParserInput* input =
+        buffer == nullptr ? nullptr : xmlNewIOInputStream(context, buffer, XML_CHAR_ENCODING_NONE);
+    if (input == nullptr) {
+        xmlFreeParserInputBuffer(buffer);
+        throw std::bad_alloc();
+    }
+    if (inputPush(context, input) < 0) { // the input is freed then
+        throw std::bad_alloc();
+    }
+    xmlCtxtUseOptions(context, XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_IGNORE_ENC);
+    context->encoding = xmlStrdup(BAD_CAST "UTF-8");
+    xmlParseDocument(context);
+    XmlDocument document(context->myDoc);
+    context->myDoc = nullptr;
+    return document;
+}
+
+} // namespace
+
+void PrepareXmlParser() {
+    xmlInitParser();
+    InstallEntityLoaderOnce();
+}
+
+ParseResult ParseXmlText(std::string_view utf8Text) {
+    ParseResult result;
+    if (utf8Text.size() > static_cast<size_t>(INT_MAX)) {
+        result.reason = xml_msg::kDocumentTooLarge;
+        return result;
+    }
+    InstallEntityLoaderOnce();
+    std::unique_ptr<xmlParserCtxt, ParserContextFree> context(xmlNewParserCtxt());
+    if (context == nullptr) {
+        result.reason = xml_msg::kNoParser;
+        return result;
+    }
+    // A byte-order mark at the start is no part of the document.
+    if (utf8Text.starts_with("\xEF\xBB\xBF")) {
+        utf8Text.remove_prefix(3);
+    }
+    ParseState state;
+    state.text = utf8Text;
+    context->_private = &state;
+    context->userData = context.get();
+    context->sax->serror = RecordError;
+    // Only a document that mentions the declaration pays for looking at its start tags.
+    if (utf8Text.find("xmlns:xml") != std::string_view::npos) {
+        context->sax->startElementNs = StartElementSeeingXmlPrefix;
+    }
+    XmlDocument document = ParseUtf8(context.get(), utf8Text);
+    if (state.outOfMemory) {
+        throw std::bad_alloc();
+    }
+    // An undeclared prefix leaves a document behind; the error it raised makes the parse fail.
+    bool sound = document != nullptr && context->wellFormed && !state.seen;
+    if (sound) {
+        result.document = std::move(document);
+        return result;
+    }
+    result.reason = state.seen
+                        ? state.reason
+                        : FormatReason(context->input ? context->input->line : 0, 0, xml_msg::kNotWellFormed);
+    return result;
+}
+
+} // namespace quorvel

@@ -1,0 +1,32 @@
+#pragma once
+// XML text into a document: the parser's set-up, what it refuses to read, and its errors as one line.
+
+#include <libxml/tree.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+struct XmlDocFree {
+    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
+};
+using XmlDocument = std::unique_ptr<xmlDoc, XmlDocFree>;
+
+// Result of parsing: a document, or the parser's reason text (with line and column) when it failed.
+struct ParseResult {
+    XmlDocument document;
+    std::string reason;
+    bool ok() const { return document != nullptr; }
+};
+
+// Sets up the parser's global state. The first parse would do it too, but not safely when two threads
+// begin at once: programs call this on their main thread before any other thread starts.
+void PrepareXmlParser();
+
+// Parses UTF-8 text (whatever its declaration says) without validation, keeping whitespace-only text,
+// accepting an internal DTD and never loading anything external. Namespace errors are parse failures.
+ParseResult ParseXmlText(std::string_view utf8Text);
+
+} // namespace quorvel
