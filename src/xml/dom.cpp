@@ -1,5 +1,7 @@
 #include "xml/dom.h"
 
+#include "xml/memory_resources.h"
+
 #include <libxml/SAX2.h>
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
@@ -7,7 +9,6 @@
 
 #include <climits>
 #include <cstring>
-#include <mutex>
 #include <new>
 
 namespace quorvel {
@@ -40,16 +41,6 @@ bool IsElementNamed(const xmlNode* node, std::string_view localName) {
     return IsElement(node) && TextIs(node->name, localName);
 }
 
-// Nothing outside the text itself is ever read: no DTD, no external entity, no file, no network.
-xmlParserInputPtr DenyExternalEntity(const char*, const char*, xmlParserCtxtPtr) {
-    return nullptr;
-}
-
-void InstallEntityLoaderOnce() {
-    static std::once_flag once;
-    std::call_once(once, [] { xmlSetExternalEntityLoader(DenyExternalEntity); });
-}
-
 struct ParserContextFree {
     void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
 };
@@ -60,22 +51,11 @@ struct ParseState {
     std::string_view text;
     bool seen = false;
     std::string reason;
+    int line = 0;
+    int column = 0;
+    std::string message;
     bool outOfMemory = false;
 };
-
-// The parser's message on one line: callers show it in a box or write it as one line of a file.
-std::string OneLineMessage(const char* message) {
-    std::string text = message == nullptr ? std::string() : std::string(message);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
-        text.pop_back();
-    }
-    for (char& c : text) {
-        if (c == '\n' || c == '\r') {
-            c = ' ';
-        }
-    }
-    return text;
-}
 
 std::string FormatReason(int line, int column, const std::string& message) {
     return "第 " + std::to_string(line) + " 行，第 " + std::to_string(column) + " 列：" + message;
@@ -97,7 +77,10 @@ void RecordError(void* userData, xmlErrorPtr error) {
         return;
     }
     state->seen = true;
-    state->reason = FormatReason(error->line, error->int2, OneLineMessage(error->message));
+    state->line = error->line;
+    state->column = error->int2;
+    state->message = OneLineMessage(error->message);
+    state->reason = FormatReason(error->line, error->int2, state->message);
 }
 
 bool IsBlank(char c) {
@@ -197,7 +180,7 @@ XmlDocument ParseUtf8(xmlParserCtxt* context, std::string_view text) {
     if (inputPush(context, input) < 0) { // the input is freed then
         throw std::bad_alloc();
     }
-    xmlCtxtUseOptions(context, XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_IGNORE_ENC);
+    xmlCtxtUseOptions(context, XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_IGNORE_ENC | XML_PARSE_BIG_LINES);
     context->encoding = xmlStrdup(BAD_CAST "UTF-8");
     xmlParseDocument(context);
     XmlDocument document(context->myDoc);
@@ -209,7 +192,20 @@ XmlDocument ParseUtf8(xmlParserCtxt* context, std::string_view text) {
 
 void PrepareXmlParser() {
     xmlInitParser();
-    InstallEntityLoaderOnce();
+    InstallEntityLoader();
+}
+
+std::string OneLineMessage(const char* message) {
+    std::string text = message == nullptr ? std::string() : std::string(message);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
+        text.pop_back();
+    }
+    for (char& c : text) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return text;
 }
 
 ParseResult ParseXmlText(std::string_view utf8Text) {
@@ -218,7 +214,7 @@ ParseResult ParseXmlText(std::string_view utf8Text) {
         result.reason = "文档过大，无法解析。";
         return result;
     }
-    InstallEntityLoaderOnce();
+    InstallEntityLoader();
     std::unique_ptr<xmlParserCtxt, ParserContextFree> context(xmlNewParserCtxt());
     if (context == nullptr) {
         result.reason = "无法创建 XML 解析器。";
@@ -247,9 +243,10 @@ ParseResult ParseXmlText(std::string_view utf8Text) {
         result.document = std::move(document);
         return result;
     }
-    result.reason =
-        state.seen ? state.reason
-                   : FormatReason(context->input ? context->input->line : 0, 0, "文档不是格式正确的 XML。");
+    result.line = state.seen ? state.line : context->input ? context->input->line : 0;
+    result.column = state.column;
+    result.message = state.seen ? state.message : "文档不是格式正确的 XML。";
+    result.reason = state.seen ? state.reason : FormatReason(result.line, 0, result.message);
     return result;
 }
 
