@@ -141,12 +141,17 @@ bool ParseScriptCommand(const CommandLine& args, ScriptCommand& command, std::st
         usageError = std::string(app_msg::kJsonWithoutList);
         return false;
     }
+    command.operands.assign(args.begin() + static_cast<std::ptrdiff_t>(next), args.end());
+    const size_t wanted = OperandCount(command.kind);
+    // "--body FILE" may also follow the operands, as the usage writes it.
+    if (command.body.empty() && command.operands.size() == wanted + 2 && command.operands[wanted] == "--body") {
+        command.body = command.operands[wanted + 1];
+        command.operands.resize(wanted);
+    }
     if (!command.body.empty() && command.kind != ScriptCommand::Validate) {
         usageError = std::string(app_msg::kBodyWithoutValidate);
         return false;
     }
-    command.operands.assign(args.begin() + static_cast<std::ptrdiff_t>(next), args.end());
-    const size_t wanted = OperandCount(command.kind);
     if (command.operands.size() != wanted) {
         usageError = (command.operands.size() < wanted
                           ? std::string(app_msg::kMissingOperand)
