@@ -106,6 +106,10 @@ void DeclaredAttributes::Add(const xmlNode* attribute, std::vector<Use>& uses) {
     Use use{std::string(), std::string(), attribute, attribute};
     if (const std::string ref = GetAttributeText(attribute, "ref"); !ref.empty()) {
         m_index.ResolveReference(attribute, ref, use.namespaceName, use.localName);
+        // The prefix xml is bound without a declaration.
+        if (use.namespaceName.empty() && ref.starts_with("xml:")) {
+            use.namespaceName = NS_XML;
+        }
         use.declaration = m_index.FindAttribute(use.namespaceName, use.localName);
     } else {
         use.localName = GetAttributeText(attribute, "name");
