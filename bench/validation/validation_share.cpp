@@ -58,7 +58,8 @@ void Measure(const std::string& path, const SampleOptions& sample, Tally& tally)
                     continue;
                 }
                 ++tally.documentLiteral;
-                const ValidationReport report = validator.Validate(element, operation.name, operation.request);
+                const ValidationReport report =
+                    validator.Validate(element, operation.name, operation.request);
                 if (report.Incomplete()) {
                     continue;
                 }

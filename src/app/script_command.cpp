@@ -144,7 +144,8 @@ bool ParseScriptCommand(const CommandLine& args, ScriptCommand& command, std::st
     command.operands.assign(args.begin() + static_cast<std::ptrdiff_t>(next), args.end());
     const size_t wanted = OperandCount(command.kind);
     // "--body FILE" may also follow the operands, as the usage writes it.
-    if (command.body.empty() && command.operands.size() == wanted + 2 && command.operands[wanted] == "--body") {
+    if (command.body.empty() && command.operands.size() == wanted + 2 &&
+        command.operands[wanted] == "--body") {
         command.body = command.operands[wanted + 1];
         command.operands.resize(wanted);
     }

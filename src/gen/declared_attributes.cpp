@@ -63,13 +63,15 @@ void DeclaredAttributes::CollectType(const xmlNode* complexType, std::vector<Use
         if (kind != "complexContent" && kind != "simpleContent") {
             continue;
         }
-        for (const xmlNode* derivation = content->children; derivation != nullptr; derivation = derivation->next) {
+        for (const xmlNode* derivation = content->children; derivation != nullptr;
+             derivation = derivation->next) {
             const std::string_view how = LocalName(derivation);
             if (how != "extension" && how != "restriction") {
                 continue;
             }
             std::string namespaceName, localName;
-            m_index.ResolveReference(derivation, GetAttributeText(derivation, "base"), namespaceName, localName);
+            m_index.ResolveReference(derivation, GetAttributeText(derivation, "base"), namespaceName,
+                                     localName);
             if (namespaceName != NS_XSD) {
                 const xmlNode* base = m_index.FindType(namespaceName, localName);
                 if (base != nullptr && LocalName(base) == "complexType") {
@@ -113,7 +115,8 @@ void DeclaredAttributes::Add(const xmlNode* attribute, std::vector<Use>& uses) {
         use.declaration = m_index.FindAttribute(use.namespaceName, use.localName);
     } else {
         use.localName = GetAttributeText(attribute, "name");
-        use.namespaceName = IsAttributeQualified(attribute) ? m_index.TargetNamespace(attribute) : std::string();
+        use.namespaceName =
+            IsAttributeQualified(attribute) ? m_index.TargetNamespace(attribute) : std::string();
     }
     if (use.localName.empty()) {
         return;
@@ -144,7 +147,7 @@ std::string DeclaredAttributes::Value(const Use& use) {
     if (use.declaration == nullptr) {
         // xml:lang without its schema loaded is still a language.
         example = use.namespaceName == NS_XML && use.localName == "lang" ? std::optional<std::string>("en")
-                                                                          : std::nullopt;
+                                                                         : std::nullopt;
     } else if (const xmlNode* inlineType = FindChildElement(use.declaration, "simpleType")) {
         example = m_examples->ForTypeNode(inlineType);
     } else if (const std::string type = GetAttributeText(use.declaration, "type"); !type.empty()) {

@@ -73,8 +73,8 @@ void WriteHeaderPart(SampleWriter& writer, const SchemaIndex& index, const xmlNo
     if (!element.empty()) {
         WriteElementPart(writer, index, part, element, targetNamespace, kPartDepth);
     } else {
-        writer.WriteElement(GetAttributeText(part, "name"), "", part, GetAttributeText(part, "type"), nullptr, 1,
-                            1, kPartDepth);
+        writer.WriteElement(GetAttributeText(part, "name"), "", part, GetAttributeText(part, "type"), nullptr,
+                            1, 1, kPartDepth);
     }
 }
 
@@ -171,7 +171,8 @@ const xmlNode* EnvelopeBuilder::FindInputMessage(const std::string& operationNam
 std::vector<const xmlNode*> EnvelopeBuilder::HeaderParts(const std::string& operationName) const {
     std::vector<const xmlNode*> parts;
     const xmlNode* bindingOperation = m_bindingOperations.Find(operationName);
-    const xmlNode* input = bindingOperation == nullptr ? nullptr : FindChildElement(bindingOperation, "input");
+    const xmlNode* input =
+        bindingOperation == nullptr ? nullptr : FindChildElement(bindingOperation, "input");
     if (input == nullptr) {
         return parts;
     }
@@ -180,7 +181,8 @@ std::vector<const xmlNode*> EnvelopeBuilder::HeaderParts(const std::string& oper
     for (const xmlNode* header : headers) {
         const xmlNode* message = m_description.messages.Find(ReferencedName(header, "message"));
         const std::string partName = GetAttributeText(header, "part");
-        if (const xmlNode* part = message == nullptr ? nullptr : FindNamedChildElement(message, "part", partName)) {
+        if (const xmlNode* part =
+                message == nullptr ? nullptr : FindNamedChildElement(message, "part", partName)) {
             parts.push_back(part);
         }
     }
@@ -189,7 +191,8 @@ std::vector<const xmlNode*> EnvelopeBuilder::HeaderParts(const std::string& oper
 
 std::string EnvelopeBuilder::PartNamespace(const xmlNode* message) const {
     const xmlNode* definitions = DefinitionsOf(message);
-    return definitions == m_definitions ? m_targetNamespace : GetAttributeText(definitions, "targetNamespace");
+    return definitions == m_definitions ? m_targetNamespace
+                                        : GetAttributeText(definitions, "targetNamespace");
 }
 
 OperationInput EnvelopeBuilder::DescribeInput(const std::string& operationName) const {
@@ -256,7 +259,8 @@ std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry, cons
     std::string rpcBody;
     if (rpc) {
         const std::string indent(MakeIndent(kPartDepth));
-        rpcBody = "\n" + indent + "<" + wrapper + ">" + std::string(body) + "\n" + indent + "</" + wrapper + ">";
+        rpcBody =
+            "\n" + indent + "<" + wrapper + ">" + std::string(body) + "\n" + indent + "</" + wrapper + ">";
     }
     budget.loadLinesLeft -= std::min(budget.loadLinesLeft, writer.LinesSpent());
     std::string request = Envelope(registry, m_envelopeNamespace, prefix, lines.substr(0, headerEnd),

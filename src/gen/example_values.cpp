@@ -46,10 +46,22 @@ bool IsTextType(std::string_view builtin) {
 }
 
 bool IsNumericType(std::string_view builtin) {
-    static const std::set<std::string_view> numeric = {
-        "decimal", "integer", "int", "long", "short", "byte", "nonNegativeInteger", "positiveInteger",
-        "nonPositiveInteger", "negativeInteger", "unsignedLong", "unsignedInt", "unsignedShort",
-        "unsignedByte", "float", "double"};
+    static const std::set<std::string_view> numeric = {"decimal",
+                                                       "integer",
+                                                       "int",
+                                                       "long",
+                                                       "short",
+                                                       "byte",
+                                                       "nonNegativeInteger",
+                                                       "positiveInteger",
+                                                       "nonPositiveInteger",
+                                                       "negativeInteger",
+                                                       "unsignedLong",
+                                                       "unsignedInt",
+                                                       "unsignedShort",
+                                                       "unsignedByte",
+                                                       "float",
+                                                       "double"};
     return numeric.count(builtin) != 0;
 }
 
@@ -61,17 +73,18 @@ std::optional<size_t> ReadCount(const xmlNode* facet) {
     return static_cast<size_t>(std::strtoull(text.c_str(), nullptr, 10));
 }
 
-void SetOnce(std::optional<std::string>& facet, const xmlNode* node) {
-    if (!facet) {
-        facet = GetAttributeText(node, "value");
-    }
-}
-
-void SetOnce(std::optional<size_t>& facet, const xmlNode* node) {
-    if (!facet) {
-        facet = ReadCount(node);
-    }
-}
+// The facets that hold one value each, by name.
+const std::pair<std::string_view, std::optional<std::string> SimpleFacets::*> kBoundFacets[] = {
+    {"minInclusive", &SimpleFacets::minInclusive},
+    {"minExclusive", &SimpleFacets::minExclusive},
+    {"maxInclusive", &SimpleFacets::maxInclusive},
+    {"maxExclusive", &SimpleFacets::maxExclusive}};
+const std::pair<std::string_view, std::optional<size_t> SimpleFacets::*> kCountFacets[] = {
+    {"length", &SimpleFacets::length},
+    {"minLength", &SimpleFacets::minLength},
+    {"maxLength", &SimpleFacets::maxLength},
+    {"totalDigits", &SimpleFacets::totalDigits},
+    {"fractionDigits", &SimpleFacets::fractionDigits}};
 
 // Adds the facets of one restriction; those already met, nearer the start, stay.
 void AddFacets(const xmlNode* restriction, SimpleFacets& facets) {
@@ -86,24 +99,16 @@ void AddFacets(const xmlNode* restriction, SimpleFacets& facets) {
             facets.enumerationNode = child;
         } else if (kind == "pattern") {
             patterns.push_back(GetAttributeText(child, "value"));
-        } else if (kind == "minInclusive") {
-            SetOnce(facets.minInclusive, child);
-        } else if (kind == "minExclusive") {
-            SetOnce(facets.minExclusive, child);
-        } else if (kind == "maxInclusive") {
-            SetOnce(facets.maxInclusive, child);
-        } else if (kind == "maxExclusive") {
-            SetOnce(facets.maxExclusive, child);
-        } else if (kind == "length") {
-            SetOnce(facets.length, child);
-        } else if (kind == "minLength") {
-            SetOnce(facets.minLength, child);
-        } else if (kind == "maxLength") {
-            SetOnce(facets.maxLength, child);
-        } else if (kind == "totalDigits") {
-            SetOnce(facets.totalDigits, child);
-        } else if (kind == "fractionDigits") {
-            SetOnce(facets.fractionDigits, child);
+        }
+        for (const auto& [name, facet] : kBoundFacets) {
+            if (kind == name && !(facets.*facet)) {
+                facets.*facet = GetAttributeText(child, "value");
+            }
+        }
+        for (const auto& [name, facet] : kCountFacets) {
+            if (kind == name && !(facets.*facet)) {
+                facets.*facet = ReadCount(child);
+            }
         }
     }
     if (!patterns.empty()) {
@@ -121,7 +126,9 @@ std::string Repeat(std::string_view text, size_t times) {
 
 // How long a text value must be: the length facets, one when they say nothing.
 size_t WantedLength(const SimpleFacets& facets) {
-    size_t length = facets.length ? *facets.length : facets.minLength ? std::max<size_t>(*facets.minLength, 1) : 1;
+    size_t length = facets.length      ? *facets.length
+                    : facets.minLength ? std::max<size_t>(*facets.minLength, 1)
+                                       : 1;
     if (facets.maxLength && *facets.maxLength < length) {
         length = *facets.maxLength;
     }
@@ -185,7 +192,8 @@ void AddNumberCandidates(const SimpleFacets& facets, std::vector<std::string>& c
 // Digits of a decimal text: all of them, and those after the point, without leading or trailing zeros.
 void CountDigits(const std::string& value, size_t& total, size_t& fraction) {
     const size_t point = value.find('.');
-    std::string whole = value.substr(0, point), part = point == std::string::npos ? "" : value.substr(point + 1);
+    std::string whole = value.substr(0, point),
+                part = point == std::string::npos ? "" : value.substr(point + 1);
     whole.erase(0, whole.find_first_not_of("+-0"));
     part.erase(part.find_last_not_of('0') + 1);
     fraction = part.size();
@@ -373,7 +381,8 @@ std::optional<std::string> ExampleValues::OfUnion(const xmlNode* unionNode, Simp
 
 std::optional<std::string> ExampleValues::OfBuiltin(const std::string& builtin, SimpleFacets& facets) {
     if (facets.enumeration) {
-        if ((builtin == "QName" || builtin == "NOTATION") && facets.enumeration->find(':') != std::string::npos) {
+        if ((builtin == "QName" || builtin == "NOTATION") &&
+            facets.enumeration->find(':') != std::string::npos) {
             // A QName value names its namespace through a prefix of the request.
             std::string namespaceName, localName;
             ResolveQName(facets.enumerationNode, *facets.enumeration, namespaceName, localName);
@@ -381,14 +390,26 @@ std::optional<std::string> ExampleValues::OfBuiltin(const std::string& builtin, 
         }
         return facets.enumeration;
     }
-    static const std::map<std::string_view, std::string_view> samples = {
-        {"boolean", "true"},       {"date", "2024-01-15"},  {"dateTime", "2024-01-15T09:30:00"},
-        {"time", "09:30:00"},      {"gYear", "2024"},       {"gYearMonth", "2024-01"},
-        {"gMonth", "--01"},        {"gDay", "---15"},       {"gMonthDay", "--01-15"},
-        {"duration", "P1D"},       {"anyURI", "http://example.com/"}, {"language", "en"},
-        {"Name", "name"},          {"NCName", "name"},      {"NMTOKEN", "name"},
-        {"NMTOKENS", "name"},      {"ENTITY", "name"},      {"ENTITIES", "name"},
-        {"IDREF", "id1"},          {"IDREFS", "id1"}};
+    static const std::map<std::string_view, std::string_view> samples = {{"boolean", "true"},
+                                                                         {"date", "2024-01-15"},
+                                                                         {"dateTime", "2024-01-15T09:30:00"},
+                                                                         {"time", "09:30:00"},
+                                                                         {"gYear", "2024"},
+                                                                         {"gYearMonth", "2024-01"},
+                                                                         {"gMonth", "--01"},
+                                                                         {"gDay", "---15"},
+                                                                         {"gMonthDay", "--01-15"},
+                                                                         {"duration", "P1D"},
+                                                                         {"anyURI", "http://example.com/"},
+                                                                         {"language", "en"},
+                                                                         {"Name", "name"},
+                                                                         {"NCName", "name"},
+                                                                         {"NMTOKEN", "name"},
+                                                                         {"NMTOKENS", "name"},
+                                                                         {"ENTITY", "name"},
+                                                                         {"ENTITIES", "name"},
+                                                                         {"IDREF", "id1"},
+                                                                         {"IDREFS", "id1"}};
     std::vector<std::string> candidates;
     const size_t length = WantedLength(facets);
     if (IsTextType(builtin)) {
@@ -427,7 +448,8 @@ std::optional<std::string> ExampleValues::OfBuiltin(const std::string& builtin, 
     return std::nullopt;
 }
 
-bool ExampleValues::Allowed(const std::string& builtin, const std::string& value, const SimpleFacets& facets) {
+bool ExampleValues::Allowed(const std::string& builtin, const std::string& value,
+                            const SimpleFacets& facets) {
     SchemaValue parsed;
     if (builtin != "anyType" && builtin != "anySimpleType") {
         xmlSchemaTypePtr type = xmlSchemaGetPredefinedType(BAD_CAST builtin.c_str(), BAD_CAST NS_XSD);
@@ -473,7 +495,8 @@ bool ExampleValues::MatchesPatterns(const std::string& value, const SimpleFacets
             if (added) {
                 entry->second = xmlRegexpCompile(BAD_CAST pattern.c_str());
             }
-            matched = matched || (entry->second != nullptr && xmlRegexpExec(entry->second, BAD_CAST value.c_str()) == 1);
+            matched = matched ||
+                      (entry->second != nullptr && xmlRegexpExec(entry->second, BAD_CAST value.c_str()) == 1);
         }
         if (!matched) {
             return false;

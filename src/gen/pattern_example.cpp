@@ -49,7 +49,8 @@ std::string EscapeExample(char escape, std::string_view property) {
 
 class PatternWalk {
 public:
-    PatternWalk(std::string_view pattern, bool atLeastOnce) : m_pattern(pattern), m_atLeastOnce(atLeastOnce) {}
+    PatternWalk(std::string_view pattern, bool atLeastOnce)
+        : m_pattern(pattern), m_atLeastOnce(atLeastOnce) {}
 
     // Alternatives: the first branch is written, the others only read past.
     std::string Regex() {
@@ -91,7 +92,8 @@ private:
                 m_at = m_pattern.size();
                 return 1;
             }
-            least = std::strtoul(std::string(m_pattern.substr(m_at + 1, close - m_at - 1)).c_str(), nullptr, 10);
+            least =
+                std::strtoul(std::string(m_pattern.substr(m_at + 1, close - m_at - 1)).c_str(), nullptr, 10);
             m_at = close + 1;
         }
         return least == 0 && m_atLeastOnce ? 1 : std::min<size_t>(least, 4096);

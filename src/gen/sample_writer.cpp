@@ -78,7 +78,8 @@ SampleWriter::SampleWriter(const SchemaIndex& schemaIndex, PrefixRegistry& prefi
       m_ownFacts(sharedFacts != nullptr ? nullptr : std::make_unique<DeclarationFacts>(schemaIndex)),
       m_facts(sharedFacts != nullptr ? *sharedFacts : *m_ownFacts), m_prefixRegistry(prefixRegistry),
       m_options(options),
-      m_examples(options.exampleValues ? std::make_unique<ExampleValues>(schemaIndex, prefixRegistry) : nullptr),
+      m_examples(options.exampleValues ? std::make_unique<ExampleValues>(schemaIndex, prefixRegistry)
+                                       : nullptr),
       m_attributes(options.attributes
                        ? std::make_unique<DeclaredAttributes>(schemaIndex, prefixRegistry, m_examples.get())
                        : nullptr),
@@ -168,7 +169,8 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
     bool builtin = false;
     if (typeNode == nullptr && !typeName.empty()) {
         const TypeNameFacts& type = m_facts.TypeName(context, typeName);
-        builtin = type.namespaceName == NS_XSD || (type.namespaceName.empty() && IsBuiltinTypeName(type.localName));
+        builtin =
+            type.namespaceName == NS_XSD || (type.namespaceName.empty() && IsBuiltinTypeName(type.localName));
         typeNode = builtin ? nullptr : type.type;
     }
     // With example values an element is written as often as it must occur, and not at all where it may not.
@@ -178,8 +180,9 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
     }
 }
 
-void SampleWriter::WriteElementOnce(const std::string& name, const xmlNode* context, std::string_view typeName,
-                                    const xmlNode* typeNode, bool builtin, int depth) {
+void SampleWriter::WriteElementOnce(const std::string& name, const xmlNode* context,
+                                    std::string_view typeName, const xmlNode* typeNode, bool builtin,
+                                    int depth) {
     const bool complexType = typeNode != nullptr && LocalName(typeNode) == "complexType";
     const std::string attributes = m_attributes && complexType ? m_attributes->StartTagText(typeNode) : "";
     const std::string value = LeafValue(context, typeName, typeNode);
@@ -218,11 +221,13 @@ void SampleWriter::WriteElementOnce(const std::string& name, const xmlNode* cont
     m_pendingCloseBytes -= CloseLineBytes(depth, name);
     // A complex type without element content (empty, attributes only, simple content) gives an empty
     // element, unless example values give its simple content a value; a simple type gives the placeholder.
-    const bool simpleContent = complexType && m_examples && FindChildElement(typeNode, "simpleContent") != nullptr;
+    const bool simpleContent =
+        complexType && m_examples && FindChildElement(typeNode, "simpleContent") != nullptr;
     Emit(depth, complexType && !simpleContent ? empty : leaf);
 }
 
-std::string SampleWriter::LeafValue(const xmlNode* context, std::string_view typeName, const xmlNode* typeNode) {
+std::string SampleWriter::LeafValue(const xmlNode* context, std::string_view typeName,
+                                    const xmlNode* typeNode) {
     if (!m_examples) {
         return "?";
     }

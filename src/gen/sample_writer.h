@@ -47,7 +47,8 @@ public:
     // without it the writer reads into facts of its own.
     // options: the attributes and example values choices; the others belong to the envelope.
     SampleWriter(const SchemaIndex& schemaIndex, PrefixRegistry& prefixRegistry, WriteBound lineBound,
-                 WriteBound byteBound, DeclarationFacts* sharedFacts = nullptr, const SampleOptions& options = {});
+                 WriteBound byteBound, DeclarationFacts* sharedFacts = nullptr,
+                 const SampleOptions& options = {});
 
     void WriteElement(std::string_view localName, const std::string& namespaceName, const xmlNode* context,
                       std::string_view typeName, const xmlNode* typeNode, int minOccurs, int maxOccurs,

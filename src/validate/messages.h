@@ -6,7 +6,8 @@
 namespace quorvel::validate_msg {
 
 inline constexpr std::string_view kNotEnvelope = "根元素不是 SOAP 的 Envelope 元素。";
-inline constexpr std::string_view kWrongEnvelopeNamespace = "Envelope 的命名空间与绑定的 SOAP 版本不符，应为 ";
+inline constexpr std::string_view kWrongEnvelopeNamespace =
+    "Envelope 的命名空间与绑定的 SOAP 版本不符，应为 ";
 inline constexpr std::string_view kNoBody = "Envelope 中没有 Body 元素。";
 inline constexpr std::string_view kMissingPart = "Body 中缺少消息部分的元素 ";
 inline constexpr std::string_view kUnexpectedElement = "此处应为元素 ";

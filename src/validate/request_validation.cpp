@@ -92,9 +92,10 @@ private:
     void CheckRpcBody(const xmlNode* body, const OperationInput& input, const std::string& operationName);
     // The element as the global element it is named after, when the schemas declare it.
     void CheckElement(const xmlNode* element);
-    // The namespace and local name of a part's element, as the request builder resolves them.
-    void PartElement(const xmlNode* part, const OperationInput& input, std::string& namespaceName,
-                     std::string& localName) const;
+    // The namespace and local name of a part's element, as the request builder resolves them; false,
+    // said at where as not checked, for a part with a type.
+    bool PartElement(const xmlNode* part, const OperationInput& input, const xmlNode* where,
+                     std::string& namespaceName, std::string& localName);
     static void RecordError(void* check, xmlErrorPtr error);
 
     const LoadedDocuments& m_documents;
@@ -113,7 +114,8 @@ void RequestCheck::Problem(const xmlNode* node, std::string message, bool unchec
         const bool attribute = node->type == XML_ATTRIBUTE_NODE;
         const xmlNode* element = attribute ? node->parent : node;
         problem.line = static_cast<int>(xmlGetLineNo(element));
-        problem.column = m_lines.Column(problem.line, attribute ? WrittenName(node) + "=" : "<" + WrittenName(node));
+        problem.column =
+            m_lines.Column(problem.line, attribute ? WrittenName(node) + "=" : "<" + WrittenName(node));
     }
     m_report.problems.push_back(std::move(problem));
 }
@@ -133,19 +135,26 @@ void RequestCheck::RecordError(void* check, xmlErrorPtr error) {
     }
 }
 
-void RequestCheck::PartElement(const xmlNode* part, const OperationInput& input, std::string& namespaceName,
-                               std::string& localName) const {
-    ResolveQName(part, GetAttributeText(part, "element"), namespaceName, localName);
+bool RequestCheck::PartElement(const xmlNode* part, const OperationInput& input, const xmlNode* where,
+                               std::string& namespaceName, std::string& localName) {
+    const std::string element = GetAttributeText(part, "element");
+    if (element.empty()) {
+        Problem(where, std::string(validate_msg::kTypePart) + GetAttributeText(part, "name"), true);
+        return false;
+    }
+    ResolveQName(part, element, namespaceName, localName);
     if (namespaceName.empty()) {
         namespaceName = input.partNamespace;
     }
+    return true;
 }
 
 void RequestCheck::CheckElement(const xmlNode* element) {
     const std::string namespaceName(NamespaceName(element));
     const std::string localName(LocalName(element));
     if (m_documents.index.FindElement(namespaceName, localName) == nullptr) {
-        Problem(element, std::string(validate_msg::kUndeclaredElement) + ClarkName(namespaceName, localName), true);
+        Problem(element, std::string(validate_msg::kUndeclaredElement) + ClarkName(namespaceName, localName),
+                true);
         return;
     }
     if (m_context == nullptr) {
@@ -201,15 +210,13 @@ void RequestCheck::Run(const xmlNode* binding, const std::string& operationName)
 // Each declared header part that the Header holds; those it does not hold are no fault.
 void RequestCheck::CheckHeaders(const xmlNode* header, const OperationInput& input) {
     for (const xmlNode* part : input.headerParts) {
-        if (GetAttributeText(part, "element").empty()) {
-            const std::string name = GetAttributeText(part, "name");
-            if (const xmlNode* entry = FindChild(header, "", name)) {
-                Problem(entry, std::string(validate_msg::kTypePart) + name, true);
-            }
+        // A part with a type stands as an unqualified element named after it; only one that is there counts.
+        const bool typed = GetAttributeText(part, "element").empty();
+        const xmlNode* where = typed ? FindChild(header, "", GetAttributeText(part, "name")) : header;
+        std::string namespaceName, localName;
+        if (where == nullptr || !PartElement(part, input, where, namespaceName, localName)) {
             continue;
         }
-        std::string namespaceName, localName;
-        PartElement(part, input, namespaceName, localName);
         if (const xmlNode* entry = FindChild(header, namespaceName, localName)) {
             CheckElement(entry);
         }
@@ -223,12 +230,10 @@ void RequestCheck::CheckDocumentBody(const xmlNode* body, const OperationInput& 
     GetChildElements(body, children);
     size_t next = 0;
     for (const xmlNode* part : parts) {
-        if (GetAttributeText(part, "element").empty()) {
-            Problem(body, std::string(validate_msg::kTypePart) + GetAttributeText(part, "name"), true);
+        std::string namespaceName, localName;
+        if (!PartElement(part, input, body, namespaceName, localName)) {
             continue;
         }
-        std::string namespaceName, localName;
-        PartElement(part, input, namespaceName, localName);
         const std::string expected = ClarkName(namespaceName, localName);
         if (next == children.size()) {
             Problem(body, std::string(validate_msg::kMissingPart) + expected);
@@ -236,7 +241,8 @@ void RequestCheck::CheckDocumentBody(const xmlNode* body, const OperationInput& 
         }
         const xmlNode* child = children[next++];
         if (!IsNamed(child, namespaceName, localName)) {
-            Problem(child, std::string(validate_msg::kUnexpectedElement) + expected + std::string(validate_msg::kFoundInstead) +
+            Problem(child, std::string(validate_msg::kUnexpectedElement) + expected +
+                               std::string(validate_msg::kFoundInstead) +
                                ClarkName(NamespaceName(child), LocalName(child)));
             continue;
         }
@@ -249,7 +255,8 @@ void RequestCheck::CheckDocumentBody(const xmlNode* body, const OperationInput& 
 }
 
 // The wrapper is no schema's element: it is named as the binding says, and its element parts are checked.
-void RequestCheck::CheckRpcBody(const xmlNode* body, const OperationInput& input, const std::string& operationName) {
+void RequestCheck::CheckRpcBody(const xmlNode* body, const OperationInput& input,
+                                const std::string& operationName) {
     const std::string wrapperName = ClarkName(input.rpcNamespace, operationName);
     const xmlNode* wrapper = FindChild(body, input.rpcNamespace, operationName);
     if (wrapper == nullptr) {
@@ -260,12 +267,10 @@ void RequestCheck::CheckRpcBody(const xmlNode* body, const OperationInput& input
     DomNodeList parts;
     FindChildElements(input.message, "part", parts);
     for (const xmlNode* part : parts) {
-        if (GetAttributeText(part, "element").empty()) {
-            Problem(wrapper, std::string(validate_msg::kTypePart) + GetAttributeText(part, "name"), true);
+        std::string namespaceName, localName;
+        if (!PartElement(part, input, wrapper, namespaceName, localName)) {
             continue;
         }
-        std::string namespaceName, localName;
-        PartElement(part, input, namespaceName, localName);
         if (const xmlNode* child = FindChild(wrapper, namespaceName, localName)) {
             CheckElement(child);
         } else {
@@ -277,11 +282,13 @@ void RequestCheck::CheckRpcBody(const xmlNode* body, const OperationInput& input
 } // namespace
 
 bool ValidationReport::Invalid() const {
-    return std::any_of(problems.begin(), problems.end(), [](const ValidationProblem& p) { return !p.unchecked; });
+    return std::any_of(problems.begin(), problems.end(),
+                       [](const ValidationProblem& p) { return !p.unchecked; });
 }
 
 bool ValidationReport::Incomplete() const {
-    return std::any_of(problems.begin(), problems.end(), [](const ValidationProblem& p) { return p.unchecked; });
+    return std::any_of(problems.begin(), problems.end(),
+                       [](const ValidationProblem& p) { return p.unchecked; });
 }
 
 RequestValidator::RequestValidator(std::shared_ptr<const LoadedDocuments> documents)

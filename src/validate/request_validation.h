@@ -40,7 +40,8 @@ public:
     explicit RequestValidator(std::shared_ptr<const LoadedDocuments> documents);
 
     // Checks text as a request of the operation of binding, a binding element of the documents.
-    ValidationReport Validate(const xmlNode* binding, const std::string& operationName, std::string_view text) const;
+    ValidationReport Validate(const xmlNode* binding, const std::string& operationName,
+                              std::string_view text) const;
 
 private:
     std::shared_ptr<const LoadedDocuments> m_documents;

@@ -61,7 +61,8 @@ std::string Serialize(xmlDoc* document) {
     xmlChar* text = nullptr;
     int size = 0;
     xmlDocDumpMemory(document, &text, &size);
-    std::string serialized(reinterpret_cast<const char*>(text), text == nullptr ? 0 : static_cast<size_t>(size));
+    std::string serialized(reinterpret_cast<const char*>(text),
+                           text == nullptr ? 0 : static_cast<size_t>(size));
     xmlFree(text);
     return serialized;
 }
@@ -77,7 +78,8 @@ XmlDocument NewSchemaDocument(const std::string& targetNamespace, xmlNode*& root
     return document;
 }
 
-void AddReference(xmlNode* root, const char* kind, const std::string* namespaceName, const std::string& address) {
+void AddReference(xmlNode* root, const char* kind, const std::string* namespaceName,
+                  const std::string& address) {
     xmlNode* reference = xmlNewChild(root, root->ns, BAD_CAST kind, nullptr);
     if (namespaceName != nullptr && !namespaceName->empty()) {
         xmlNewProp(reference, BAD_CAST "namespace", BAD_CAST namespaceName->c_str());
@@ -181,7 +183,8 @@ private:
             xmlFree(inScope);
         }
         xmlNode* original = piece.schema->children;
-        for (xmlNode* child = copy->children; child != nullptr; child = child->next, original = original->next) {
+        for (xmlNode* child = copy->children; child != nullptr;
+             child = child->next, original = original->next) {
             const std::string_view kind = LocalName(child);
             if (kind == "import") {
                 const std::string namespaceName = GetAttributeText(child, "namespace");

@@ -50,9 +50,11 @@ TEST(SampleOptions, WithoutExampleValuesEveryValueIsThePlaceholderAndEveryChoice
               std::string::npos)
         << request;
     EXPECT_NE(request.find("<urn:restricted version=\"?\">"), std::string::npos);
-    EXPECT_NE(request.find("   <soapenv:Header>\n      <urn:Session expires=\"?\">\n         <urn:token>?</urn:token>\n"
-                           "      </urn:Session>\n      <ticket>?</ticket>\n   </soapenv:Header>"),
-              std::string::npos);
+    EXPECT_NE(
+        request.find(
+            "   <soapenv:Header>\n      <urn:Session expires=\"?\">\n         <urn:token>?</urn:token>\n"
+            "      </urn:Session>\n      <ticket>?</ticket>\n   </soapenv:Header>"),
+        std::string::npos);
     EXPECT_NE(request.find("<urn:byPhone>?</urn:byPhone>"), std::string::npos);
     EXPECT_NE(request.find("<urn:price currency=\"?\"/>"), std::string::npos);
 }
@@ -66,7 +68,9 @@ TEST(SampleOptions, TheLineAndByteBoundsHoldWithEveryOption) {
         "</xs:sequence></xs:complexType></xs:element>"
         "<xs:element name=\"Wide\"><xs:complexType><xs:sequence>"
         "<xs:element name=\"w\" minOccurs=\"90000\" maxOccurs=\"90000\"><xs:complexType>"
-        "<xs:attribute name=\"a\" type=\"xs:string\" default=\"" + std::string(300, 'x') + "\"/>"
+        "<xs:attribute name=\"a\" type=\"xs:string\" default=\"" +
+        std::string(300, 'x') +
+        "\"/>"
         "</xs:complexType></xs:element></xs:sequence></xs:complexType></xs:element>";
     const LoadResult load =
         LoadWith(test::DescribeService(schema, {{"Many", "Many"}, {"Wide", "Wide"}}), EveryOption());

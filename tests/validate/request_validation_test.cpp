@@ -5,8 +5,8 @@
 #include "load/service_load.h"
 #include "service_description.h"
 #include "temp_dir.h"
-#include "validate/request_validation.h"
 #include "validate/messages.h"
+#include "validate/request_validation.h"
 #include "xml_fixture.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +14,15 @@
 namespace quorvel {
 namespace {
 
-const std::string kOrder = "<xs:element name=\"Order\"><xs:complexType><xs:sequence>"
-                           "<xs:element name=\"id\" type=\"xs:int\"/><xs:element name=\"name\" type=\"xs:string\"/>"
-                           "</xs:sequence></xs:complexType></xs:element>";
+const std::string kOrder =
+    "<xs:element name=\"Order\"><xs:complexType><xs:sequence>"
+    "<xs:element name=\"id\" type=\"xs:int\"/><xs:element name=\"name\" type=\"xs:string\"/>"
+    "</xs:sequence></xs:complexType></xs:element>";
 
-std::string Envelope(const std::string& body, const char* envelopeNamespace = "http://schemas.xmlsoap.org/soap/envelope/") {
-    return std::string("<e:Envelope xmlns:e=\"") + envelopeNamespace + "\" xmlns:h=\"urn:hostile\">\n <e:Body>\n" +
-           body + "\n </e:Body>\n</e:Envelope>";
+std::string Envelope(const std::string& body,
+                     const char* envelopeNamespace = "http://schemas.xmlsoap.org/soap/envelope/") {
+    return std::string("<e:Envelope xmlns:e=\"") + envelopeNamespace +
+           "\" xmlns:h=\"urn:hostile\">\n <e:Body>\n" + body + "\n </e:Body>\n</e:Envelope>";
 }
 
 LoadResult Load(const std::string& address, const SampleOptions& sample = {}, bool followImports = false) {
@@ -43,15 +45,17 @@ ValidationReport Check(const LoadResult& load, const std::string& binding, const
 std::string Lines(const ValidationReport& report) {
     std::string lines;
     for (const ValidationProblem& problem : report.problems) {
-        lines += std::to_string(problem.line) + ":" + std::to_string(problem.column) + (problem.unchecked ? " ~ " : " ! ") +
-                 problem.message + "\n";
+        lines += std::to_string(problem.line) + ":" + std::to_string(problem.column) +
+                 (problem.unchecked ? " ~ " : " ! ") + problem.message + "\n";
     }
     return lines;
 }
 
 class RequestValidation : public ::testing::Test {
 protected:
-    std::string Write(const std::string& name, const std::string& text) const { return m_dir.WriteFile(name, text); }
+    std::string Write(const std::string& name, const std::string& text) const {
+        return m_dir.WriteFile(name, text);
+    }
     test::TempDir m_dir;
 };
 
@@ -63,11 +67,14 @@ TEST_F(RequestValidation, FaultsAreFoundWhereTheyStand) {
               "4:4 ! Element '{urn:hostile}id': 'seven' is not a valid value of the atomic type 'xs:int'.\n");
     EXPECT_EQ(check(Envelope("  <h:Order><h:id>7</h:id></h:Order>")).substr(0, 10), "3:3 ! Elem");
     EXPECT_EQ(check(Envelope("  <h:Order><h:id>7</h:idx></h:Order>")).substr(0, 7), "3:27 ! ");
-    EXPECT_EQ(check(Envelope("")), "2:2 ! " + std::string(validate_msg::kMissingPart) + "{urn:hostile}Order\n");
+    EXPECT_EQ(check(Envelope("")),
+              "2:2 ! " + std::string(validate_msg::kMissingPart) + "{urn:hostile}Order\n");
     EXPECT_EQ(check(Envelope("  <h:Order><h:id>7</h:id><h:name/></h:Order><h:More/>")),
               "3:45 ! " + std::string(validate_msg::kExtraElement) + "{urn:hostile}More\n");
-    EXPECT_EQ(check(Envelope("  <h:Order><h:id>7</h:id><h:name/></h:Order>", "http://www.w3.org/2003/05/soap-envelope")),
-              "1:1 ! " + std::string(validate_msg::kWrongEnvelopeNamespace) + "http://schemas.xmlsoap.org/soap/envelope/。\n");
+    EXPECT_EQ(check(Envelope("  <h:Order><h:id>7</h:id><h:name/></h:Order>",
+                             "http://www.w3.org/2003/05/soap-envelope")),
+              "1:1 ! " + std::string(validate_msg::kWrongEnvelopeNamespace) +
+                  "http://schemas.xmlsoap.org/soap/envelope/。\n");
 }
 
 TEST_F(RequestValidation, WhatCannotBeCheckedIsSaid) {
@@ -89,8 +96,9 @@ TEST_F(RequestValidation, WhatCannotBeCheckedIsSaid) {
     EXPECT_TRUE(rpc.Incomplete() && !rpc.Invalid()) << Lines(rpc);
 
     // Schemas that do not compile.
-    const LoadResult broken = Load(Write("broken.wsdl", test::DescribeService(
-        "<xs:element name=\"Order\" type=\"tns:Nowhere\"/>", {{"Send", "Order"}})));
+    const LoadResult broken =
+        Load(Write("broken.wsdl", test::DescribeService("<xs:element name=\"Order\" type=\"tns:Nowhere\"/>",
+                                                        {{"Send", "Order"}})));
     const ValidationReport unchecked = Check(broken, "Binding", "Send", Envelope("  <h:Order/>"));
     ASSERT_EQ(unchecked.problems.size(), 1u);
     EXPECT_TRUE(unchecked.problems[0].unchecked);
@@ -98,22 +106,25 @@ TEST_F(RequestValidation, WhatCannotBeCheckedIsSaid) {
 }
 
 TEST_F(RequestValidation, ImportsAndIncludesResolveAmongTheLoadedDocuments) {
-    Write("line.xsd", "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">"
-                      "<xs:simpleType name=\"Qty\"><xs:restriction base=\"xs:int\"><xs:minInclusive value=\"1\"/>"
-                      "</xs:restriction></xs:simpleType></xs:schema>");
+    Write("line.xsd",
+          "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">"
+          "<xs:simpleType name=\"Qty\"><xs:restriction base=\"xs:int\"><xs:minInclusive value=\"1\"/>"
+          "</xs:restriction></xs:simpleType></xs:schema>");
     Write("order.xsd", "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" xmlns:o=\"urn:order\" "
                        "targetNamespace=\"urn:order\" elementFormDefault=\"qualified\">"
                        "<xs:include schemaLocation=\"line.xsd\"/>"
                        "<xs:element name=\"Order\"><xs:complexType><xs:sequence>"
                        "<xs:element name=\"qty\" type=\"o:Qty\"/></xs:sequence></xs:complexType></xs:element>"
                        "</xs:schema>");
-    const std::string schema = "<xs:import namespace=\"urn:order\" schemaLocation=\"order.xsd\"/>"
-                               "<xs:element name=\"Send\"><xs:complexType><xs:sequence>"
-                               "<xs:element xmlns:o=\"urn:order\" ref=\"o:Order\"/></xs:sequence></xs:complexType>"
-                               "</xs:element>";
+    const std::string schema =
+        "<xs:import namespace=\"urn:order\" schemaLocation=\"order.xsd\"/>"
+        "<xs:element name=\"Send\"><xs:complexType><xs:sequence>"
+        "<xs:element xmlns:o=\"urn:order\" ref=\"o:Order\"/></xs:sequence></xs:complexType>"
+        "</xs:element>";
     SampleOptions examples;
     examples.exampleValues = true;
-    const LoadResult load = Load(Write("send.wsdl", test::DescribeService(schema, {{"Send", "Send"}})), examples, true);
+    const LoadResult load =
+        Load(Write("send.wsdl", test::DescribeService(schema, {{"Send", "Send"}})), examples, true);
     const std::string& request = load.model.at(0).bindings.at(0).operations.at(0).request;
     EXPECT_EQ(Lines(Check(load, "Binding", "Send", request)), "") << request;
     std::string zero = request;
