@@ -30,17 +30,27 @@ inline constexpr std::string_view kHelp =
     "                                          加上 --json：整个模型（含每个请求）的 JSON\n"
     "  quorvel --request 地址 绑定名 操作名    把一个操作的请求写到标准输出\n"
     "  quorvel --all 地址 目录                 把每个请求写入目录中各自的文件，并写索引 index.tsv\n"
+    "  quorvel --validate 地址 绑定名 操作名 [--body 文件|-]\n"
+    "                                          按描述中的架构校验请求（不给 --body 时校验生成的请求），\n"
+    "                                          每个问题一行：行:列: 说明\n"
     "  quorvel --help 或 -h                    显示本说明\n"
     "  quorvel --version                       显示名称和版本\n"
     "选项可按任意顺序写在地址之前：\n"
     "  --follow-imports                        加载时跟随导入\n"
+    "  --header-parts                          在 Header 中写出绑定声明的头部部分\n"
+    "  --attributes                            在开始标记上写出类型声明的属性\n"
+    "  --example-values                        用类型允许的示例值代替 ?，选择只写第一项\n"
+    "  --ws-security                           写出 WS-Security 头部（用户名令牌和时间戳）\n"
+    "  --body 文件|-                           --validate 校验此文件（- 为标准输入）中的请求\n"
     "  --                                      其后的参数都不是选项\n"
-    "退出状态：0 成功；1 加载失败或找不到操作（原因写在标准错误）；2 无法写入输出；64 命令行用法错误。\n";
+    "退出状态：0 成功；1 加载失败或找不到操作（原因写在标准错误）；2 无法写入输出；\n"
+    "5 请求不符合架构；6 有部分无法校验；64 命令行用法错误。\n";
 inline constexpr std::string_view kUsageErrorPrefix = "quorvel：";
 inline constexpr std::string_view kUsageErrorSuffix = "（说明见 quorvel --help）";
 inline constexpr std::string_view kUnknownOption = "未知选项 ";
-inline constexpr std::string_view kNoCommand = "缺少命令：--list、--request 或 --all。";
-inline constexpr std::string_view kTwoCommands = "一次只能给出一个命令（--list、--request 或 --all）。";
+inline constexpr std::string_view kNoCommand = "缺少命令：--list、--request、--all 或 --validate。";
+inline constexpr std::string_view kTwoCommands =
+    "一次只能给出一个命令（--list、--request、--all 或 --validate）。";
 inline constexpr std::string_view kJsonWithoutList = "--json 只能与 --list 一起使用。";
 inline constexpr std::string_view kMissingOperand = "缺少参数。";
 inline constexpr std::string_view kExtraOperand = "多余的参数 ";
@@ -48,6 +58,10 @@ inline constexpr std::string_view kUsagePrefix = "用法：";
 inline constexpr std::string_view kListUsage = "quorvel --list [--json] 地址";
 inline constexpr std::string_view kRequestUsage = "quorvel --request 地址 绑定名 操作名";
 inline constexpr std::string_view kAllUsage = "quorvel --all 地址 目录";
+inline constexpr std::string_view kValidateUsage = "quorvel --validate 地址 绑定名 操作名 [--body 文件|-]";
+inline constexpr std::string_view kBodyWithoutFile = "--body 后面缺少文件名（或 - 表示标准输入）。";
+inline constexpr std::string_view kBodyWithoutValidate = "--body 只能与 --validate 一起使用。";
+inline constexpr std::string_view kCannotReadBody = "无法读取请求：";
 inline constexpr std::string_view kCannotWriteStandardOutput = "无法写入标准输出：";
 
 } // namespace quorvel::app_msg

@@ -28,6 +28,9 @@ std::optional<ScriptCommand::Kind> CommandOption(const std::string& option) {
     if (option == "--all") {
         return ScriptCommand::All;
     }
+    if (option == "--validate") {
+        return ScriptCommand::Validate;
+    }
     return std::nullopt;
 }
 
@@ -37,6 +40,8 @@ std::string_view CommandUsage(ScriptCommand::Kind kind) {
         return app_msg::kListUsage;
     case ScriptCommand::Request:
         return app_msg::kRequestUsage;
+    case ScriptCommand::Validate:
+        return app_msg::kValidateUsage;
     default:
         return app_msg::kAllUsage;
     }
@@ -47,12 +52,30 @@ size_t OperandCount(ScriptCommand::Kind kind) {
     case ScriptCommand::List:
         return 1;
     case ScriptCommand::Request:
+    case ScriptCommand::Validate:
         return 3;
     case ScriptCommand::All:
         return 2;
     default:
         return 0;
     }
+}
+
+// The switch of options that an option turns on, if it names one.
+bool* SampleOption(const std::string& option, SampleOptions& options) {
+    if (option == "--header-parts") {
+        return &options.headerParts;
+    }
+    if (option == "--attributes") {
+        return &options.attributes;
+    }
+    if (option == "--example-values") {
+        return &options.exampleValues;
+    }
+    if (option == "--ws-security") {
+        return &options.wsSecurity;
+    }
+    return nullptr;
 }
 
 // Reads the options from argument 1 on into command; the index of the first operand.
@@ -78,6 +101,14 @@ bool ReadOptions(const CommandLine& args, ScriptCommand& command, size_t& next, 
             command.json = true;
         } else if (option == "--follow-imports") {
             command.followImports = true;
+        } else if (bool* sample = SampleOption(option, command.sample)) {
+            *sample = true;
+        } else if (option == "--body") {
+            if (next + 1 == args.size()) {
+                usageError = std::string(app_msg::kBodyWithoutFile);
+                return false;
+            }
+            command.body = args[++next];
         } else {
             usageError = std::string(app_msg::kUnknownOption) + option + "。";
             return false;
@@ -112,6 +143,16 @@ bool ParseScriptCommand(const CommandLine& args, ScriptCommand& command, std::st
     }
     command.operands.assign(args.begin() + static_cast<std::ptrdiff_t>(next), args.end());
     const size_t wanted = OperandCount(command.kind);
+    // "--body FILE" may also follow the operands, as the usage writes it.
+    if (command.body.empty() && command.operands.size() == wanted + 2 &&
+        command.operands[wanted] == "--body") {
+        command.body = command.operands[wanted + 1];
+        command.operands.resize(wanted);
+    }
+    if (!command.body.empty() && command.kind != ScriptCommand::Validate) {
+        usageError = std::string(app_msg::kBodyWithoutValidate);
+        return false;
+    }
     if (command.operands.size() != wanted) {
         usageError = (command.operands.size() < wanted
                           ? std::string(app_msg::kMissingOperand)

@@ -2,6 +2,7 @@
 // The command line for scripts: long options before the addresses and names they take.
 
 #include "app/command_line.h"
+#include "gen/sample_options.h"
 
 #include <string>
 #include <vector>
@@ -9,10 +10,13 @@
 namespace quorvel {
 
 struct ScriptCommand {
-    enum Kind { Help, Version, List, Request, All };
+    enum Kind { Help, Version, List, Request, All, Validate };
     Kind kind = Help;
     bool json = false;          // --list prints the whole model as JSON
     bool followImports = false; // the load follows the description's imports
+    SampleOptions sample;       // what the requests hold beyond the plain samples
+    // --body: the file holding the request text, "-" for standard input; empty for the generated request.
+    std::string body;
     // The addresses and names after the options: ADDRESS; ADDRESS BINDING OPERATION; ADDRESS DIRECTORY.
     std::vector<std::string> operands;
 };

@@ -4,10 +4,13 @@
 #include "app/model_listing.h"
 #include "app/script_command.h"
 #include "export/request_export.h"
+#include "fetch/file_reading.h"
+#include "fetch/text_decoding.h"
 #include "load/import_note.h"
 #include "load/service_load.h"
 #include "load/unexpected_error.h"
 #include "model/find_operation.h"
+#include "validate/request_validation.h"
 
 #include <cerrno>
 #include <csignal>
@@ -15,6 +18,7 @@
 #include <cstring>
 #include <functional>
 #include <iostream>
+#include <iterator>
 
 namespace quorvel {
 namespace {
@@ -62,16 +66,25 @@ int RunList(const ScriptCommand& command, const LoadOptions& options) {
     return Print(command.json ? ModelJson(load.model) : ListModel(load.model));
 }
 
-int RunRequest(const ScriptCommand& command, LoadOptions options) {
+// Loads ADDRESS with the requests up to the operation BINDING OPERATION names, and finds it; the status
+// to end with when it cannot.
+int LoadOperation(const ScriptCommand& command, LoadOptions options, LoadResult& load,
+                  const WsdlOperation*& found) {
     const RequestTarget target{command.operands[1], command.operands[2]};
     options.buildUpTo = target;
-    const LoadResult load = Load(command.operands[0], options);
+    load = Load(command.operands[0], options);
     if (!load.ok) {
         return LoadFailed(load.message);
     }
-    const WsdlOperation* found = FindOperation(load.model, target.binding, target.operation);
-    if (found == nullptr) {
-        return LoadFailed(app_msg::kOperationNotFound);
+    found = FindOperation(load.model, target.binding, target.operation);
+    return found == nullptr ? LoadFailed(app_msg::kOperationNotFound) : SCRIPT_DONE;
+}
+
+int RunRequest(const ScriptCommand& command, const LoadOptions& options) {
+    LoadResult load;
+    const WsdlOperation* found = nullptr;
+    if (const int status = LoadOperation(command, options, load, found); status != SCRIPT_DONE) {
+        return status;
     }
     return Print(found->request + '\n');
 }
@@ -88,6 +101,48 @@ int RunAll(const ScriptCommand& command, const LoadOptions& options) {
     return SCRIPT_DONE;
 }
 
+// The request text of --body: a file, or standard input for "-"; decoded as a description would be.
+bool ReadBody(const std::string& source, std::string& text, std::string& message) {
+    std::string bytes;
+    if (source == "-") {
+        bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    } else if (!ReadDescriptionFile(source, bytes, message)) {
+        return false;
+    }
+    return DecodeDocumentText(bytes, text, message);
+}
+
+std::string ProblemLines(const ValidationReport& report) {
+    std::string lines;
+    for (const ValidationProblem& problem : report.problems) {
+        lines += std::to_string(problem.line) + ":" + std::to_string(problem.column) + ": " +
+                 problem.message + "\n";
+    }
+    return lines;
+}
+
+int RunValidate(const ScriptCommand& command, LoadOptions options) {
+    std::string body, message;
+    if (!command.body.empty() && !ReadBody(command.body, body, message)) {
+        return LoadFailed(std::string(app_msg::kCannotReadBody) + message);
+    }
+    options.keepDocuments = true;
+    LoadResult load;
+    const WsdlOperation* found = nullptr;
+    if (const int status = LoadOperation(command, options, load, found); status != SCRIPT_DONE) {
+        return status;
+    }
+    const RequestTarget target{command.operands[1], command.operands[2]};
+    const ValidationReport report =
+        RequestValidator(load.documents)
+            .Validate(FindBindingElement(load.model, *load.documents, target), target.operation,
+                      command.body.empty() ? found->request : body);
+    if (const int printed = Print(ProblemLines(report)); printed != SCRIPT_DONE) {
+        return printed;
+    }
+    return report.Invalid() ? SCRIPT_INVALID : report.Incomplete() ? SCRIPT_UNCHECKED : SCRIPT_DONE;
+}
+
 // Reads the options and runs the command they name.
 int RunParsedCommand(const CommandLine& args) {
     ScriptCommand command;
@@ -97,6 +152,7 @@ int RunParsedCommand(const CommandLine& args) {
     }
     LoadOptions options;
     options.followImports = command.followImports;
+    options.sample = command.sample;
     switch (command.kind) {
     case ScriptCommand::Help:
         return Print(app_msg::kHelp);
@@ -108,6 +164,8 @@ int RunParsedCommand(const CommandLine& args) {
         return RunRequest(command, options);
     case ScriptCommand::All:
         return RunAll(command, options);
+    case ScriptCommand::Validate:
+        return RunValidate(command, options);
     }
     return SCRIPT_USAGE_ERROR;
 }

@@ -12,6 +12,8 @@ enum ScriptExitCode : int {
     SCRIPT_DONE = 0,
     SCRIPT_LOAD_FAILED = 1, // the load failed, or the operation asked for does not exist
     SCRIPT_OUTPUT_FAILED = 2,
+    SCRIPT_INVALID = 5,   // the request does not meet the schemas
+    SCRIPT_UNCHECKED = 6, // some part of the request could not be checked
     SCRIPT_USAGE_ERROR = 64,
 };
 

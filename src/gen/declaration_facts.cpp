@@ -41,15 +41,6 @@ void ReadDeclaration(const xmlNode* element, std::string namespaceName, ElementF
     facts.inlineType = InlineType(element);
 }
 
-// A qualified name written at node; one naming no namespace in a schema that adopted one names that.
-void ResolveReference(const SchemaIndex& index, const xmlNode* node, std::string_view text,
-                      std::string& namespaceName, std::string& localName) {
-    ResolveQName(node, text, namespaceName, localName);
-    if (namespaceName.empty()) {
-        namespaceName = index.NamespaceOfUnqualified(node);
-    }
-}
-
 ElementFacts ReadParticle(const SchemaIndex& index, const xmlNode* element) {
     ElementFacts facts;
     facts.minOccurs = ReadMinOccurs(element);
@@ -61,7 +52,7 @@ ElementFacts ReadParticle(const SchemaIndex& index, const xmlNode* element) {
         return facts;
     }
     facts.isRef = true;
-    ResolveReference(index, element, ref, facts.namespaceName, facts.name);
+    index.ResolveReference(element, ref, facts.namespaceName, facts.name);
     facts.global = index.FindElement(facts.namespaceName, facts.name);
     return facts;
 }
@@ -69,7 +60,7 @@ ElementFacts ReadParticle(const SchemaIndex& index, const xmlNode* element) {
 TypeNameFacts ResolveTypeName(const SchemaIndex& index, const xmlNode* context, std::string_view typeName) {
     TypeNameFacts facts;
     facts.typeName = typeName;
-    ResolveReference(index, context, typeName, facts.namespaceName, facts.localName);
+    index.ResolveReference(context, typeName, facts.namespaceName, facts.localName);
     if (facts.namespaceName != NS_XSD) {
         facts.type = index.FindType(facts.namespaceName, facts.localName);
     }

@@ -2,6 +2,7 @@
 
 #include "gen/namespace_declaration.h"
 #include "gen/sample_writer.h"
+#include "gen/ws_security.h"
 #include "model/wsdl_model.h"
 #include "xml/namespaces.h"
 
@@ -26,8 +27,8 @@ std::string ReferencedName(const xmlNode* referrer, const char* attribute) {
     return localName;
 }
 
-// The binding operation may override the style and name the rpc wrapper's namespace.
-void ApplyBindingOperation(const xmlNode* bindingOperation, std::string& style, std::string& rpcNamespace) {
+// The binding operation may override the style, name the rpc wrapper's namespace and encode the input.
+void ApplyBindingOperation(const xmlNode* bindingOperation, std::string& style, OperationInput& input) {
     DomNodeList children, bodies;
     GetChildElements(bindingOperation, children);
     for (const xmlNode* child : children) {
@@ -36,8 +37,9 @@ void ApplyBindingOperation(const xmlNode* bindingOperation, std::string& style, 
             FindChildElements(child, "body", bodies);
             for (const xmlNode* body : bodies) {
                 if (std::string namespaceName = GetAttributeText(body, "namespace"); !namespaceName.empty()) {
-                    rpcNamespace = namespaceName;
+                    input.rpcNamespace = namespaceName;
                 }
+                input.encoded = input.encoded || GetAttributeText(body, "use") == "encoded";
             }
         } else if (kind == "operation") {
             if (std::string override = GetAttributeText(child, "style"); !override.empty()) {
@@ -59,6 +61,19 @@ void WriteElementPart(SampleWriter& writer, const SchemaIndex& index, const xmlN
         writer.WriteGlobalElement(global, depth, 1, 1);
     } else {
         writer.WriteElement(localName, namespaceName, part, "", nullptr, 1, 1, depth);
+    }
+}
+
+// A header part: as a body part, at the depth of the body's entries; a part with a type is an unqualified
+// element named after it.
+void WriteHeaderPart(SampleWriter& writer, const SchemaIndex& index, const xmlNode* part,
+                     const std::string& targetNamespace) {
+    const std::string element = GetAttributeText(part, "element");
+    if (!element.empty()) {
+        WriteElementPart(writer, index, part, element, targetNamespace, kPartDepth);
+    } else {
+        writer.WriteElement(GetAttributeText(part, "name"), "", part, GetAttributeText(part, "type"), nullptr,
+                            1, 1, kPartDepth);
     }
 }
 
@@ -87,6 +102,13 @@ size_t EnvelopeFrameBytes(const std::string& prefix) {
     return kOtherBytes + 5 * prefix.size();
 }
 
+// Bytes and lines a Header with content takes beyond the empty one: "<P:Header>", "</P:Header>" on a
+// line of its own, instead of "<P:Header/>".
+size_t HeaderFrameBytes(const std::string& prefix) {
+    return prefix.size() + std::string_view("\n   </:Header>").size() - 1;
+}
+constexpr size_t kHeaderFrameLines = 1;
+
 // Bytes of the rpc wrapper's two lines.
 size_t WrapperLinesBytes(const std::string& wrapper) {
     return 2 * (1 + MakeIndent(kPartDepth).size() + wrapper.size()) + std::string_view("<></>").size();
@@ -99,7 +121,7 @@ std::string Spend(GenerationBudget& budget, std::string request) {
 }
 
 std::string Envelope(const PrefixRegistry& registry, const std::string& envelopeNamespace,
-                     const std::string& prefix, std::string_view body) {
+                     const std::string& prefix, std::string_view header, std::string_view body) {
     std::string text = "<" + prefix + ":Envelope ";
     AppendDeclaration(text, prefix, envelopeNamespace);
     for (const auto& [namespaceName, declared] : registry.Declarations()) {
@@ -108,7 +130,14 @@ std::string Envelope(const PrefixRegistry& registry, const std::string& envelope
             AppendDeclaration(text, declared, namespaceName);
         }
     }
-    text += ">\n   <" + prefix + ":Header/>\n   <" + prefix + ":Body>";
+    if (header.empty()) {
+        text += ">\n   <" + prefix + ":Header/>";
+    } else {
+        text += ">\n   <" + prefix + ":Header>";
+        text += header;
+        text += "\n   </" + prefix + ":Header>";
+    }
+    text += "\n   <" + prefix + ":Body>";
     // Room for the body and the closing lines at once: the body is most of the request.
     text.reserve(text.size() + body.size() + 2 * prefix.size() + 32);
     text += body;
@@ -122,67 +151,117 @@ DescriptionLookup::DescriptionLookup(const std::vector<const xmlNode*>& definiti
     : portTypes(definitions, "portType"), messages(definitions, "message") {}
 
 EnvelopeBuilder::EnvelopeBuilder(const SchemaIndex& index, const DescriptionLookup& description,
-                                 const xmlNode* binding, const WsdlBinding& record)
+                                 const xmlNode* binding, const WsdlBinding& record,
+                                 const SampleOptions& options)
     : m_index(index), m_description(description), m_definitions(DefinitionsOf(binding)),
       m_targetNamespace(GetAttributeText(m_definitions, "targetNamespace")),
       m_envelopeNamespace(record.soapVersion == SOAP_12 ? NS_SOAP12_ENV : NS_SOAP11_ENV),
       m_style(record.style), m_bindingOperations(binding, "operation"),
-      m_portTypeOperations(description.portTypes.Find(ReferencedName(binding, "type")), "operation") {}
+      m_portTypeOperations(description.portTypes.Find(ReferencedName(binding, "type")), "operation"),
+      m_options(options) {}
 
 const xmlNode* EnvelopeBuilder::FindInputMessage(const std::string& operationName) const {
     const xmlNode* input = FindChildElement(m_portTypeOperations.Find(operationName), "input");
     return input == nullptr ? nullptr : m_description.messages.Find(ReferencedName(input, "message"));
 }
 
+std::vector<const xmlNode*> EnvelopeBuilder::HeaderParts(const std::string& operationName) const {
+    std::vector<const xmlNode*> parts;
+    const xmlNode* bindingOperation = m_bindingOperations.Find(operationName);
+    const xmlNode* input =
+        bindingOperation == nullptr ? nullptr : FindChildElement(bindingOperation, "input");
+    if (input == nullptr) {
+        return parts;
+    }
+    DomNodeList headers;
+    FindChildElements(input, "header", headers);
+    for (const xmlNode* header : headers) {
+        const xmlNode* message = m_description.messages.Find(ReferencedName(header, "message"));
+        const std::string partName = GetAttributeText(header, "part");
+        if (const xmlNode* part =
+                message == nullptr ? nullptr : NamedChildren(message, "part").Find(partName)) {
+            parts.push_back(part);
+        }
+    }
+    return parts;
+}
+
+std::string EnvelopeBuilder::PartNamespace(const xmlNode* message) const {
+    const xmlNode* definitions = DefinitionsOf(message);
+    return definitions == m_definitions ? m_targetNamespace
+                                        : GetAttributeText(definitions, "targetNamespace");
+}
+
+OperationInput EnvelopeBuilder::DescribeInput(const std::string& operationName) const {
+    OperationInput input;
+    input.message = FindInputMessage(operationName);
+    if (input.message == nullptr) {
+        return input;
+    }
+    // A part element without namespace takes the one of the definitions element holding the message.
+    input.partNamespace = PartNamespace(input.message);
+    std::string style = m_style;
+    input.rpcNamespace = m_targetNamespace;
+    ApplyBindingOperation(m_bindingOperations.Find(operationName), style, input);
+    input.rpc = style == "rpc";
+    input.headerParts = HeaderParts(operationName);
+    return input;
+}
+
 std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry, const std::string& operationName,
                                                   GenerationBudget& budget, DeclarationFacts& facts) const {
     const std::string prefix = registry.GetPrefix(m_envelopeNamespace);
-    const xmlNode* message = FindInputMessage(operationName);
-    if (message == nullptr) {
+    const OperationInput input = DescribeInput(operationName);
+    if (input.message == nullptr) {
         return std::string();
     }
-    // A part element without namespace takes the one of the definitions element holding the message.
-    const xmlNode* messageDefinitions = DefinitionsOf(message);
-    const std::string importedNamespace = messageDefinitions == m_definitions
-                                              ? std::string()
-                                              : GetAttributeText(messageDefinitions, "targetNamespace");
-    const std::string& targetNamespace =
-        messageDefinitions == m_definitions ? m_targetNamespace : importedNamespace;
-    std::string style = m_style;
-    std::string rpcNamespace = m_targetNamespace;
-    ApplyBindingOperation(m_bindingOperations.Find(operationName), style, rpcNamespace);
-    const bool rpc = style == "rpc";
+    const bool rpc = input.rpc;
 
     // Once the load's lines or bytes are spent, every further request carries only the note.
     if (budget.loadLinesLeft < 2 || budget.loadBytesLeft == 0) {
         const std::string note = "\n" + std::string(MakeIndent(kPartDepth)) +
                                  (budget.loadLinesLeft < 2 ? LoadTruncatedNote() : LoadBytesTruncatedNote());
-        return Spend(budget, Envelope(registry, m_envelopeNamespace, prefix, note));
+        return Spend(budget, Envelope(registry, m_envelopeNamespace, prefix, "", note));
     }
     // The wrapper's namespace comes before those of the parts.
-    const std::string wrapper = rpc ? registry.QualifyName(rpcNamespace, operationName) : std::string();
-    const size_t requestLines = kMaxRequestLines - kEnvelopeLines - (rpc ? kRpcWrapperLines : 0);
+    const std::string wrapper = rpc ? registry.QualifyName(input.rpcNamespace, operationName) : std::string();
+    const std::vector<const xmlNode*> headerParts =
+        m_options.headerParts ? input.headerParts : std::vector<const xmlNode*>();
+    const bool header = m_options.wsSecurity || !headerParts.empty();
+    const size_t requestLines =
+        kMaxRequestLines - kEnvelopeLines - (rpc ? kRpcWrapperLines : 0) - (header ? kHeaderFrameLines : 0);
     const bool loadLinesBound = budget.loadLinesLeft <= requestLines;
     const bool loadBytesBound = budget.loadBytesLeft <= kMaxRequestBytes;
-    const size_t frameBytes = EnvelopeFrameBytes(prefix) + (rpc ? WrapperLinesBytes(wrapper) : 0);
+    const size_t frameBytes = EnvelopeFrameBytes(prefix) + (rpc ? WrapperLinesBytes(wrapper) : 0) +
+                              (header ? HeaderFrameBytes(prefix) : 0);
     const size_t bytes = loadBytesBound ? budget.loadBytesLeft : kMaxRequestBytes;
     SampleWriter writer(m_index, registry,
                         loadLinesBound ? WriteBound{budget.loadLinesLeft, LoadTruncatedNote()}
                                        : WriteBound{requestLines, RequestTruncatedNote()},
                         WriteBound{bytes > frameBytes ? bytes - frameBytes : 0,
                                    loadBytesBound ? LoadBytesTruncatedNote() : RequestBytesTruncatedNote()},
-                        &facts);
-    WriteParts(writer, m_index, message, targetNamespace, rpc);
-    // In document style the writer's lines are the body as they stand; rpc style wraps them.
+                        &facts, m_options);
+    // The header's entries come first; the body's lines follow them in the writer's lines.
+    if (m_options.wsSecurity) {
+        writer.WriteFixedElement(WsSecurityHeader(registry, m_options.exampleValues), kPartDepth);
+    }
+    for (const xmlNode* part : headerParts) {
+        WriteHeaderPart(writer, m_index, part, PartNamespace(part->parent));
+    }
+    const size_t headerEnd = writer.Lines().text.size();
+    WriteParts(writer, m_index, input.message, input.partNamespace, rpc);
+    const std::string_view lines = writer.Lines().text;
+    const std::string_view body = lines.substr(headerEnd);
+    // In document style the body's lines are the body as they stand; rpc style wraps them.
     std::string rpcBody;
     if (rpc) {
         const std::string indent(MakeIndent(kPartDepth));
         rpcBody =
-            "\n" + indent + "<" + wrapper + ">" + writer.Lines().text + "\n" + indent + "</" + wrapper + ">";
+            "\n" + indent + "<" + wrapper + ">" + std::string(body) + "\n" + indent + "</" + wrapper + ">";
     }
     budget.loadLinesLeft -= std::min(budget.loadLinesLeft, writer.LinesSpent());
-    std::string request =
-        Envelope(registry, m_envelopeNamespace, prefix, rpc ? rpcBody : writer.Lines().text);
+    std::string request = Envelope(registry, m_envelopeNamespace, prefix, lines.substr(0, headerEnd),
+                                   rpc ? std::string_view(rpcBody) : body);
     // A request cut short by the load's bytes spends them all: the rest of the load carries only the note.
     if (loadBytesBound && writer.StoppedByBytes()) {
         budget.loadBytesLeft = 0;

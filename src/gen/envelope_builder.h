@@ -3,6 +3,7 @@
 
 #include "gen/declaration_facts.h"
 #include "gen/generation_limits.h"
+#include "gen/sample_options.h"
 #include "model/wsdl_model.h"
 #include "xml/dom.h"
 #include "xml/named_children.h"
@@ -23,23 +24,44 @@ struct DescriptionLookup {
     NamedChildren messages;
 };
 
+// What the request of one operation is built from.
+struct OperationInput {
+    // The input message; null when the chain port type, operation, input, message is broken.
+    const xmlNode* message = nullptr;
+    bool rpc = false;
+    std::string rpcNamespace;
+    // The namespace of element parts that name none.
+    std::string partNamespace;
+    // The input's body is SOAP-encoded rather than literal.
+    bool encoded = false;
+    // The parts the binding operation's input names in its headers, in document order, where found.
+    std::vector<const xmlNode*> headerParts;
+};
+
 // Builds the requests of one binding's operations. What the binding decides for all of them is read
 // once: SOAP version and style from its record, port type and operations by name from its element. After
 // that the builder is only read, so several threads may build with it at once.
 class EnvelopeBuilder {
 public:
     EnvelopeBuilder(const SchemaIndex& index, const DescriptionLookup& description, const xmlNode* binding,
-                    const WsdlBinding& record);
+                    const WsdlBinding& record, const SampleOptions& options = {});
 
-    // The envelope with an empty header and a body generated from the operation's input message; empty
-    // text when the chain port type, operation, input, message is broken. registry must be fresh. The
+    // The envelope with a body generated from the operation's input message, and a header that is empty
+    // unless the options ask for header parts or a security header; empty text when the chain port type,
+    // operation, input, message is broken. registry must be fresh. The
     // request spends its lines from budget; once the load's lines are spent, the body holds only a note.
     // facts keeps what requests read from declarations, for later requests that are given the same.
     std::string BuildRequestEnvelope(PrefixRegistry& registry, const std::string& operationName,
                                      GenerationBudget& budget, DeclarationFacts& facts) const;
 
+    OperationInput DescribeInput(const std::string& operationName) const;
+    const std::string& EnvelopeNamespace() const { return m_envelopeNamespace; }
+
 private:
     const xmlNode* FindInputMessage(const std::string& operationName) const;
+    std::vector<const xmlNode*> HeaderParts(const std::string& operationName) const;
+    // The namespace of element parts of message that name none: that of the definitions holding it.
+    std::string PartNamespace(const xmlNode* message) const;
 
     const SchemaIndex& m_index;
     const DescriptionLookup& m_description;
@@ -50,6 +72,7 @@ private:
     std::string m_style;
     NamedChildren m_bindingOperations;
     NamedChildren m_portTypeOperations;
+    SampleOptions m_options;
 };
 
 } // namespace quorvel

@@ -3,8 +3,6 @@
 namespace quorvel {
 namespace {
 
-// Namespace names are attribute values: the characters that would end or break one are escaped, and so
-// are tab, line feed and carriage return, which a reader would otherwise turn into blanks.
 std::string_view Escape(char c) {
     switch (c) {
     case '&':
@@ -29,11 +27,8 @@ constexpr std::string_view kEquals = "=\"";
 
 } // namespace
 
-void AppendDeclaration(std::string& text, std::string_view prefix, std::string_view namespaceName) {
-    text += kOpen;
-    text += prefix;
-    text += kEquals;
-    for (char c : namespaceName) {
+void AppendEscaped(std::string& text, std::string_view value) {
+    for (char c : value) {
         const std::string_view escaped = Escape(c);
         if (escaped.empty()) {
             text += c;
@@ -41,6 +36,13 @@ void AppendDeclaration(std::string& text, std::string_view prefix, std::string_v
             text += escaped;
         }
     }
+}
+
+void AppendDeclaration(std::string& text, std::string_view prefix, std::string_view namespaceName) {
+    text += kOpen;
+    text += prefix;
+    text += kEquals;
+    AppendEscaped(text, namespaceName);
     text += '"';
 }
 

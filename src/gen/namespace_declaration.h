@@ -7,6 +7,10 @@
 
 namespace quorvel {
 
+// Appends value escaped for an attribute value or element text: the characters that would end or break
+// it, and tab, line feed and carriage return, which a reader would otherwise turn into blanks.
+void AppendEscaped(std::string& text, std::string_view value);
+
 // Appends xmlns:prefix="name", the name escaped as an attribute value.
 void AppendDeclaration(std::string& text, std::string_view prefix, std::string_view namespaceName);
 

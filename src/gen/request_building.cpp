@@ -29,12 +29,12 @@ using EnvelopeBuilders = std::map<const xmlNode*, std::unique_ptr<EnvelopeBuilde
 
 // One builder for each binding of the jobs, made before any request is built and then only read.
 EnvelopeBuilders MakeEnvelopeBuilders(const SchemaIndex& index, const DescriptionLookup& description,
-                                      const std::vector<RequestJob>& jobs) {
+                                      const std::vector<RequestJob>& jobs, const SampleOptions& options) {
     EnvelopeBuilders builders;
     for (const RequestJob& job : jobs) {
         std::unique_ptr<EnvelopeBuilder>& builder = builders[job.binding];
         if (builder == nullptr) {
-            builder = std::make_unique<EnvelopeBuilder>(index, description, job.binding, *job.record);
+            builder = std::make_unique<EnvelopeBuilder>(index, description, job.binding, *job.record, options);
         }
     }
     return builders;
@@ -155,8 +155,8 @@ std::vector<RequestJob> RequestJobs(WsdlModel& model, const BindingElements& bin
 
 void BuildRequests(const SchemaIndex& index, const DescriptionLookup& description,
                    const std::vector<RequestJob>& jobs, GenerationBudget& budget, unsigned threads,
-                   const BuildWatch& watch) {
-    const EnvelopeBuilders builders = MakeEnvelopeBuilders(index, description, jobs);
+                   const BuildWatch& watch, const SampleOptions& options) {
+    const EnvelopeBuilders builders = MakeEnvelopeBuilders(index, description, jobs, options);
     BuiltAhead ahead(jobs.size());
     const unsigned cores = threads != 0 ? threads : std::thread::hardware_concurrency();
     BuildAhead(index, builders, jobs, ahead, std::clamp(cores, 1u, kMaxThreads), watch);

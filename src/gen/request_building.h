@@ -39,10 +39,10 @@ struct BuildWatch {
 std::vector<RequestJob> RequestJobs(WsdlModel& model, const BindingElements& bindingElements,
                                     const RequestTarget* upTo = nullptr);
 
-// Fills every job's request; jobs are in operation order. At most threads threads build (0: one per
-// core); fewer when the system cannot start more. Rethrows what a building thread threw.
+// Fills every job's request, as options asks; jobs are in operation order. At most threads threads build
+// (0: one per core); fewer when the system cannot start more. Rethrows what a building thread threw.
 void BuildRequests(const SchemaIndex& index, const DescriptionLookup& description,
                    const std::vector<RequestJob>& jobs, GenerationBudget& budget, unsigned threads = 0,
-                   const BuildWatch& watch = {});
+                   const BuildWatch& watch = {}, const SampleOptions& options = {});
 
 } // namespace quorvel

@@ -72,9 +72,17 @@ bool IsBuiltinTypeName(std::string_view localName) {
 }
 
 SampleWriter::SampleWriter(const SchemaIndex& schemaIndex, PrefixRegistry& prefixRegistry,
-                           WriteBound lineBound, WriteBound byteBound, DeclarationFacts* sharedFacts)
-    : m_ownFacts(sharedFacts != nullptr ? nullptr : std::make_unique<DeclarationFacts>(schemaIndex)),
+                           WriteBound lineBound, WriteBound byteBound, DeclarationFacts* sharedFacts,
+                           const SampleOptions& options)
+    : m_index(schemaIndex),
+      m_ownFacts(sharedFacts != nullptr ? nullptr : std::make_unique<DeclarationFacts>(schemaIndex)),
       m_facts(sharedFacts != nullptr ? *sharedFacts : *m_ownFacts), m_prefixRegistry(prefixRegistry),
+      m_options(options),
+      m_examples(options.exampleValues ? std::make_unique<ExampleValues>(schemaIndex, prefixRegistry)
+                                       : nullptr),
+      m_attributes(options.attributes
+                       ? std::make_unique<DeclaredAttributes>(schemaIndex, prefixRegistry, m_examples.get())
+                       : nullptr),
       m_lineBound(std::move(lineBound)), m_byteBound(std::move(byteBound)),
       m_noteReserve(1 + MakeIndent(kMaxNestingDepth).size() +
                     std::max(m_lineBound.note.size(), m_byteBound.note.size())) {}
@@ -91,7 +99,7 @@ size_t SampleWriter::BytesSpent() {
 // Appends one line when it fits, keeping room for the closing line of an opened element and for the
 // truncation note, in lines and in bytes. When it does not fit, the note of the bound it would pass is
 // written instead and nothing is added afterwards.
-bool SampleWriter::Emit(int depth, std::initializer_list<std::string_view> parts, bool opensElement) {
+bool SampleWriter::Emit(int depth, std::initializer_list<std::string_view> parts, std::string_view closes) {
     if (m_truncated) {
         return false;
     }
@@ -100,8 +108,8 @@ bool SampleWriter::Emit(int depth, std::initializer_list<std::string_view> parts
     for (std::string_view part : parts) {
         lineBytes += part.size();
     }
-    // An element opened by "<name>" is closed by "</name>", one byte longer.
-    const size_t closeBytes = opensElement ? lineBytes + 1 : 0;
+    const bool opensElement = !closes.empty();
+    const size_t closeBytes = opensElement ? CloseLineBytes(depth, closes) : 0;
     const size_t needed = opensElement ? 2 : 1;
     if (LinesSpent() + m_pendingCloses + needed + 1 > m_lineBound.limit) {
         WriteTruncationNote(depth, m_lineBound.note);
@@ -158,20 +166,31 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
     }
     // Naming registers the namespace before anything inside the element does.
     const std::string name = m_prefixRegistry.QualifyName(namespaceName, localName);
-    const std::initializer_list<std::string_view> leaf = {"<", name, ">?</", name, ">"};
-    const std::initializer_list<std::string_view> empty = {"<", name, "/>"};
-
+    bool builtin = false;
     if (typeNode == nullptr && !typeName.empty()) {
         const TypeNameFacts& type = m_facts.TypeName(context, typeName);
-        if (type.namespaceName == NS_XSD ||
-            (type.namespaceName.empty() && IsBuiltinTypeName(type.localName))) {
-            Emit(depth, leaf);
-            return;
-        }
-        typeNode = type.type;
+        builtin =
+            type.namespaceName == NS_XSD || (type.namespaceName.empty() && IsBuiltinTypeName(type.localName));
+        typeNode = builtin ? nullptr : type.type;
     }
-    if (typeNode == nullptr) {
-        Emit(depth, typeName.empty() ? empty : leaf);
+    // With example values an element is written as often as it must occur, and not at all where it may not.
+    const int copies = !m_options.exampleValues ? 1 : maxOccurs == 0 ? 0 : std::max(minOccurs, 1);
+    for (int copy = 0; copy < copies && !m_truncated; ++copy) {
+        WriteElementOnce(name, context, typeName, typeNode, builtin, depth);
+    }
+}
+
+void SampleWriter::WriteElementOnce(const std::string& name, const xmlNode* context,
+                                    std::string_view typeName, const xmlNode* typeNode, bool builtin,
+                                    int depth) {
+    const bool complexType = typeNode != nullptr && LocalName(typeNode) == "complexType";
+    const std::string attributes = m_attributes && complexType ? m_attributes->StartTagText(typeNode) : "";
+    const std::string value = LeafValue(context, typeName, typeNode);
+    const std::initializer_list<std::string_view> leaf = {"<", name, attributes, ">", value, "</", name, ">"};
+    const std::initializer_list<std::string_view> empty = {"<", name, attributes, "/>"};
+
+    if (builtin || typeNode == nullptr) {
+        Emit(depth, builtin || !typeName.empty() ? leaf : empty);
         return;
     }
     // Recursion and nesting cut: an element whose type is already being expanded stays empty, and so
@@ -184,7 +203,7 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
     // The open line goes first; without any child line it is taken back for the leaf or empty form.
     const size_t mark = m_lines.text.size();
     const size_t markCount = m_lines.count;
-    if (!Emit(depth, {"<", name, ">"}, true)) {
+    if (!Emit(depth, {"<", name, attributes, ">"}, name)) {
         return;
     }
     m_typeStack.insert(typeNode);
@@ -201,8 +220,35 @@ void SampleWriter::WriteElement(std::string_view localName, const std::string& n
     --m_pendingCloses;
     m_pendingCloseBytes -= CloseLineBytes(depth, name);
     // A complex type without element content (empty, attributes only, simple content) gives an empty
-    // element; a simple type gives the placeholder.
-    Emit(depth, LocalName(typeNode) == "complexType" ? empty : leaf);
+    // element, unless example values give its simple content a value; a simple type gives the placeholder.
+    const bool simpleContent =
+        complexType && m_examples && FindChildElement(typeNode, "simpleContent") != nullptr;
+    Emit(depth, complexType && !simpleContent ? empty : leaf);
+}
+
+std::string SampleWriter::LeafValue(const xmlNode* context, std::string_view typeName,
+                                    const xmlNode* typeNode) {
+    if (!m_examples) {
+        return "?";
+    }
+    std::optional<std::string> value;
+    // A declaration's fixed value is the only one allowed, and its default one is the one meant.
+    for (const char* given : {"fixed", "default"}) {
+        if (!value && LocalName(context) == "element" && xmlHasProp(context, BAD_CAST given) != nullptr) {
+            value = GetAttributeText(context, given);
+        }
+    }
+    if (!value && typeNode != nullptr) {
+        value = m_examples->ForTypeNode(typeNode);
+    } else if (!value && !typeName.empty()) {
+        value = m_examples->ForTypeName(context, typeName);
+    }
+    if (!value) {
+        return "?";
+    }
+    std::string escaped;
+    AppendEscaped(escaped, *value);
+    return escaped;
 }
 
 void SampleWriter::WriteGlobalElement(const xmlNode* element, int depth, int minOccurs, int maxOccurs) {
@@ -243,17 +289,44 @@ void SampleWriter::WriteModelGroup(const xmlNode* group, int depth, bool isChoic
         if (child->type != XML_ELEMENT_NODE) {
             continue;
         }
-        std::string_view kind = LocalName(child);
-        if (kind == "element") {
-            WriteParticleElement(child, depth);
-        } else if (IsModelGroup(kind)) {
-            WriteModelGroup(child, depth, kind == "choice");
-        }
+        const std::string_view kind = LocalName(child);
+        WriteParticle(child, depth);
         if (m_truncated) {
+            break;
+        }
+        // With example values a choice takes its first branch only.
+        if (isChoice && m_examples && kind != "annotation") {
             break;
         }
     }
     --m_recursion;
+}
+
+// An element, a nested model group, or with example values a model group reference.
+void SampleWriter::WriteParticle(const xmlNode* particle, int depth) {
+    const std::string_view kind = LocalName(particle);
+    if (kind == "element") {
+        WriteParticleElement(particle, depth);
+    } else if (IsModelGroup(kind)) {
+        WriteModelGroup(particle, depth, kind == "choice");
+    } else if (const xmlNode* group = ReferencedGroup(particle)) {
+        m_typeStack.insert(group);
+        ++m_recursion;
+        WriteModelGroupsOf(group, depth);
+        --m_recursion;
+        m_typeStack.erase(group);
+    }
+}
+
+const xmlNode* SampleWriter::ReferencedGroup(const xmlNode* reference) {
+    if (!m_examples || LocalName(reference) != "group" || !CanRecurse()) {
+        return nullptr;
+    }
+    std::string namespaceName, localName;
+    m_index.ResolveReference(reference, GetAttributeText(reference, "ref"), namespaceName, localName);
+    const xmlNode* group = m_index.FindGroup(namespaceName, localName);
+    // A group that holds itself, directly or not, is written once on each path.
+    return group != nullptr && m_typeStack.count(group) == 0 ? group : nullptr;
 }
 
 void SampleWriter::WriteTypeContent(const xmlNode* type, int depth) {
@@ -273,8 +346,8 @@ void SampleWriter::WriteTypeContent(const xmlNode* type, int depth) {
             continue;
         }
         std::string_view kind = LocalName(child);
-        if (IsModelGroup(kind)) {
-            WriteModelGroup(child, depth, kind == "choice");
+        if (IsModelGroup(kind) || kind == "group") {
+            WriteParticle(child, depth);
         } else if (kind == "complexContent") {
             WriteComplexContent(child, depth);
         } else if (kind == "simpleContent") {
@@ -291,8 +364,8 @@ void SampleWriter::WriteTypeContent(const xmlNode* type, int depth) {
 void SampleWriter::WriteModelGroupsOf(const xmlNode* node, int depth) {
     for (const xmlNode* child = node->children; child != nullptr && !m_truncated; child = child->next) {
         std::string_view kind = LocalName(child);
-        if (IsModelGroup(kind)) {
-            WriteModelGroup(child, depth, kind == "choice");
+        if (IsModelGroup(kind) || kind == "group") {
+            WriteParticle(child, depth);
         }
     }
 }
@@ -317,6 +390,20 @@ void SampleWriter::WriteComplexContent(const xmlNode* complexContent, int depth)
             WriteModelGroupsOf(child, depth);
         }
     }
+}
+
+void SampleWriter::WriteFixedElement(const FixedElement& element, int depth) {
+    if (element.children.empty()) {
+        Emit(depth, {"<", element.name, element.attributes, ">", element.value, "</", element.name, ">"});
+        return;
+    }
+    if (!Emit(depth, {"<", element.name, element.attributes, ">"}, element.name)) {
+        return;
+    }
+    for (const FixedElement& child : element.children) {
+        WriteFixedElement(child, depth + 1);
+    }
+    Close(depth, element.name);
 }
 
 } // namespace quorvel

@@ -49,6 +49,9 @@ public:
     void IndexSchemas(SchemaIndex& index) const;
 
     size_t Size() const { return m_documents.size(); }
+    // The parsed document at a position of the set (the root first), and the address it was read from.
+    const xmlDoc* DocumentAt(size_t position) const { return m_documents[position].xml.get(); }
+    const std::string& AddressAt(size_t position) const { return m_documents[position].address; }
     const std::vector<ImportNote>& Notes() const { return m_notes; }
 
 private:

@@ -6,6 +6,7 @@
 #include "fetch/text_decoding.h"
 #include "gen/request_building.h"
 #include "load/document_set.h"
+#include "load/loaded_documents.h"
 #include "load/messages.h"
 #include "model/wsdl_reader.h"
 #include "xml/schema_index.h"
@@ -37,6 +38,7 @@ LoadResult Finish(LoadResult result, const LoadOptions& options) {
         result.cancelled = true;
         result.model.clear();
         result.message.clear();
+        result.documents.reset();
     }
     return result;
 }
@@ -82,24 +84,22 @@ bool Fail(LoadResult& result, std::string_view message) {
 }
 
 // Reads the description's model and builds every request while the documents live.
-bool ReadAndBuild(const DocumentSet& documents, LoadResult& result, const LoadOptions& options) {
+bool ReadAndBuild(LoadedDocuments& loaded, LoadResult& result, const LoadOptions& options) {
     Begin(options, LoadStage::Index);
-    BindingElements bindingElements;
-    const DefinitionsList definitions = documents.Definitions();
-    if (!ReadWsdlModel(definitions, result.model, bindingElements, result.message)) {
+    loaded.definitions = loaded.documents.Definitions();
+    if (!ReadWsdlModel(loaded.definitions, result.model, loaded.bindings, result.message)) {
         return Fail(result);
     }
-    SchemaIndex index;
-    documents.IndexSchemas(index);
-    const DescriptionLookup description(definitions);
+    loaded.documents.IndexSchemas(loaded.index);
+    const DescriptionLookup description(loaded.definitions);
     if (!Begin(options, LoadStage::Generate)) {
         return Fail(result);
     }
     GenerationBudget budget;
     BuildRequests(
-        index, description,
-        RequestJobs(result.model, bindingElements, options.buildUpTo ? &*options.buildUpTo : nullptr), budget,
-        options.buildThreads, WatchOf(options));
+        loaded.index, description,
+        RequestJobs(result.model, loaded.bindings, options.buildUpTo ? &*options.buildUpTo : nullptr), budget,
+        options.buildThreads, WatchOf(options), options.sample);
     return true;
 }
 
@@ -116,14 +116,17 @@ bool ParseAndRead(std::string text, const std::string& address, size_t bytes, Lo
     if (!parsed) {
         return Fail(result);
     }
-    DocumentSet documents(std::move(root), address, bytes);
+    auto loaded = std::make_shared<LoadedDocuments>(DocumentSet(std::move(root), address, bytes));
     if (options.followImports) {
-        documents.FollowImports(
+        loaded->documents.FollowImports(
             [&options](const std::string& import) { return DownloadOptions(import, options); });
-        result.notes = documents.Notes();
+        result.notes = loaded->documents.Notes();
     }
-    result.documentCount = documents.Size();
-    const bool read = ReadAndBuild(documents, result, options);
+    result.documentCount = loaded->documents.Size();
+    const bool read = ReadAndBuild(*loaded, result, options);
+    if (read && options.keepDocuments) {
+        result.documents = std::move(loaded);
+    }
     Begin(options, LoadStage::Release);
     return read;
 }

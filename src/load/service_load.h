@@ -1,6 +1,7 @@
 #pragma once
 // One load: an address (or bytes already in memory) to a model with every request built.
 
+#include "gen/sample_options.h"
 #include "load/import_note.h"
 #include "model/find_operation.h"
 #include "model/wsdl_model.h"
@@ -9,12 +10,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quorvel {
+
+struct LoadedDocuments;
 
 // The steps of one load, in the order they begin.
 enum class LoadStage { Read, Decode, Parse, Index, Generate, Release };
@@ -46,6 +50,10 @@ struct LoadOptions {
     // Also read every document the description imports (WSDL and schema imports, includes and
     // redefines), and read the description from all of them together.
     bool followImports = false;
+    // What the requests hold beyond the plain samples.
+    SampleOptions sample;
+    // Keep the parsed documents in the result (to check requests against their schemas later).
+    bool keepDocuments = false;
 };
 
 struct LoadResult {
@@ -62,6 +70,8 @@ struct LoadResult {
     std::vector<ImportNote> notes;
     // Documents the description was read from: the root and every import read.
     size_t documentCount = 0;
+    // With LoadOptions::keepDocuments, the documents of a load that succeeded; they are only read.
+    std::shared_ptr<const LoadedDocuments> documents;
 };
 
 // Loads from a URL (one GET) or a file path, as typed by the user.

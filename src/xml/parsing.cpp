@@ -1,5 +1,6 @@
 #include "xml/parsing.h"
 
+#include "xml/memory_resources.h"
 #include "xml/messages.h"
 
 #include <libxml/SAX2.h>
@@ -9,21 +10,10 @@
 
 #include <climits>
 #include <cstring>
-#include <mutex>
 #include <new>
 
 namespace quorvel {
 namespace {
-
-// Nothing outside the text itself is ever read: no DTD, no external entity, no file, no network.
-xmlParserInputPtr DenyExternalEntity(const char*, const char*, xmlParserCtxtPtr) {
-    return nullptr;
-}
-
-void InstallEntityLoaderOnce() {
-    static std::once_flag once;
-    std::call_once(once, [] { xmlSetExternalEntityLoader(DenyExternalEntity); });
-}
 
 struct ParserContextFree {
     void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
@@ -35,22 +25,11 @@ struct ParseState {
     std::string_view text;
     bool seen = false;
     std::string reason;
+    int line = 0;
+    int column = 0;
+    std::string message;
     bool outOfMemory = false;
 };
-
-// The parser's message on one line: callers show it in a box or write it as one line of a file.
-std::string OneLineMessage(const char* message) {
-    std::string text = message == nullptr ? std::string() : std::string(message);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
-        text.pop_back();
-    }
-    for (char& c : text) {
-        if (c == '\n' || c == '\r') {
-            c = ' ';
-        }
-    }
-    return text;
-}
 
 std::string FormatReason(int line, int column, std::string_view message) {
     return std::string(xml_msg::kLine) + std::to_string(line) + std::string(xml_msg::kColumn) +
@@ -73,7 +52,10 @@ void RecordError(void* userData, xmlErrorPtr error) {
         return;
     }
     state->seen = true;
-    state->reason = FormatReason(error->line, error->int2, OneLineMessage(error->message));
+    state->line = error->line;
+    state->column = error->int2;
+    state->message = OneLineMessage(error->message);
+    state->reason = FormatReason(error->line, error->int2, state->message);
 }
 
 bool IsBlank(char c) {
@@ -173,7 +155,7 @@ XmlDocument ParseUtf8(xmlParserCtxt* context, std::string_view text) {
     if (inputPush(context, input) < 0) { // the input is freed then
         throw std::bad_alloc();
     }
-    xmlCtxtUseOptions(context, XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_IGNORE_ENC);
+    xmlCtxtUseOptions(context, XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_IGNORE_ENC | XML_PARSE_BIG_LINES);
     context->encoding = xmlStrdup(BAD_CAST "UTF-8");
     xmlParseDocument(context);
     XmlDocument document(context->myDoc);
@@ -185,8 +167,22 @@ XmlDocument ParseUtf8(xmlParserCtxt* context, std::string_view text) {
 
 void PrepareXmlParser() {
     xmlInitParser();
-    InstallEntityLoaderOnce();
+    InstallEntityLoader();
 }
+
+std::string OneLineMessage(const char* message) {
+    std::string text = message == nullptr ? std::string() : std::string(message);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
+        text.pop_back();
+    }
+    for (char& c : text) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return text;
+}
+
 
 ParseResult ParseXmlText(std::string_view utf8Text) {
     ParseResult result;
@@ -194,7 +190,7 @@ ParseResult ParseXmlText(std::string_view utf8Text) {
         result.reason = xml_msg::kDocumentTooLarge;
         return result;
     }
-    InstallEntityLoaderOnce();
+    InstallEntityLoader();
     std::unique_ptr<xmlParserCtxt, ParserContextFree> context(xmlNewParserCtxt());
     if (context == nullptr) {
         result.reason = xml_msg::kNoParser;
@@ -223,9 +219,10 @@ ParseResult ParseXmlText(std::string_view utf8Text) {
         result.document = std::move(document);
         return result;
     }
-    result.reason = state.seen
-                        ? state.reason
-                        : FormatReason(context->input ? context->input->line : 0, 0, xml_msg::kNotWellFormed);
+    result.line = state.seen ? state.line : context->input ? context->input->line : 0;
+    result.column = state.column;
+    result.message = state.seen ? state.message : std::string(xml_msg::kNotWellFormed);
+    result.reason = state.seen ? state.reason : FormatReason(result.line, 0, result.message);
     return result;
 }
 

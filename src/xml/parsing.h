@@ -18,6 +18,10 @@ using XmlDocument = std::unique_ptr<xmlDoc, XmlDocFree>;
 struct ParseResult {
     XmlDocument document;
     std::string reason;
+    // Where the reason was found (0 when not known), and the parser's message without the place.
+    int line = 0;
+    int column = 0;
+    std::string message;
     bool ok() const { return document != nullptr; }
 };
 
@@ -28,5 +32,8 @@ void PrepareXmlParser();
 // Parses UTF-8 text (whatever its declaration says) without validation, keeping whitespace-only text,
 // accepting an internal DTD and never loading anything external. Namespace errors are parse failures.
 ParseResult ParseXmlText(std::string_view utf8Text);
+
+// A message of libxml2 on one line: callers show it in a box or write it as one line of a file.
+std::string OneLineMessage(const char* message);
 
 } // namespace quorvel

@@ -105,6 +105,10 @@ std::string DerivePrefix(std::string_view namespaceName) {
 PrefixRegistry::PrefixRegistry() : m_usedPrefixes{"xml", "xmlns"} {}
 
 std::string PrefixRegistry::GetPrefix(const std::string& namespaceName) {
+    return GetPrefix(namespaceName, std::string_view());
+}
+
+std::string PrefixRegistry::GetPrefix(const std::string& namespaceName, std::string_view proposed) {
     if (namespaceName.empty()) {
         return std::string();
     }
@@ -116,7 +120,7 @@ std::string PrefixRegistry::GetPrefix(const std::string& namespaceName) {
     if (found != m_prefixes.end()) {
         return found->second;
     }
-    const std::string base = DerivePrefix(namespaceName);
+    const std::string base = proposed.empty() ? DerivePrefix(namespaceName) : std::string(proposed);
     std::string candidate = base;
     for (int counter = 1; m_usedPrefixes.count(candidate) != 0; ++counter) {
         candidate = base + std::to_string(counter);

@@ -30,6 +30,8 @@ public:
 
     // Prefix for the namespace name, assigned and recorded on first request; empty for no namespace.
     std::string GetPrefix(const std::string& namespaceName);
+    // The same, proposing the prefix a namespace is known by instead of the derived one.
+    std::string GetPrefix(const std::string& namespaceName, std::string_view proposed);
     // "prefix:local", or the local name alone for no namespace.
     std::string QualifyName(const std::string& namespaceName, std::string_view localName);
     // Every assignment in order of first use.

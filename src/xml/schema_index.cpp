@@ -28,6 +28,12 @@ void SchemaIndex::IndexSchema(const xmlNode* schema) {
             m_elements[QualifiedName(targetNamespace, std::move(name))] = child;
         } else if (kind == "complexType" || kind == "simpleType") {
             m_types[QualifiedName(targetNamespace, std::move(name))] = child;
+        } else if (kind == "attribute") {
+            m_attributes[QualifiedName(targetNamespace, std::move(name))] = child;
+        } else if (kind == "attributeGroup") {
+            m_attributeGroups[QualifiedName(targetNamespace, std::move(name))] = child;
+        } else if (kind == "group") {
+            m_groups[QualifiedName(targetNamespace, std::move(name))] = child;
         }
     }
 }
@@ -38,6 +44,19 @@ xmlNode* SchemaIndex::FindElement(const std::string& namespaceName, const std::s
 
 xmlNode* SchemaIndex::FindType(const std::string& namespaceName, const std::string& localName) const {
     return Lookup(m_types, namespaceName, localName);
+}
+
+xmlNode* SchemaIndex::FindAttribute(const std::string& namespaceName, const std::string& localName) const {
+    return Lookup(m_attributes, namespaceName, localName);
+}
+
+xmlNode* SchemaIndex::FindAttributeGroup(const std::string& namespaceName,
+                                         const std::string& localName) const {
+    return Lookup(m_attributeGroups, namespaceName, localName);
+}
+
+xmlNode* SchemaIndex::FindGroup(const std::string& namespaceName, const std::string& localName) const {
+    return Lookup(m_groups, namespaceName, localName);
 }
 
 void SchemaIndex::AdoptNamespace(const xmlNode* schema, std::string namespaceName) {
@@ -59,6 +78,14 @@ std::string SchemaIndex::NamespaceOfUnqualified(const xmlNode* node) const {
     }
     auto adopted = m_adopted.find(FindEnclosingSchema(node));
     return adopted != m_adopted.end() ? adopted->second : std::string();
+}
+
+void SchemaIndex::ResolveReference(const xmlNode* node, std::string_view text, std::string& namespaceName,
+                                   std::string& localName) const {
+    ResolveQName(node, text, namespaceName, localName);
+    if (namespaceName.empty()) {
+        namespaceName = NamespaceOfUnqualified(node);
+    }
 }
 
 void CollectSchemas(const xmlNode* node, SchemaIndex& index) {

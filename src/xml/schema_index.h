@@ -29,6 +29,10 @@ public:
     void IndexSchema(const xmlNode* schema);
     xmlNode* FindElement(const std::string& namespaceName, const std::string& localName) const;
     xmlNode* FindType(const std::string& namespaceName, const std::string& localName) const;
+    // Global attributes, attribute groups and model groups, by qualified name; later ones win.
+    xmlNode* FindAttribute(const std::string& namespaceName, const std::string& localName) const;
+    xmlNode* FindAttributeGroup(const std::string& namespaceName, const std::string& localName) const;
+    xmlNode* FindGroup(const std::string& namespaceName, const std::string& localName) const;
 
     // A schema without targetNamespace that another schema includes or redefines takes that schema's
     // namespace: for its index keys, for the namespace its declarations carry, and for its own references
@@ -39,10 +43,17 @@ public:
     // The namespace a reference made at node means when it names none: the one its schema adopted, else
     // none.
     std::string NamespaceOfUnqualified(const xmlNode* node) const;
+    // A qualified name written at node (a type, a ref, a base), resolved; one naming no namespace in a
+    // schema that adopted one names that.
+    void ResolveReference(const xmlNode* node, std::string_view text, std::string& namespaceName,
+                          std::string& localName) const;
 
 private:
     std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_elements;
     std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_types;
+    std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_attributes;
+    std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_attributeGroups;
+    std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_groups;
     std::map<const xmlNode*, std::string> m_adopted;
 };
 

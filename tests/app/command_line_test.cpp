@@ -89,7 +89,7 @@ TEST(CommandLineTest, ScriptOptionsStandInAnyOrderBeforeTheOperands) {
     ASSERT_TRUE(ParseScriptCommand({"quorvel", "--list", "--", "--a.wsdl"}, command, usageError));
     EXPECT_EQ(command.operands, std::vector<std::string>{"--a.wsdl"});
     EXPECT_FALSE(ParseScriptCommand({"quorvel", "--list", "--all", "a", "d"}, command, usageError));
-    EXPECT_EQ(usageError, "一次只能给出一个命令（--list、--request 或 --all）。");
+    EXPECT_EQ(usageError, "一次只能给出一个命令（--list、--request、--all 或 --validate）。");
 }
 
 // Whatever a command throws ends the run with status 1 and one line on standard error.

@@ -236,6 +236,38 @@ TEST_F(ScriptEndToEndTest, ClosedStandardOutputIsAnOutputFailure) {
     EXPECT_EQ(std::count(run.standardError.begin(), run.standardError.end(), '\n'), 1) << run.standardError;
 }
 
+// --validate prints one line per problem and tells by its status whether the request passed, failed, or
+// could not be checked; the sample options shape the request it checks, --body replaces it.
+TEST_F(ScriptEndToEndTest, ValidateTellsFaultsAndWhatCannotBeChecked) {
+    const test::ProgramRun plain = Run({"--validate", "orders.wsdl", "OrderBinding", "GetOrder"});
+    EXPECT_EQ(plain.exitStatus, 5);
+    EXPECT_TRUE(
+        plain.standardOutput.starts_with("5:10: Element '{urn:example:orders}orderId': '?' is not a valid"))
+        << plain.standardOutput;
+    const test::ProgramRun examples =
+        Run({"--example-values", "--validate", "orders.wsdl", "OrderBinding", "GetOrder"});
+    EXPECT_EQ(examples.exitStatus, 0) << examples.standardOutput;
+    EXPECT_EQ(examples.standardOutput, "");
+
+    const test::ProgramRun request =
+        Run({"--request", "--example-values", "orders.wsdl", "OrderBinding", "GetOrder"});
+    ASSERT_EQ(request.exitStatus, 0);
+    m_dir.WriteFile("good.xml", request.standardOutput);
+    EXPECT_EQ(Run({"--validate", "orders.wsdl", "OrderBinding", "GetOrder", "--body", "good.xml"}).exitStatus,
+              0);
+    EXPECT_EQ(Run({"--validate", "--body", "good.xml", "orders.wsdl", "OrderBinding", "GetOrder"}).exitStatus,
+              0);
+    const test::ProgramRun rpc = Run({"--validate", "calc.wsdl", "CalcSoap", "Add"});
+    EXPECT_EQ(rpc.exitStatus, 6);
+    EXPECT_NE(rpc.standardOutput.find("use=\"encoded\""), std::string::npos) << rpc.standardOutput;
+    EXPECT_EQ(
+        Run({"--validate", "--body", "missing.xml", "orders.wsdl", "OrderBinding", "GetOrder"}).exitStatus,
+        1);
+    EXPECT_EQ(Run({"--request", "--body", "good.xml", "orders.wsdl", "OrderBinding", "GetOrder"}).exitStatus,
+              64);
+    EXPECT_EQ(Run({"--validate", "orders.wsdl", "OrderBinding", "GetOrder", "x"}).exitStatus, 64);
+}
+
 // The dynamic loader reports each library it loads; the window toolkit's must not be among them.
 TEST_F(ScriptEndToEndTest, BatchModeAndScriptsDoNotLoadTheWindowToolkit) {
     for (const std::vector<std::string>& arguments :
