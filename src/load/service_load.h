@@ -46,6 +46,11 @@ struct LoadOptions {
     // Also read every document the description imports (WSDL and schema imports, includes and
     // redefines), and read the description from all of them together.
     bool followImports = false;
+    // Extra request headers ("Name: value") and HTTP credentials, sent only to the host and port of the
+    // description's own address: with its download and with the imports read from there.
+    std::vector<std::string> headers;
+    std::string user;
+    std::string password;
 };
 
 struct LoadResult {
