@@ -1,6 +1,7 @@
 #include "app/script_command.h"
 
 #include "app/messages.h"
+#include "send/soap_call.h"
 
 #include <optional>
 
@@ -28,6 +29,9 @@ std::optional<ScriptCommand::Kind> CommandOption(const std::string& option) {
     if (option == "--all") {
         return ScriptCommand::All;
     }
+    if (option == "--send") {
+        return ScriptCommand::Send;
+    }
     return std::nullopt;
 }
 
@@ -37,6 +41,8 @@ std::string_view CommandUsage(ScriptCommand::Kind kind) {
         return app_msg::kListUsage;
     case ScriptCommand::Request:
         return app_msg::kRequestUsage;
+    case ScriptCommand::Send:
+        return app_msg::kSendUsage;
     default:
         return app_msg::kAllUsage;
     }
@@ -47,12 +53,62 @@ size_t OperandCount(ScriptCommand::Kind kind) {
     case ScriptCommand::List:
         return 1;
     case ScriptCommand::Request:
+    case ScriptCommand::Send:
         return 3;
     case ScriptCommand::All:
         return 2;
     default:
         return 0;
     }
+}
+
+// The argument after the option at next, which takes it as its value; next then points at the value.
+bool ReadValue(const CommandLine& args, size_t& next, std::string& value, std::string& usageError) {
+    if (next + 1 >= args.size()) {
+        usageError = std::string(app_msg::kMissingValue) + args[next] + "。";
+        return false;
+    }
+    value = args[++next];
+    return true;
+}
+
+// An option that takes a value: --header, --user, --body, --endpoint. False when option is none of them,
+// or its value is missing or malformed (usageError set).
+bool ReadValueOption(const CommandLine& args, size_t& next, ScriptCommand& command, std::string& usageError) {
+    const std::string& option = args[next];
+    std::string value;
+    if (option == "--header") {
+        if (!ReadValue(args, next, value, usageError)) {
+            return false;
+        }
+        if (!IsRequestHeaderLine(value)) {
+            usageError = std::string(app_msg::kBadHeader) + value + std::string(app_msg::kBadHeaderHint);
+            return false;
+        }
+        command.headers.push_back(value);
+        return true;
+    }
+    if (option == "--user") {
+        if (!ReadValue(args, next, value, usageError)) {
+            return false;
+        }
+        const size_t colon = value.find(':');
+        if (colon == std::string::npos || colon == 0) {
+            usageError = std::string(app_msg::kBadUser);
+            return false;
+        }
+        command.user = value.substr(0, colon);
+        command.password = value.substr(colon + 1);
+        return true;
+    }
+    if (option == "--body") {
+        return ReadValue(args, next, command.bodyFile, usageError);
+    }
+    if (option == "--endpoint") {
+        return ReadValue(args, next, command.endpoint, usageError);
+    }
+    usageError = std::string(app_msg::kUnknownOption) + option + "。";
+    return false;
 }
 
 // Reads the options from argument 1 on into command; the index of the first operand.
@@ -78,8 +134,9 @@ bool ReadOptions(const CommandLine& args, ScriptCommand& command, size_t& next, 
             command.json = true;
         } else if (option == "--follow-imports") {
             command.followImports = true;
-        } else {
-            usageError = std::string(app_msg::kUnknownOption) + option + "。";
+        } else if (option == "--pretty") {
+            command.pretty = true;
+        } else if (!ReadValueOption(args, next, command, usageError)) {
             return false;
         }
     }
@@ -108,6 +165,11 @@ bool ParseScriptCommand(const CommandLine& args, ScriptCommand& command, std::st
     }
     if (command.json && command.kind != ScriptCommand::List) {
         usageError = std::string(app_msg::kJsonWithoutList);
+        return false;
+    }
+    const bool sendOptions = command.pretty || !command.bodyFile.empty() || !command.endpoint.empty();
+    if (sendOptions && command.kind != ScriptCommand::Send) {
+        usageError = std::string(app_msg::kSendOptionsWithoutSend);
         return false;
     }
     command.operands.assign(args.begin() + static_cast<std::ptrdiff_t>(next), args.end());

@@ -9,11 +9,21 @@
 namespace quorvel {
 
 struct ScriptCommand {
-    enum Kind { Help, Version, List, Request, All };
+    enum Kind { Help, Version, List, Request, All, Send };
     Kind kind = Help;
     bool json = false;          // --list prints the whole model as JSON
     bool followImports = false; // the load follows the description's imports
-    // The addresses and names after the options: ADDRESS; ADDRESS BINDING OPERATION; ADDRESS DIRECTORY.
+    // Extra request headers ("Name: value") and credentials, for the load and for --send.
+    std::vector<std::string> headers;
+    std::string user;
+    std::string password;
+    // --send: the request body's file ("-" for standard input; empty: the operation's request), the URL
+    // that replaces the binding's endpoint, and whether the response is printed indented.
+    std::string bodyFile;
+    std::string endpoint;
+    bool pretty = false;
+    // The addresses and names after the options: ADDRESS; ADDRESS BINDING OPERATION (--request, --send);
+    // ADDRESS DIRECTORY.
     std::vector<std::string> operands;
 };
 

@@ -3,11 +3,13 @@
 #include "app/messages.h"
 #include "app/model_listing.h"
 #include "app/script_command.h"
+#include "app/script_send.h"
 #include "export/request_export.h"
 #include "load/import_note.h"
 #include "load/service_load.h"
 #include "load/unexpected_error.h"
 #include "model/find_operation.h"
+#include "send/soap_call.h"
 
 #include <cerrno>
 #include <csignal>
@@ -88,6 +90,63 @@ int RunAll(const ScriptCommand& command, const LoadOptions& options) {
     return SCRIPT_DONE;
 }
 
+// The call that --send makes: the endpoint given or the binding's, and the body given or the request built.
+bool PrepareCall(const ScriptCommand& command, const LoadResult& load, SoapCall& call, std::string& message) {
+    const OperationPlace place = LocateOperation(load.model, command.operands[1], command.operands[2]);
+    if (place.operation == nullptr) {
+        message = app_msg::kOperationNotFound;
+        return false;
+    }
+    call.endpoint = command.endpoint.empty() ? place.binding->endpoint : command.endpoint;
+    call.soapVersion = place.binding->soapVersion;
+    call.soapAction = place.operation->soapAction;
+    if (command.bodyFile.empty()) {
+        call.body = place.operation->request + '\n';
+        return true;
+    }
+    return ReadRequestBody(command.bodyFile, call.body, message);
+}
+
+// Credentials and headers go with the call only where they were given for (see MayCarryCredentials).
+HttpOptions SendOptions(const ScriptCommand& command, const SoapCall& call) {
+    HttpOptions options;
+    if (MayCarryCredentials(call.endpoint, command.operands[0], !command.endpoint.empty())) {
+        options.headers = command.headers;
+        options.user = command.user;
+        options.password = command.password;
+    } else if (!command.headers.empty() || !command.user.empty()) {
+        std::cerr << app_msg::kCredentialsWithheld << '\n';
+    }
+    return options;
+}
+
+int RunSend(const ScriptCommand& command, LoadOptions options) {
+    options.buildUpTo = RequestTarget{command.operands[1], command.operands[2]};
+    const LoadResult load = Load(command.operands[0], options);
+    if (!load.ok) {
+        return LoadFailed(load.message);
+    }
+    SoapCall call;
+    std::string message;
+    if (!PrepareCall(command, load, call, message)) {
+        return LoadFailed(message);
+    }
+    const SoapCallResult sent = SendSoapRequest(call, SendOptions(command, call));
+    if (!sent.ok) {
+        return LoadFailed(sent.message);
+    }
+    const SoapResponse& response = sent.response;
+    const bool indented = command.pretty && !response.pretty.empty();
+    if (const int printed = Print(indented ? response.pretty : response.http.body); printed != SCRIPT_DONE) {
+        return printed;
+    }
+    if (command.pretty && !response.note.empty()) {
+        std::cerr << response.note << '\n';
+    }
+    std::cerr << ScriptResponseLine(response) << '\n';
+    return SendExitStatus(response);
+}
+
 // Reads the options and runs the command they name.
 int RunParsedCommand(const CommandLine& args) {
     ScriptCommand command;
@@ -97,6 +156,9 @@ int RunParsedCommand(const CommandLine& args) {
     }
     LoadOptions options;
     options.followImports = command.followImports;
+    options.headers = command.headers;
+    options.user = command.user;
+    options.password = command.password;
     switch (command.kind) {
     case ScriptCommand::Help:
         return Print(app_msg::kHelp);
@@ -108,6 +170,8 @@ int RunParsedCommand(const CommandLine& args) {
         return RunRequest(command, options);
     case ScriptCommand::All:
         return RunAll(command, options);
+    case ScriptCommand::Send:
+        return RunSend(command, options);
     }
     return SCRIPT_USAGE_ERROR;
 }

@@ -10,8 +10,10 @@ namespace quorvel {
 // Exit status of a command line for scripts.
 enum ScriptExitCode : int {
     SCRIPT_DONE = 0,
-    SCRIPT_LOAD_FAILED = 1, // the load failed, or the operation asked for does not exist
+    SCRIPT_LOAD_FAILED = 1, // the load or the send failed, or the operation asked for does not exist
     SCRIPT_OUTPUT_FAILED = 2,
+    SCRIPT_FAULT = 3,       // --send: the response is a SOAP Fault
+    SCRIPT_HTTP_STATUS = 4, // --send: the response's status is not 2xx
     SCRIPT_USAGE_ERROR = 64,
 };
 
