@@ -9,6 +9,7 @@
 #include "load/service_load.h"
 #include "load/unexpected_error.h"
 #include "model/find_operation.h"
+#include "send/pretty_xml.h"
 #include "send/soap_call.h"
 
 #include <cerrno>
@@ -136,8 +137,9 @@ int RunSend(const ScriptCommand& command, LoadOptions options) {
         return LoadFailed(sent.message);
     }
     const SoapResponse& response = sent.response;
-    const bool indented = command.pretty && !response.pretty.empty();
-    if (const int printed = Print(indented ? response.pretty : response.http.body); printed != SCRIPT_DONE) {
+    const bool indented = command.pretty && response.wellFormed;
+    if (const int printed = Print(indented ? IndentXml(response.text) : response.http.body);
+        printed != SCRIPT_DONE) {
         return printed;
     }
     if (command.pretty && !response.note.empty()) {

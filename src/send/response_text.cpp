@@ -44,10 +44,14 @@ std::string ContentTypeCharset(std::string_view contentType) {
 bool DecodeResponseText(std::string_view body, std::string_view contentType, std::string& text,
                         std::string& message) {
     const std::string charset = ContentTypeCharset(contentType);
-    if (charset.empty() || HasByteOrderMark(body)) {
+    const int codePage = CodePageForEncoding(charset);
+    // Where the charset and the declaration agree (mostly both UTF-8), the load's decoder reads it as well,
+    // without converting what is already UTF-8.
+    if (charset.empty() || HasByteOrderMark(body) ||
+        codePage == CodePageForEncoding(DetectEncodingName(body))) {
         return DecodeDocumentText(body, text, message);
     }
-    if (!CodePageToUtf8(body, CodePageForEncoding(charset), text) || text.empty()) {
+    if (!CodePageToUtf8(body, codePage, text) || text.empty()) {
         text.clear();
         message = fetch_msg::kDecodeFailed;
         return false;

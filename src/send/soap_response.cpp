@@ -1,7 +1,6 @@
 #include "send/soap_response.h"
 
 #include "send/messages.h"
-#include "send/pretty_xml.h"
 #include "send/response_text.h"
 #include "send/soap_fault.h"
 #include "xml/parsing.h"
@@ -62,7 +61,7 @@ SoapResponse ReadSoapResponse(HttpResponse http) {
         response.note = std::string(send_msg::kNotWellFormedPrefix) + parsed.reason;
         return response;
     }
-    response.pretty = IndentXml(response.text);
+    response.wellFormed = true;
     response.fault = SoapFaultSummary(parsed.document.get());
     return response;
 }

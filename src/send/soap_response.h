@@ -15,15 +15,15 @@ struct SoapResponse {
     std::string location;
     // The body decoded to UTF-8; empty when it is empty or could not be decoded.
     std::string text;
-    // The text indented, when it is well-formed XML; empty otherwise.
-    std::string pretty;
+    // The text is well-formed XML: IndentXml gives its indented view.
+    bool wellFormed = false;
     // Why the body can be shown only as it is (not XML, not well-formed, not decodable); empty otherwise.
     std::string note;
     // The SOAP Fault's one-line summary; empty when the response carries none.
     std::string fault;
 };
 
-// Takes a response over and reads its body: text, pretty, note and fault, from the body and its
+// Takes a response over and reads its body: text, wellFormed, note and fault, from the body and its
 // Content-Type. The body is parsed as a description is: nothing external is read and entity expansion is
 // bounded.
 SoapResponse ReadSoapResponse(HttpResponse http);

@@ -107,8 +107,9 @@ TEST(CommandLineTest, AnExceptionEndsTheRunWithOneLine) {
 TEST(CommandLineTest, SendOptionsTakeTheirValues) {
     ScriptCommand command;
     std::string usageError;
-    ASSERT_TRUE(ParseScriptCommand({"quorvel", "--header", "X-A: 1", "--send", "--user", "u:p:w", "--body", "-",
-                                    "--header", "X-B: 2", "--endpoint", "http://h/s", "--pretty", "a", "B", "Op"},
+    ASSERT_TRUE(ParseScriptCommand({"quorvel", "--header", "X-A: 1", "--send", "--user", "u:p:w", "--body",
+                                    "-", "--header", "X-B: 2", "--endpoint", "http://h/s", "--pretty", "a", "B",
+                                    "Op"},
                                    command, usageError))
         << usageError;
     EXPECT_EQ(command.kind, ScriptCommand::Send);

@@ -50,7 +50,7 @@ TEST(ResponseReading, FaultsOfBothVersionsInOneLine) {
         Answer("<s:Envelope xmlns:s='http://schemas.xmlsoap.org/soap/envelope/'><s:Body><r><s:Fault/></r>"
                "</s:Body></s:Envelope>"));
     EXPECT_EQ(nested.fault, "");
-    EXPECT_FALSE(nested.pretty.empty());
+    EXPECT_TRUE(nested.wellFormed);
 }
 
 TEST(ResponseReading, DeclaredCharsetDecodesTheBody) {
@@ -69,7 +69,7 @@ TEST(ResponseReading, DeclaredCharsetDecodesTheBody) {
 TEST(ResponseReading, WhatIsNotXmlIsShownAsItIsWithANote) {
     const SoapResponse html = ReadSoapResponse(Answer("Service Unavailable", "text/plain", 503));
     EXPECT_EQ(html.note, "响应不是 XML，按原样显示。");
-    EXPECT_EQ(html.pretty, "");
+    EXPECT_FALSE(html.wellFormed);
     const SoapResponse broken = ReadSoapResponse(Answer("<a><b></a>"));
     EXPECT_TRUE(broken.note.starts_with("响应不是格式正确的 XML，按原样显示：")) << broken.note;
     // Entities that would grow to gigabytes are refused by the parser, as in a description.

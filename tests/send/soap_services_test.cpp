@@ -109,7 +109,8 @@ TEST_F(SoapServiceTest, NodeSoapAnswersBothVersionsAndFaultsInEach) {
     EXPECT_EQ(bindings[1]["endpoint"], service.Url("/soap11"));
 
     const std::string product = "<product>42</product>";
-    EXPECT_NE(Send(wsdl, "CalcSoap12", "Multiply", {"6", "7"}, 0).standardOutput.find(product), std::string::npos);
+    EXPECT_NE(Send(wsdl, "CalcSoap12", "Multiply", {"6", "7"}, 0).standardOutput.find(product),
+              std::string::npos);
     ExpectReceived(service, nullptr,
                    "application/soap+xml; charset=utf-8; action=\"urn:quorvel:node#Multiply\"");
     EXPECT_NE(Send(wsdl, "CalcSoap11", "Echo", {"你好"}, 0).standardOutput.find("<text>echo: 你好</text>"),
@@ -117,7 +118,8 @@ TEST_F(SoapServiceTest, NodeSoapAnswersBothVersionsAndFaultsInEach) {
     ExpectReceived(service, "\"\"", "text/xml; charset=utf-8");
     EXPECT_NE(Send(wsdl, "CalcSoap12", "Echo", {"a&amp;b"}, 0).standardOutput.find("echo: a&amp;b"),
               std::string::npos);
-    EXPECT_NE(Send(wsdl, "CalcSoap11", "Multiply", {"6", "7"}, 0).standardOutput.find(product), std::string::npos);
+    EXPECT_NE(Send(wsdl, "CalcSoap11", "Multiply", {"6", "7"}, 0).standardOutput.find(product),
+              std::string::npos);
     ExpectReceived(service, "\"urn:quorvel:node#Multiply\"", "text/xml; charset=utf-8");
 
     Send(wsdl, "CalcSoap11", "Multiply", {"six", "7"}, 3);
