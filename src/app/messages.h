@@ -33,6 +33,7 @@ inline constexpr std::string_view kHelp =
     "  quorvel --validate 地址 绑定名 操作名 [--body 文件|-]\n"
     "                                          按描述中的架构校验请求（不给 --body 时校验生成的请求），\n"
     "                                          每个问题一行：行:列: 说明\n"
+    "  quorvel --send 地址 绑定名 操作名       把一个操作的请求发送到服务，响应写到标准输出\n"
     "  quorvel --help 或 -h                    显示本说明\n"
     "  quorvel --version                       显示名称和版本\n"
     "选项可按任意顺序写在地址之前：\n"
@@ -41,10 +42,16 @@ inline constexpr std::string_view kHelp =
     "  --attributes                            在开始标记上写出类型声明的属性\n"
     "  --example-values                        用类型允许的示例值代替 ?，选择只写第一项\n"
     "  --ws-security                           写出 WS-Security 头部（用户名令牌和时间戳）\n"
-    "  --body 文件|-                           --validate 校验此文件（- 为标准输入）中的请求\n"
+    "  --header \"名称: 值\"                     加载和发送时附加的请求头（可重复）\n"
+    "  --user 用户名:密码                      加载和发送时的 HTTP 身份验证（只发给地址所在的主机和端口）\n"
+    "  --body 文件|-                           --send 发送、--validate 校验此文件（- 为标准输入）中的请求，\n"
+    "                                          而不是生成的请求\n"
+    "  --endpoint URL                          --send：发送到此 URL，而不是描述中的服务地址\n"
+    "  --pretty                                --send：缩进显示响应\n"
     "  --                                      其后的参数都不是选项\n"
-    "退出状态：0 成功；1 加载失败或找不到操作（原因写在标准错误）；2 无法写入输出；\n"
-    "5 请求不符合架构；6 有部分无法校验；64 命令行用法错误。\n";
+    "退出状态：0 成功；1 加载失败或找不到操作（原因写在标准错误）；2 无法写入输出；64 命令行用法错误。\n"
+    "--send 另有：1 发送失败；3 响应是 SOAP Fault；4 其他非 2xx 状态。\n"
+    "--validate 另有：5 请求不符合架构；6 有部分无法校验。\n";
 inline constexpr std::string_view kUsageErrorPrefix = "quorvel：";
 inline constexpr std::string_view kUsageErrorSuffix = "（说明见 quorvel --help）";
 inline constexpr std::string_view kUnknownOption = "未知选项 ";
@@ -59,9 +66,19 @@ inline constexpr std::string_view kListUsage = "quorvel --list [--json] 地址";
 inline constexpr std::string_view kRequestUsage = "quorvel --request 地址 绑定名 操作名";
 inline constexpr std::string_view kAllUsage = "quorvel --all 地址 目录";
 inline constexpr std::string_view kValidateUsage = "quorvel --validate 地址 绑定名 操作名 [--body 文件|-]";
-inline constexpr std::string_view kBodyWithoutFile = "--body 后面缺少文件名（或 - 表示标准输入）。";
-inline constexpr std::string_view kBodyWithoutValidate = "--body 只能与 --validate 一起使用。";
+inline constexpr std::string_view kBodyWithoutCommand = "--body 只能与 --send 或 --validate 一起使用。";
 inline constexpr std::string_view kCannotReadBody = "无法读取请求：";
+inline constexpr std::string_view kSendUsage =
+    "quorvel --send [--body 文件|-] [--endpoint URL] [--header \"名称: 值\"]... [--user 用户名:密码] [--pretty] "
+    "地址 绑定名 操作名";
+inline constexpr std::string_view kMissingValue = "缺少选项的值：";
+inline constexpr std::string_view kBadHeader = "无效的请求头 ";
+inline constexpr std::string_view kBadHeaderHint = "（应写成 \"名称: 值\"，不含换行）。";
+inline constexpr std::string_view kBadUser = "--user 应写成 用户名:密码。";
+inline constexpr std::string_view kSendOptionsWithoutSend = "--endpoint 和 --pretty 只能与 --send 一起使用。";
+inline constexpr std::string_view kCannotReadStandardInput = "无法读取标准输入。";
+inline constexpr std::string_view kCredentialsWithheld =
+    "服务地址不在描述所在的主机和端口上，--user 和 --header 没有随请求发送；用 --endpoint 指定服务地址即可发送。";
 inline constexpr std::string_view kCannotWriteStandardOutput = "无法写入标准输出：";
 
 } // namespace quorvel::app_msg

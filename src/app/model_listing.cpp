@@ -15,11 +15,13 @@ std::string SoapVersionText(int32_t version) {
 nlohmann::ordered_json BindingJson(const WsdlBinding& binding) {
     nlohmann::ordered_json operations = nlohmann::ordered_json::array();
     for (const WsdlOperation& operation : binding.operations) {
-        operations.push_back({{"name", operation.name}, {"request", operation.request}});
+        operations.push_back(
+            {{"name", operation.name}, {"soapAction", operation.soapAction}, {"request", operation.request}});
     }
     return {{"name", binding.name},
             {"soapVersion", SoapVersionText(binding.soapVersion)},
             {"style", binding.style},
+            {"endpoint", binding.endpoint},
             {"operations", std::move(operations)}};
 }
 

@@ -1,6 +1,7 @@
 #include "app/script_command.h"
 
 #include "app/messages.h"
+#include "send/soap_call.h"
 
 #include <optional>
 
@@ -31,6 +32,9 @@ std::optional<ScriptCommand::Kind> CommandOption(const std::string& option) {
     if (option == "--validate") {
         return ScriptCommand::Validate;
     }
+    if (option == "--send") {
+        return ScriptCommand::Send;
+    }
     return std::nullopt;
 }
 
@@ -42,6 +46,8 @@ std::string_view CommandUsage(ScriptCommand::Kind kind) {
         return app_msg::kRequestUsage;
     case ScriptCommand::Validate:
         return app_msg::kValidateUsage;
+    case ScriptCommand::Send:
+        return app_msg::kSendUsage;
     default:
         return app_msg::kAllUsage;
     }
@@ -53,6 +59,7 @@ size_t OperandCount(ScriptCommand::Kind kind) {
         return 1;
     case ScriptCommand::Request:
     case ScriptCommand::Validate:
+    case ScriptCommand::Send:
         return 3;
     case ScriptCommand::All:
         return 2;
@@ -76,6 +83,55 @@ bool* SampleOption(const std::string& option, SampleOptions& options) {
         return &options.wsSecurity;
     }
     return nullptr;
+}
+
+// The argument after the option at next, which takes it as its value; next then points at the value.
+bool ReadValue(const CommandLine& args, size_t& next, std::string& value, std::string& usageError) {
+    if (next + 1 >= args.size()) {
+        usageError = std::string(app_msg::kMissingValue) + args[next] + "。";
+        return false;
+    }
+    value = args[++next];
+    return true;
+}
+
+// An option that takes a value: --header, --user, --body, --endpoint. False when option is none of them,
+// or its value is missing or malformed (usageError set).
+bool ReadValueOption(const CommandLine& args, size_t& next, ScriptCommand& command, std::string& usageError) {
+    const std::string& option = args[next];
+    std::string value;
+    if (option == "--header") {
+        if (!ReadValue(args, next, value, usageError)) {
+            return false;
+        }
+        if (!IsRequestHeaderLine(value)) {
+            usageError = std::string(app_msg::kBadHeader) + value + std::string(app_msg::kBadHeaderHint);
+            return false;
+        }
+        command.headers.push_back(value);
+        return true;
+    }
+    if (option == "--user") {
+        if (!ReadValue(args, next, value, usageError)) {
+            return false;
+        }
+        const size_t colon = value.find(':');
+        if (colon == std::string::npos || colon == 0) {
+            usageError = std::string(app_msg::kBadUser);
+            return false;
+        }
+        command.user = value.substr(0, colon);
+        command.password = value.substr(colon + 1);
+        return true;
+    }
+    if (option == "--body") {
+        return ReadValue(args, next, command.bodyFile, usageError);
+    }
+    if (option == "--endpoint") {
+        return ReadValue(args, next, command.endpoint, usageError);
+    }
+    usageError = std::string(app_msg::kUnknownOption) + option + "。";
+    return false;
 }
 
 // Reads the options from argument 1 on into command; the index of the first operand.
@@ -103,14 +159,9 @@ bool ReadOptions(const CommandLine& args, ScriptCommand& command, size_t& next, 
             command.followImports = true;
         } else if (bool* sample = SampleOption(option, command.sample)) {
             *sample = true;
-        } else if (option == "--body") {
-            if (next + 1 == args.size()) {
-                usageError = std::string(app_msg::kBodyWithoutFile);
-                return false;
-            }
-            command.body = args[++next];
-        } else {
-            usageError = std::string(app_msg::kUnknownOption) + option + "。";
+        } else if (option == "--pretty") {
+            command.pretty = true;
+        } else if (!ReadValueOption(args, next, command, usageError)) {
             return false;
         }
     }
@@ -141,16 +192,21 @@ bool ParseScriptCommand(const CommandLine& args, ScriptCommand& command, std::st
         usageError = std::string(app_msg::kJsonWithoutList);
         return false;
     }
+    if ((command.pretty || !command.endpoint.empty()) && command.kind != ScriptCommand::Send) {
+        usageError = std::string(app_msg::kSendOptionsWithoutSend);
+        return false;
+    }
     command.operands.assign(args.begin() + static_cast<std::ptrdiff_t>(next), args.end());
     const size_t wanted = OperandCount(command.kind);
     // "--body FILE" may also follow the operands, as the usage writes it.
-    if (command.body.empty() && command.operands.size() == wanted + 2 &&
+    if (command.bodyFile.empty() && command.operands.size() == wanted + 2 &&
         command.operands[wanted] == "--body") {
-        command.body = command.operands[wanted + 1];
+        command.bodyFile = command.operands[wanted + 1];
         command.operands.resize(wanted);
     }
-    if (!command.body.empty() && command.kind != ScriptCommand::Validate) {
-        usageError = std::string(app_msg::kBodyWithoutValidate);
+    if (!command.bodyFile.empty() && command.kind != ScriptCommand::Validate &&
+        command.kind != ScriptCommand::Send) {
+        usageError = std::string(app_msg::kBodyWithoutCommand);
         return false;
     }
     if (command.operands.size() != wanted) {

@@ -10,14 +10,23 @@
 namespace quorvel {
 
 struct ScriptCommand {
-    enum Kind { Help, Version, List, Request, All, Validate };
+    enum Kind { Help, Version, List, Request, All, Validate, Send };
     Kind kind = Help;
     bool json = false;          // --list prints the whole model as JSON
     bool followImports = false; // the load follows the description's imports
     SampleOptions sample;       // what the requests hold beyond the plain samples
-    // --body: the file holding the request text, "-" for standard input; empty for the generated request.
-    std::string body;
-    // The addresses and names after the options: ADDRESS; ADDRESS BINDING OPERATION; ADDRESS DIRECTORY.
+    // Extra request headers ("Name: value") and credentials, for the load and for --send.
+    std::vector<std::string> headers;
+    std::string user;
+    std::string password;
+    // --send and --validate: the request body's file ("-" for standard input; empty: the operation's
+    // request). --send: the URL that replaces the binding's endpoint, and whether the response is printed
+    // indented.
+    std::string bodyFile;
+    std::string endpoint;
+    bool pretty = false;
+    // The addresses and names after the options: ADDRESS; ADDRESS BINDING OPERATION (--request, --send,
+    // --validate); ADDRESS DIRECTORY.
     std::vector<std::string> operands;
 };
 

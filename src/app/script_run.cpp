@@ -3,13 +3,14 @@
 #include "app/messages.h"
 #include "app/model_listing.h"
 #include "app/script_command.h"
+#include "app/script_send.h"
 #include "export/request_export.h"
-#include "fetch/file_reading.h"
-#include "fetch/text_decoding.h"
 #include "load/import_note.h"
 #include "load/service_load.h"
 #include "load/unexpected_error.h"
 #include "model/find_operation.h"
+#include "send/pretty_xml.h"
+#include "send/soap_call.h"
 #include "validate/request_validation.h"
 
 #include <cerrno>
@@ -18,7 +19,6 @@
 #include <cstring>
 #include <functional>
 #include <iostream>
-#include <iterator>
 
 namespace quorvel {
 namespace {
@@ -101,17 +101,6 @@ int RunAll(const ScriptCommand& command, const LoadOptions& options) {
     return SCRIPT_DONE;
 }
 
-// The request text of --body: a file, or standard input for "-"; decoded as a description would be.
-bool ReadBody(const std::string& source, std::string& text, std::string& message) {
-    std::string bytes;
-    if (source == "-") {
-        bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else if (!ReadDescriptionFile(source, bytes, message)) {
-        return false;
-    }
-    return DecodeDocumentText(bytes, text, message);
-}
-
 std::string ProblemLines(const ValidationReport& report) {
     std::string lines;
     for (const ValidationProblem& problem : report.problems) {
@@ -123,7 +112,7 @@ std::string ProblemLines(const ValidationReport& report) {
 
 int RunValidate(const ScriptCommand& command, LoadOptions options) {
     std::string body, message;
-    if (!command.body.empty() && !ReadBody(command.body, body, message)) {
+    if (!command.bodyFile.empty() && !ReadRequestBody(command.bodyFile, body, message)) {
         return LoadFailed(std::string(app_msg::kCannotReadBody) + message);
     }
     options.keepDocuments = true;
@@ -136,11 +125,69 @@ int RunValidate(const ScriptCommand& command, LoadOptions options) {
     const ValidationReport report =
         RequestValidator(load.documents)
             .Validate(FindBindingElement(load.model, *load.documents, target), target.operation,
-                      command.body.empty() ? found->request : body);
+                      command.bodyFile.empty() ? found->request : body);
     if (const int printed = Print(ProblemLines(report)); printed != SCRIPT_DONE) {
         return printed;
     }
     return report.Invalid() ? SCRIPT_INVALID : report.Incomplete() ? SCRIPT_UNCHECKED : SCRIPT_DONE;
+}
+
+// The call that --send makes: the endpoint given or the binding's, and the body given or the request built.
+bool PrepareCall(const ScriptCommand& command, const LoadResult& load, SoapCall& call, std::string& message) {
+    const OperationPlace place = LocateOperation(load.model, command.operands[1], command.operands[2]);
+    if (place.operation == nullptr) {
+        message = app_msg::kOperationNotFound;
+        return false;
+    }
+    call.endpoint = command.endpoint.empty() ? place.binding->endpoint : command.endpoint;
+    call.soapVersion = place.binding->soapVersion;
+    call.soapAction = place.operation->soapAction;
+    if (command.bodyFile.empty()) {
+        call.body = place.operation->request + '\n';
+        return true;
+    }
+    return ReadRequestBody(command.bodyFile, call.body, message);
+}
+
+// Credentials and headers go with the call only where they were given for (see MayCarryCredentials).
+HttpOptions SendOptions(const ScriptCommand& command, const SoapCall& call) {
+    HttpOptions options;
+    if (MayCarryCredentials(call.endpoint, command.operands[0], !command.endpoint.empty())) {
+        options.headers = command.headers;
+        options.user = command.user;
+        options.password = command.password;
+    } else if (!command.headers.empty() || !command.user.empty()) {
+        std::cerr << app_msg::kCredentialsWithheld << '\n';
+    }
+    return options;
+}
+
+int RunSend(const ScriptCommand& command, LoadOptions options) {
+    options.buildUpTo = RequestTarget{command.operands[1], command.operands[2]};
+    const LoadResult load = Load(command.operands[0], options);
+    if (!load.ok) {
+        return LoadFailed(load.message);
+    }
+    SoapCall call;
+    std::string message;
+    if (!PrepareCall(command, load, call, message)) {
+        return LoadFailed(message);
+    }
+    const SoapCallResult sent = SendSoapRequest(call, SendOptions(command, call));
+    if (!sent.ok) {
+        return LoadFailed(sent.message);
+    }
+    const SoapResponse& response = sent.response;
+    const bool indented = command.pretty && response.wellFormed;
+    if (const int printed = Print(indented ? IndentXml(response.text) : response.http.body);
+        printed != SCRIPT_DONE) {
+        return printed;
+    }
+    if (command.pretty && !response.note.empty()) {
+        std::cerr << response.note << '\n';
+    }
+    std::cerr << ScriptResponseLine(response) << '\n';
+    return SendExitStatus(response);
 }
 
 // Reads the options and runs the command they name.
@@ -153,6 +200,9 @@ int RunParsedCommand(const CommandLine& args) {
     LoadOptions options;
     options.followImports = command.followImports;
     options.sample = command.sample;
+    options.headers = command.headers;
+    options.user = command.user;
+    options.password = command.password;
     switch (command.kind) {
     case ScriptCommand::Help:
         return Print(app_msg::kHelp);
@@ -166,6 +216,8 @@ int RunParsedCommand(const CommandLine& args) {
         return RunAll(command, options);
     case ScriptCommand::Validate:
         return RunValidate(command, options);
+    case ScriptCommand::Send:
+        return RunSend(command, options);
     }
     return SCRIPT_USAGE_ERROR;
 }

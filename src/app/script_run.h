@@ -10,10 +10,12 @@ namespace quorvel {
 // Exit status of a command line for scripts.
 enum ScriptExitCode : int {
     SCRIPT_DONE = 0,
-    SCRIPT_LOAD_FAILED = 1, // the load failed, or the operation asked for does not exist
+    SCRIPT_LOAD_FAILED = 1, // the load or the send failed, or the operation asked for does not exist
     SCRIPT_OUTPUT_FAILED = 2,
-    SCRIPT_INVALID = 5,   // the request does not meet the schemas
-    SCRIPT_UNCHECKED = 6, // some part of the request could not be checked
+    SCRIPT_FAULT = 3,       // --send: the response is a SOAP Fault
+    SCRIPT_HTTP_STATUS = 4, // --send: the response's status is not 2xx
+    SCRIPT_INVALID = 5,     // the request does not meet the schemas
+    SCRIPT_UNCHECKED = 6,   // some part of the request could not be checked
     SCRIPT_USAGE_ERROR = 64,
 };
 

@@ -93,4 +93,24 @@ std::string NormalizeAddress(std::string_view address) {
     return result;
 }
 
+std::string UrlOrigin(std::string_view address) {
+    const std::string_view trimmed = TrimWhiteSpace(address);
+    if (!IsHttpAddress(trimmed)) {
+        return std::string();
+    }
+    const bool https = IsHttpsAddress(trimmed);
+    std::string_view authority = trimmed.substr(https ? 8 : 7);
+    authority = authority.substr(0, authority.find_first_of("/?#"));
+    authority.remove_prefix(authority.rfind('@') == std::string_view::npos ? 0 : authority.rfind('@') + 1);
+    std::string origin(authority);
+    std::transform(origin.begin(), origin.end(), origin.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    // A port follows the last colon, unless that colon is inside a bracketed IPv6 host.
+    const size_t colon = origin.rfind(':');
+    if (colon == std::string::npos || origin.find(']', colon) != std::string::npos) {
+        origin += https ? ":443" : ":80";
+    }
+    return (https ? "https://" : "http://") + origin;
+}
+
 } // namespace quorvel

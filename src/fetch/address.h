@@ -22,5 +22,8 @@ bool IsHttpAddress(std::string_view address);
 bool IsHttpsAddress(std::string_view address);
 // Trims blanks, then quotes; appends "?wsdl" or "&wsdl" to a web address that does not mention wsdl.
 std::string NormalizeAddress(std::string_view address);
+// "scheme://host:port" of a web address, in lower case, the port spelled out (80 or 443 when the address
+// names none); empty for anything that is no web address. Credentials are sent only where it matches.
+std::string UrlOrigin(std::string_view address);
 
 } // namespace quorvel

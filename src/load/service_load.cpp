@@ -58,9 +58,16 @@ BuildWatch WatchOf(const LoadOptions& options) {
     return watch;
 }
 
-HttpOptions DownloadOptions(const std::string& address, const LoadOptions& options) {
+// The download options of the document at address, a document of the load of the description at root.
+HttpOptions DownloadOptions(const std::string& address, const std::string& root, const LoadOptions& options) {
     HttpOptions download;
     download.cancel = options.cancel;
+    const std::string origin = UrlOrigin(address);
+    if (!origin.empty() && origin == UrlOrigin(root)) {
+        download.headers = options.headers;
+        download.user = options.user;
+        download.password = options.password;
+    }
     if (options.onProgress) {
         download.onReceived = [&options, &address](uint64_t bytes) {
             LoadProgress progress;
@@ -119,7 +126,9 @@ bool ParseAndRead(std::string text, const std::string& address, size_t bytes, Lo
     auto loaded = std::make_shared<LoadedDocuments>(DocumentSet(std::move(root), address, bytes));
     if (options.followImports) {
         loaded->documents.FollowImports(
-            [&options](const std::string& import) { return DownloadOptions(import, options); });
+            [&options, &result](const std::string& import) {
+                return DownloadOptions(import, result.address, options);
+            });
         result.notes = loaded->documents.Notes();
     }
     result.documentCount = loaded->documents.Size();
@@ -139,7 +148,8 @@ bool Decode(std::string_view bytes, std::string& text, LoadResult& result, const
 // A URL (one GET) or a file; a download's relative imports are read from where it was finally fetched.
 bool FetchAndRead(LoadResult& result, const LoadOptions& options) {
     std::string address = result.address, bytes, text;
-    if (!FetchDocumentBytes(address, bytes, result.message, DownloadOptions(result.address, options)) ||
+    const HttpOptions download = DownloadOptions(result.address, result.address, options);
+    if (!FetchDocumentBytes(address, bytes, result.message, download) ||
         !Decode(bytes, text, result, options)) {
         return Fail(result);
     }

@@ -54,6 +54,11 @@ struct LoadOptions {
     SampleOptions sample;
     // Keep the parsed documents in the result (to check requests against their schemas later).
     bool keepDocuments = false;
+    // Extra request headers ("Name: value") and HTTP credentials, sent only to the host and port of the
+    // description's own address: with its download and with the imports read from there.
+    std::vector<std::string> headers;
+    std::string user;
+    std::string password;
 };
 
 struct LoadResult {

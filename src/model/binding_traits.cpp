@@ -26,6 +26,19 @@ int32_t FirstVersion(const xmlNode* parent, std::string_view localName) {
     return SOAP_NONE;
 }
 
+// An attribute of the first child with the given local name in a SOAP namespace; empty when none has one.
+std::string FirstSoapAttribute(const xmlNode* parent, std::string_view localName,
+                               std::string_view attribute) {
+    DomNodeList children;
+    FindChildElements(parent, localName, children);
+    for (const xmlNode* child : children) {
+        if (VersionOf(child) != SOAP_NONE) {
+            return GetAttributeText(child, attribute);
+        }
+    }
+    return std::string();
+}
+
 } // namespace
 
 int32_t DetectSoapVersion(const xmlNode* binding) {
@@ -52,6 +65,14 @@ std::string GetBindingStyle(const xmlNode* binding) {
         }
     }
     return "document";
+}
+
+std::string GetSoapAction(const xmlNode* operation) {
+    return FirstSoapAttribute(operation, "operation", "soapAction");
+}
+
+std::string GetPortAddress(const xmlNode* port) {
+    return FirstSoapAttribute(port, "address", "location");
 }
 
 } // namespace quorvel

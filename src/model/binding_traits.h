@@ -1,5 +1,6 @@
 #pragma once
-// The two questions asked of a WSDL binding element: its SOAP version and its default style.
+// The questions asked of a WSDL binding element and its SOAP extensions: the SOAP version, the default
+// style, an operation's action and a port's address.
 
 #include "xml/dom.h"
 
@@ -12,5 +13,9 @@ namespace quorvel {
 int32_t DetectSoapVersion(const xmlNode* binding);
 // The first non-empty style of a binding extension element; "document" when there is none.
 std::string GetBindingStyle(const xmlNode* binding);
+// The soapAction of a binding operation's SOAP 1.1 or 1.2 operation element; empty when there is none.
+std::string GetSoapAction(const xmlNode* operation);
+// The location of a port's SOAP 1.1 or 1.2 address element; empty when there is none.
+std::string GetPortAddress(const xmlNode* port);
 
 } // namespace quorvel

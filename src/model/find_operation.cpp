@@ -4,15 +4,22 @@
 
 namespace quorvel {
 
-const WsdlOperation* FindOperation(const WsdlModel& model, const std::string& binding,
-                                   const std::string& operation) {
+OperationPlace LocateOperation(const WsdlModel& model, const std::string& binding,
+                               const std::string& operation) {
     const RequestTarget target{binding, operation};
-    const WsdlOperation* found = nullptr;
+    OperationPlace found;
     WalkModel(model, [&](const WsdlService&, const WsdlBinding& record, const WsdlOperation& candidate) {
-        found = IsRequestTarget(target, record, candidate) ? &candidate : nullptr;
-        return found != nullptr;
+        if (IsRequestTarget(target, record, candidate)) {
+            found = {&record, &candidate};
+        }
+        return found.operation != nullptr;
     });
     return found;
+}
+
+const WsdlOperation* FindOperation(const WsdlModel& model, const std::string& binding,
+                                   const std::string& operation) {
+    return LocateOperation(model, binding, operation).operation;
 }
 
 } // namespace quorvel

@@ -18,13 +18,15 @@ struct ReadContext {
     BindingElements& recordBindings;
 };
 
-// The binding record with its operations; their requests are built once the whole model stands.
-WsdlBinding ReadBinding(ReadContext& context, const xmlNode* binding, std::string name, int32_t version) {
-    WsdlBinding record{std::move(name), version, {}, GetBindingStyle(binding)};
+// The binding record with its operations and endpoint; their requests are built once the whole model stands.
+WsdlBinding ReadBinding(ReadContext& context, const xmlNode* binding, std::string name, int32_t version,
+                        std::string endpoint) {
+    WsdlBinding record{std::move(name), version, {}, GetBindingStyle(binding), std::move(endpoint)};
     DomNodeList operations;
     FindChildElements(binding, "operation", operations);
     for (const xmlNode* operation : operations) {
-        record.operations.push_back({GetAttributeText(operation, "name"), std::string()});
+        record.operations.push_back(
+            {GetAttributeText(operation, "name"), std::string(), GetSoapAction(operation)});
     }
     context.recordBindings.push_back(binding);
     return record;
@@ -39,7 +41,7 @@ void ReadBindingsAsService(ReadContext& context, WsdlModel& model) {
         for (const xmlNode* binding : bindings) {
             if (int32_t version = DetectSoapVersion(binding); version != SOAP_NONE) {
                 service.bindings.push_back(
-                    ReadBinding(context, binding, GetAttributeText(binding, "name"), version));
+                    ReadBinding(context, binding, GetAttributeText(binding, "name"), version, std::string()));
             }
         }
     }
@@ -66,7 +68,7 @@ void ReadService(ReadContext& context, const xmlNode* serviceElement, WsdlModel&
             continue;
         }
         taken.insert(localName);
-        service.bindings.push_back(ReadBinding(context, binding, localName, version));
+        service.bindings.push_back(ReadBinding(context, binding, localName, version, GetPortAddress(port)));
     }
     if (!service.bindings.empty()) {
         model.push_back(std::move(service));

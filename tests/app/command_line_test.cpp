@@ -104,5 +104,39 @@ TEST(CommandLineTest, AnExceptionEndsTheRunWithOneLine) {
     EXPECT_EQ(capture.str(), "发生意外错误：no way\n发生意外错误：未知异常\n");
 }
 
+TEST(CommandLineTest, SendOptionsTakeTheirValues) {
+    ScriptCommand command;
+    std::string usageError;
+    ASSERT_TRUE(ParseScriptCommand({"quorvel", "--header", "X-A: 1", "--send", "--user", "u:p:w", "--body",
+                                    "-", "--header", "X-B: 2", "--endpoint", "http://h/s", "--pretty", "a", "B",
+                                    "Op"},
+                                   command, usageError))
+        << usageError;
+    EXPECT_EQ(command.kind, ScriptCommand::Send);
+    EXPECT_EQ(command.headers, (std::vector<std::string>{"X-A: 1", "X-B: 2"}));
+    EXPECT_EQ(command.user, "u");
+    EXPECT_EQ(command.password, "p:w");
+    EXPECT_EQ(command.bodyFile, "-");
+    EXPECT_EQ(command.endpoint, "http://h/s");
+    EXPECT_TRUE(command.pretty);
+    EXPECT_EQ(command.operands, (std::vector<std::string>{"a", "B", "Op"}));
+    // --user and --header serve the other commands' loads as well; the send's own options do not.
+    EXPECT_TRUE(ParseScriptCommand({"quorvel", "--user", "u:", "--all", "a", "d"}, command, usageError));
+    const struct {
+        CommandLine args;
+        const char* error;
+    } refused[] = {
+        {{"quorvel", "--send", "a", "B", "Op", "--body"}, "多余的参数 --body。用法："},
+        {{"quorvel", "--send", "--body"}, "缺少选项的值：--body。"},
+        {{"quorvel", "--send", "--header", "X: a\r\nHost: b", "a", "B", "Op"}, "无效的请求头 X: a\r\nHost: b"},
+        {{"quorvel", "--list", "--user", "nopassword", "a"}, "--user 应写成 用户名:密码。"},
+        {{"quorvel", "--request", "--pretty", "a", "B", "Op"}, "--endpoint 和 --pretty 只能与 --send"},
+    };
+    for (const auto& c : refused) {
+        EXPECT_FALSE(ParseScriptCommand(c.args, command, usageError)) << c.error;
+        EXPECT_TRUE(usageError.starts_with(c.error)) << usageError;
+    }
+}
+
 } // namespace
 } // namespace quorvel

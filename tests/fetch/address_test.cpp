@@ -5,6 +5,14 @@
 namespace quorvel {
 namespace {
 
+TEST(AddressTest, OriginsCompareHostAndPort) {
+    EXPECT_EQ(UrlOrigin(" HTTP://User:pw@Example.Test/a?b=c"), "http://example.test:80");
+    EXPECT_EQ(UrlOrigin("https://example.test:8443#x"), "https://example.test:8443");
+    EXPECT_EQ(UrlOrigin("https://[::1]/svc"), "https://[::1]:443");
+    EXPECT_EQ(UrlOrigin("http://a@evil.test@example.test:81/"), "http://example.test:81");
+    EXPECT_EQ(UrlOrigin("/home/u/a.wsdl"), "");
+}
+
 TEST(AddressTest, ClassifiesHttpAddresses) {
     const struct {
         const char* address;

@@ -92,6 +92,35 @@ TEST(ReadWsdlModel, ServicesReachTheirSoapBindingsOnce) {
     }
 }
 
+// The endpoint comes from the first port that names the binding, of either SOAP version's address
+// element; each operation keeps its own soapAction.
+TEST(WsdlReader, EndpointsAndActions) {
+    const std::string text = Description(
+        "<service name='S'><port binding='B'><s11:address location='http://h/one'/></port>"
+        "<port binding='B'><s12:address location='http://h/two'/></port>"
+        "<port binding='A'><http:address location='http://h/http'/></port></service>"
+        "<service name='T'><port binding='B'><s12:address location='http://h/three'/></port></service>");
+    std::string actions = text;
+    actions.replace(actions.find("<operation name='Op'/>"), 22,
+                    "<operation name='Op'><s11:operation soapAction='urn:op'/></operation>");
+    XmlDocument document = test::ParseOrFail(actions);
+    WsdlModel model;
+    BindingElements elements;
+    std::string message;
+    ASSERT_TRUE(ReadDocument(document.get(), model, elements, message));
+    ASSERT_EQ(Shape(model), "S[B(12):1 A(11):2 ]T[B(12):1 ]");
+    EXPECT_EQ(model[0].bindings[0].endpoint, "http://h/one");
+    EXPECT_EQ(model[0].bindings[1].endpoint, "");
+    EXPECT_EQ(model[1].bindings[0].endpoint, "http://h/three");
+    EXPECT_EQ(model[0].bindings[1].operations[0].soapAction, "urn:op");
+    EXPECT_EQ(model[0].bindings[1].operations[1].soapAction, "");
+
+    XmlDocument bindingsOnly = test::ParseOrFail(Description(""));
+    ASSERT_TRUE(ReadDocument(bindingsOnly.get(), model, elements, message));
+    EXPECT_EQ(model[0].name, "WSDL");
+    EXPECT_EQ(model[0].bindings[0].endpoint, "");
+}
+
 struct FailureCase {
     const char* name;
     std::string text;

@@ -1,5 +1,6 @@
 #include "run_program.h"
 
+#include <fcntl.h>
 #include <linux/capability.h>
 #include <poll.h>
 #include <sys/prctl.h>
@@ -31,6 +32,12 @@ bool GiveUpPermissionOverride() {
     dup2(outputPipe, STDOUT_FILENO);
     dup2(errorPipe, STDERR_FILENO);
     std::signal(SIGPIPE, SIG_DFL); // as a shell starts a program, whatever this process does
+    if (!settings.standardInput.empty()) {
+        const int input = open(settings.standardInput.c_str(), O_RDONLY);
+        if (input < 0 || dup2(input, STDIN_FILENO) < 0) {
+            _exit(126);
+        }
+    }
     if (chdir(settings.workingDirectory.c_str()) != 0) {
         _exit(126);
     }

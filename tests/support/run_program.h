@@ -21,6 +21,7 @@ struct RunSettings {
     std::vector<std::string> environment; // "NAME=value" settings added to the program's environment
     size_t addressSpaceLimit = 0;         // bytes of address space the program may take; 0 for no limit
     bool closedStandardOutput = false;    // standard output is a pipe that nobody reads any more
+    std::filesystem::path standardInput{}; // a file read as standard input; empty: the test's own
 };
 
 // Runs the quorvel executable with arguments (without argument 0) and waits for it.
