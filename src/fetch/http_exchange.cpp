@@ -8,6 +8,7 @@
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <exception>
 #include <new>
 
 namespace quorvel {
@@ -134,6 +135,9 @@ CurlList HeaderList(const std::vector<std::string>& own, const std::vector<std::
 struct Transfer {
     const HttpOptions* options = nullptr;
     HttpResponse* response = nullptr;
+    // What a callback threw: libcurl's C code cannot pass it on, so the transfer stops and it is
+    // thrown again once libcurl has returned.
+    std::exception_ptr error;
     size_t headerBytes = 0;
     bool tooLarge = false;
     bool stalled = false;
@@ -160,20 +164,33 @@ struct Transfer {
     }
 };
 
+// Runs a callback's work; an exception is kept for later and the transfer told to stop.
+template <typename Result, typename Work>
+Result Guarded(Transfer& transfer, Result stop, Work work) {
+    try {
+        return work();
+    } catch (...) {
+        transfer.error = std::current_exception();
+        return stop;
+    }
+}
+
 size_t OnBody(char* data, size_t size, size_t count, void* context) {
     auto& transfer = *static_cast<Transfer*>(context);
-    const size_t length = size * count;
-    std::string& body = transfer.response->body;
-    transfer.Touch();
-    if (body.size() + length > kMaxBodyBytes) {
-        transfer.tooLarge = true;
-        return 0; // stops the transfer
-    }
-    body.append(data, length);
-    if (transfer.options->onReceived) {
-        transfer.options->onReceived(body.size());
-    }
-    return length;
+    return Guarded(transfer, size_t{0}, [&]() -> size_t {
+        const size_t length = size * count;
+        std::string& body = transfer.response->body;
+        transfer.Touch();
+        if (body.size() + length > kMaxBodyBytes) {
+            transfer.tooLarge = true;
+            return 0; // stops the transfer
+        }
+        body.append(data, length);
+        if (transfer.options->onReceived) {
+            transfer.options->onReceived(body.size());
+        }
+        return length;
+    });
 }
 
 // Keeps the status line's reason and the header fields of the latest response: a challenge answered or
@@ -198,15 +215,17 @@ void ReadHeaderLine(std::string_view line, HttpResponse& response) {
 
 size_t OnHeader(char* data, size_t size, size_t count, void* context) {
     auto& transfer = *static_cast<Transfer*>(context);
-    const size_t length = size * count;
-    transfer.Touch();
-    transfer.headerBytes += length;
-    if (transfer.headerBytes > kMaxHeaderBytes) {
-        transfer.tooLarge = true;
-        return 0;
-    }
-    ReadHeaderLine(std::string_view(data, length), *transfer.response);
-    return length;
+    return Guarded(transfer, size_t{0}, [&]() -> size_t {
+        const size_t length = size * count;
+        transfer.Touch();
+        transfer.headerBytes += length;
+        if (transfer.headerBytes > kMaxHeaderBytes) {
+            transfer.tooLarge = true;
+            return 0;
+        }
+        ReadHeaderLine(std::string_view(data, length), *transfer.response);
+        return length;
+    });
 }
 
 int OnProgress(void* context, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded) {
@@ -368,6 +387,9 @@ bool Hop(const Exchanging& with, const std::string& url, long authMethods, curl_
     }
     with.transfer.Restart();
     const CURLcode result = Perform(with.multi, handle.get(), with.options);
+    if (with.transfer.error) {
+        std::rethrow_exception(with.transfer.error);
+    }
     const bool detailed = with.rules.detailedFailures;
     if (IsCancelled(with.options.cancel)) {
         response.cancelled = true;
