@@ -246,6 +246,9 @@ bool ConfigureHandle(CURL* handle, Transfer& transfer, const ExchangeRules& rule
     bool ok = curl_easy_setopt(handle, CURLOPT_USERAGENT, "Quorvel/1.0") == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L) == CURLE_OK;
+    // A handle given up while its name is still being resolved leaves the resolver thread to finish on
+    // its own instead of waiting for it: cancel and close never wait for a slow name server.
+    ok &= curl_easy_setopt(handle, CURLOPT_QUICK_EXIT, 1L) == CURLE_OK;
     // The connect phase includes the name look-up and the TLS handshake.
     ok &= curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
                            options.resolveTimeoutMs + options.connectTimeoutMs) == CURLE_OK;
