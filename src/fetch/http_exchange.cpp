@@ -14,7 +14,6 @@
 namespace quorvel {
 namespace {
 
-constexpr size_t kMaxBodyBytes = 64u * 1024 * 1024;
 constexpr size_t kMaxHeaderBytes = 1024u * 1024;
 constexpr int kMaxRedirects = 10;
 // Longest URL parts that fit, in characters: host, path, and query with its question mark.
@@ -181,7 +180,7 @@ size_t OnBody(char* data, size_t size, size_t count, void* context) {
         const size_t length = size * count;
         std::string& body = transfer.response->body;
         transfer.Touch();
-        if (body.size() + length > kMaxBodyBytes) {
+        if (body.size() + length > transfer.options->maxBodyBytes) {
             transfer.tooLarge = true;
             return 0; // stops the transfer
         }
@@ -267,6 +266,8 @@ bool ConfigureHandle(CURL* handle, Transfer& transfer, const ExchangeRules& rule
                                static_cast<curl_off_t>(rules.body->size())) == CURLE_OK;
         ok &= curl_easy_setopt(handle, CURLOPT_POSTFIELDS, rules.body->data()) == CURLE_OK;
     }
+    ok &= curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE,
+                           static_cast<curl_off_t>(options.maxBodyBytes)) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, OnBody) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, OnHeader) == CURLE_OK;
@@ -397,7 +398,8 @@ bool Hop(const Exchanging& with, const std::string& url, long authMethods, curl_
     if (IsCancelled(with.options.cancel)) {
         response.cancelled = true;
         response.message = detailed ? fetch_msg::kSendCancelled : fetch_msg::kDownloadFailed;
-    } else if (with.transfer.tooLarge) {
+    } else if (with.transfer.tooLarge || result == CURLE_FILESIZE_EXCEEDED) {
+        response.limit = HttpLimit::BodySize;
         response.message = detailed ? fetch_msg::kResponseTooLarge : fetch_msg::kDownloadTooLarge;
     } else if (result != CURLE_OK) {
         // Resolving, connecting, TLS, sending, receiving, time-outs and a body cut short all end here.

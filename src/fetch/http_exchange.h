@@ -33,7 +33,13 @@ struct HttpOptions {
     std::vector<std::string> headers;
     // Names answered without asking the system's resolver, "host:port:address" each.
     std::vector<std::string> resolve;
+    // The most body bytes taken from one response: a larger declared length ends the exchange before
+    // the body comes, and so do the bytes received once they go past it.
+    uint64_t maxBodyBytes = 64u * 1024 * 1024;
 };
+
+// Which of the options' limits ended an exchange.
+enum class HttpLimit { None, BodySize };
 
 struct HttpHeader {
     std::string name;
@@ -52,6 +58,7 @@ struct HttpResponse {
     std::string message;              // why no usable response arrived, in the user's language
     bool cancelled = false;           // the cancel flag ended it
     bool redirectRefused = false;     // a redirect was not followed for its target's scheme
+    HttpLimit limit = HttpLimit::None;
 
     bool ok() const { return message.empty(); }
     // The value of the first header of that name (compared ignoring case), or nullptr.

@@ -45,19 +45,14 @@ std::string SchemaNamespace(const std::map<const xmlNode*, std::string>& adopted
 
 } // namespace
 
-bool FetchDocumentBytes(std::string& address, std::string& bytes, std::string& message,
-                        const HttpOptions& download) {
+HttpResponse FetchDocumentBytes(const std::string& address, const HttpOptions& download) {
     if (IsHttpAddress(address)) {
-        HttpResponse response = HttpGetBytes(address, download);
-        address = std::move(response.finalUrl);
-        bytes = std::move(response.body);
-        if (response.ok()) {
-            return true;
-        }
-        message = std::move(response.message);
-        return false;
+        return HttpGetBytes(address, download);
     }
-    return ReadDescriptionFile(address, bytes, message);
+    HttpResponse file;
+    file.finalUrl = address;
+    ReadDescriptionFile(address, file.body, file.message);
+    return file;
 }
 
 bool ParseDescriptionText(std::string_view text, XmlDocument& document, std::string& message) {
@@ -139,7 +134,7 @@ void DocumentSet::Follow(const xmlNode* import, const std::string& holderAddress
 // Fetches, decodes and parses one imported document; address is the one it was finally read from.
 bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocument& document,
                        const DownloadOptionsFor& download) {
-    const HttpOptions http = download(asked);
+    HttpOptions http = download(asked);
     if (IsCancelled(http.cancel)) {
         m_stopped = true;
         return false;
@@ -150,23 +145,26 @@ bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocume
         return false;
     }
     ++m_fetches;
-    address = asked;
-    std::string bytes, text, message;
-    if (!FetchDocumentBytes(address, bytes, message, http)) {
-        Note(asked, message);
+    // The download stops as soon as it is known to go past what is left of the total.
+    http.maxBodyBytes = kMaxTotalBytes - m_bytes;
+    HttpResponse fetched = FetchDocumentBytes(asked, http);
+    if (fetched.limit != HttpLimit::BodySize && !fetched.ok()) {
+        Note(asked, fetched.message);
         return false;
     }
+    address = std::move(fetched.finalUrl);
     // Reached again through a redirect: already read under its final address.
-    if (address != asked && !MarkTried(address)) {
+    if (fetched.ok() && address != asked && !MarkTried(address)) {
         return false;
     }
-    if (m_bytes + bytes.size() > kMaxTotalBytes) {
+    if (!fetched.ok() || m_bytes + fetched.body.size() > kMaxTotalBytes) {
         Note(asked, load_msg::kImportTooManyBytes);
         m_stopped = true;
         return false;
     }
-    m_bytes += bytes.size();
-    if (!DecodeDocumentText(bytes, text, message) || !ParseDescriptionText(text, document, message)) {
+    m_bytes += fetched.body.size();
+    std::string text, message;
+    if (!DecodeDocumentText(fetched.body, text, message) || !ParseDescriptionText(text, document, message)) {
         Note(asked, message);
         return false;
     }

@@ -19,10 +19,9 @@
 
 namespace quorvel {
 
-// The bytes of a URL (one GET with the given options, redirects followed) or of a file; address then holds
-// where they came from.
-bool FetchDocumentBytes(std::string& address, std::string& bytes, std::string& message,
-                        const HttpOptions& download = {});
+// The bytes of a URL (one GET with the given options, redirects followed) or of a file, as the body of a
+// response whose finalUrl is where they came from (for a file, its path).
+HttpResponse FetchDocumentBytes(const std::string& address, const HttpOptions& download = {});
 
 // The download options for the document at an address.
 using DownloadOptionsFor = std::function<HttpOptions(const std::string& address)>;

@@ -135,15 +135,18 @@ bool Decode(std::string_view bytes, std::string& text, LoadResult& result, const
 
 // A URL (one GET) or a file; a download's relative imports are read from where it was finally fetched.
 bool FetchAndRead(LoadResult& result, const LoadOptions& options) {
-    std::string address = result.address, bytes, text;
-    if (!FetchDocumentBytes(address, bytes, result.message, DownloadOptions(result.address, options)) ||
-        !Decode(bytes, text, result, options)) {
+    HttpResponse fetched = FetchDocumentBytes(result.address, DownloadOptions(result.address, options));
+    if (!fetched.ok()) {
+        return Fail(result, fetched.message);
+    }
+    std::string text;
+    if (!Decode(fetched.body, text, result, options)) {
         return Fail(result);
     }
     // The raw bytes are not needed past decoding; the parser gets the memory instead.
-    const size_t size = bytes.size();
-    std::string().swap(bytes);
-    return ParseAndRead(std::move(text), address, size, result, options);
+    const size_t size = fetched.body.size();
+    std::string().swap(fetched.body);
+    return ParseAndRead(std::move(text), fetched.finalUrl, size, result, options);
 }
 
 bool LoadAddress(LoadResult& result, const std::string& address, const LoadOptions& options) {

@@ -198,7 +198,7 @@ TEST_F(HttpGetTest, AnExceptionInACallbackStopsTheTransferAndIsThrownAfterIt) {
         throw std::runtime_error("observer failed");
     };
     const size_t descriptors = OpenDescriptors();
-    EXPECT_THROW(HttpGetBytes(m_plain.Url("/large"), options), std::runtime_error);
+    EXPECT_THROW(HttpGetBytes(m_plain.Url("/slow"), options), std::runtime_error);
     EXPECT_EQ(calls, 1);
     // Nothing of the transfer is left behind: its connection is closed (the server's end of it may take
     // a moment).

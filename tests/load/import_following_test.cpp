@@ -294,5 +294,51 @@ TEST(ImportFollowing, Reads64MiBAtMostAndNothingAfterTheDocumentThatWouldPassThe
     EXPECT_EQ(load.notes, expected);
 }
 
+TEST(ImportFollowing, StopsADownloadOnceItWouldPassTheTotal) {
+    // After a 40 MiB import, one of 64 MiB that says so up front, or one sent in chunks: either passes
+    // the total, and neither may be taken further than what was left of it.
+    constexpr size_t kMiB = 1024 * 1024;
+    TestHttpServer server;
+    std::atomic<size_t> sent{0};
+    const auto provide = [&sent](size_t offset, httplib::DataSink& sink) {
+        static const std::string chunk(kMiB, ' ');
+        if (offset >= 64 * kMiB) {
+            sink.done();
+            return true;
+        }
+        const bool written = sink.write(chunk.data(), chunk.size());
+        sent += written ? chunk.size() : 0;
+        return written;
+    };
+    server.Routes().Get("/filler.xsd", [](const httplib::Request&, httplib::Response& response) {
+        const std::string spaces(40 * kMiB, ' ');
+        response.set_content("<schema xmlns='http://www.w3.org/2001/XMLSchema'>" + spaces + "</schema>",
+                             "text/xml");
+    });
+    server.Routes().Get("/declared.xsd", [&](const httplib::Request&, httplib::Response& response) {
+        response.set_content_provider(64 * kMiB, "text/xml",
+                                      [&](size_t offset, size_t, httplib::DataSink& sink) {
+                                          return provide(offset, sink);
+                                      });
+    });
+    server.Routes().Get("/chunked.xsd", [&](const httplib::Request&, httplib::Response& response) {
+        response.set_chunked_content_provider("text/xml", provide);
+    });
+    server.Start();
+    for (const std::string import : {"/declared.xsd", "/chunked.xsd"}) {
+        sent = 0;
+        LoadOptions options;
+        options.followImports = true;
+        const LoadResult load = LoadServiceDescriptionFromBytes(
+            "<definitions xmlns='http://schemas.xmlsoap.org/wsdl/'><import location='/filler.xsd'/>"
+            "<import location='" + import + "'/></definitions>",
+            server.Url("/svc?wsdl"), options);
+        const std::vector<ImportNote> expected = {
+            {server.Url(import), std::string(load_msg::kImportTooManyBytes)}};
+        EXPECT_EQ(load.notes, expected) << import;
+        EXPECT_LT(sent, 48 * kMiB) << import;
+    }
+}
+
 } // namespace
 } // namespace quorvel
