@@ -37,6 +37,16 @@ void CollectImports(const xmlNode* node, const xmlNode* root, DomNodeList& impor
     }
 }
 
+// Why an import could not be fetched: a redirect refused for where it led says so.
+std::string_view FailureNote(const HttpResponse& fetched) {
+    if (!fetched.redirectRefused) {
+        return fetched.message;
+    }
+    const std::string* target = fetched.Header("Location");
+    return target != nullptr && IsHttpAddress(*target) ? load_msg::kImportRedirectToHttp
+                                                        : load_msg::kImportRedirectScheme;
+}
+
 // The namespace a schema stands for: its own, else the one its includer gave it.
 std::string SchemaNamespace(const std::map<const xmlNode*, std::string>& adopted, const xmlNode* schema) {
     auto found = adopted.find(schema);
@@ -97,12 +107,13 @@ void DocumentSet::Follow(const xmlNode* import, const std::string& holderAddress
         (LocalName(import) == "import" && IsKnownNamespace(GetAttributeText(import, "namespace")))) {
         return;
     }
-    const std::optional<std::string> resolved = ResolveImportLocation(holderAddress, location);
-    if (!resolved) {
-        Note(location, load_msg::kImportInvalidLocation);
+    std::string address;
+    const ImportLocation resolved = ResolveImportLocation(holderAddress, location, address);
+    if (resolved != ImportLocation::Resolved) {
+        Note(location, resolved == ImportLocation::NetworkShare ? load_msg::kImportNetworkShare
+                                                                : load_msg::kImportInvalidLocation);
         return;
     }
-    const std::string address = *resolved;
     if (!MayImport(holderAddress, address)) {
         Note(address, IsHttpsAddress(holderAddress) ? load_msg::kImportHttpsOnly : load_msg::kImportWebOnly);
         return;
@@ -149,7 +160,7 @@ bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocume
     http.maxBodyBytes = kMaxTotalBytes - m_bytes;
     HttpResponse fetched = FetchDocumentBytes(asked, http);
     if (fetched.limit != HttpLimit::BodySize && !fetched.ok()) {
-        Note(asked, fetched.message);
+        Note(asked, FailureNote(fetched));
         return false;
     }
     address = std::move(fetched.finalUrl);
@@ -172,7 +183,7 @@ bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocume
 }
 
 void DocumentSet::Note(const std::string& address, std::string_view reason) {
-    m_notes.push_back({address, std::string(reason)});
+    m_notes.push_back(MakeImportNote(address, reason));
 }
 
 // Marks the document at address as tried; false when it was read or tried before.
