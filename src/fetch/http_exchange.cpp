@@ -4,11 +4,14 @@
 #include "fetch/cancel_flag.h"
 #include "fetch/curl_handles.h"
 #include "fetch/messages.h"
+#include "fetch/network_address.h"
 
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
+#include <map>
 #include <new>
 
 namespace quorvel {
@@ -145,6 +148,13 @@ struct Transfer {
     Clock::time_point lastActivity = Clock::now();
     long firstWaitMs = 0; // until the first byte of the response: sending plus receiving
     long nextWaitMs = 0;  // between later bytes
+    // Where this hop's connection leads. Through a proxy, the socket's address is the proxy's. A hop
+    // that reuses a connection opens none, and its origin's earlier answer counts.
+    bool proxied = false;
+    bool connected = false;
+    bool privateNetwork = false;
+    bool refusedPrivate = false;
+    std::map<std::string, bool> privateByOrigin;
 
     void Touch() {
         anyByte = true;
@@ -157,6 +167,8 @@ struct Transfer {
         response->headers.clear();
         response->body.clear();
         headerBytes = 0;
+        connected = false;
+        refusedPrivate = false;
         anyByte = false;
         uploaded = 0;
         lastActivity = Clock::now();
@@ -227,6 +239,24 @@ size_t OnHeader(char* data, size_t size, size_t count, void* context) {
     });
 }
 
+curl_socket_t OnOpenSocket(void* context, curlsocktype, curl_sockaddr* address) {
+    auto& transfer = *static_cast<Transfer*>(context);
+    return Guarded(transfer, CURL_SOCKET_BAD, [&]() -> curl_socket_t {
+        if (!transfer.proxied) {
+            transfer.connected = true;
+            transfer.privateNetwork = IsPrivateNetworkAddress(&address->addr);
+            if (transfer.privateNetwork && transfer.options->publicAddressesOnly) {
+                transfer.refusedPrivate = true;
+                return CURL_SOCKET_BAD;
+            }
+        }
+        if (transfer.options->connectToLoopback) {
+            PointToLoopback(&address->addr);
+        }
+        return socket(address->family, address->socktype, address->protocol);
+    });
+}
+
 int OnProgress(void* context, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded) {
     auto& transfer = *static_cast<Transfer*>(context);
     // A request body on its way counts as activity, so that a large one is not cut off while it goes out.
@@ -272,6 +302,8 @@ bool ConfigureHandle(CURL* handle, Transfer& transfer, const ExchangeRules& rule
     ok &= curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, OnHeader) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_HEADERDATA, &transfer) == CURLE_OK;
+    ok &= curl_easy_setopt(handle, CURLOPT_OPENSOCKETFUNCTION, OnOpenSocket) == CURLE_OK;
+    ok &= curl_easy_setopt(handle, CURLOPT_OPENSOCKETDATA, &transfer) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, OnProgress) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L) == CURLE_OK;
@@ -309,6 +341,29 @@ bool AsksForAnotherMethod(const HttpResponse& response) {
            });
 }
 
+// Whether libcurl takes the URL through a proxy that the environment names. A no_proxy list other than
+// "*" is not looked into: a host it exempts counts as proxied, so that it is judged by its name alone.
+bool UsesProxy(const std::string& url) {
+    const char* noProxy = std::getenv("no_proxy");
+    if (noProxy == nullptr) {
+        noProxy = std::getenv("NO_PROXY");
+    }
+    if (noProxy != nullptr && std::string_view(noProxy) == "*") {
+        return false;
+    }
+    const auto named = [](const char* variable) {
+        const char* value = std::getenv(variable);
+        return value != nullptr && *value != '\0';
+    };
+    // For http, libcurl reads only the lower-case name: the upper-case one can be set by a request.
+    return (IsHttpsAddress(url) ? named("https_proxy") || named("HTTPS_PROXY") : named("http_proxy")) ||
+           named("all_proxy") || named("ALL_PROXY");
+}
+
+bool IsPastDeadline(const HttpOptions& options) {
+    return options.deadline && Clock::now() >= *options.deadline;
+}
+
 // One transfer of the handle, as curl_easy_perform does it, but waking every few milliseconds to look at
 // the cancel flag: name look-up, connecting and a silent server call no progress function for up to a
 // second at a time. The multi handle keeps its connections for the next hop of a redirect chain.
@@ -318,13 +373,13 @@ CURLcode Perform(CURLM* multi, CURL* handle, const HttpOptions& options) {
     }
     int running = 1;
     CURLMcode state = CURLM_OK;
-    while (state == CURLM_OK && running > 0 && !IsCancelled(options.cancel)) {
+    while (state == CURLM_OK && running > 0 && !IsCancelled(options.cancel) && !IsPastDeadline(options)) {
         state = curl_multi_perform(multi, &running);
         if (state == CURLM_OK && running > 0) {
             state = curl_multi_poll(multi, nullptr, 0, kCancelPollMs, nullptr);
         }
     }
-    // Cancelled, or the multi interface itself failed.
+    // Cancelled, out of time, or the multi interface itself failed.
     CURLcode result = CURLE_ABORTED_BY_CALLBACK;
     int queued = 0;
     const CURLMsg* done = running == 0 ? curl_multi_info_read(multi, &queued) : nullptr;
@@ -373,9 +428,16 @@ struct Exchanging {
 // One request and its response, on a handle of its own (the connections stay with the multi handle);
 // location is where a redirect that the rules follow leads, empty for any other response. False with the
 // message set when no response arrived.
-bool Hop(const Exchanging& with, const std::string& url, long authMethods, curl_slist* headers,
-         std::string& location) {
+bool Hop(const Exchanging& with, const std::string& url, const std::string& origin, long authMethods,
+         curl_slist* headers, std::string& location) {
     HttpResponse& response = *with.transfer.response;
+    Transfer& transfer = with.transfer;
+    transfer.proxied = UsesProxy(url);
+    if (transfer.proxied && with.options.publicAddressesOnly && NamesPrivateNetworkHost(url)) {
+        response.limit = HttpLimit::PrivateAddress;
+        response.message = fetch_msg::kPrivateAddressRefused;
+        return false;
+    }
     const EasyHandle handle(curl_easy_init());
     if (!handle) {
         response.message = fetch_msg::kSessionFailed;
@@ -398,6 +460,12 @@ bool Hop(const Exchanging& with, const std::string& url, long authMethods, curl_
     if (IsCancelled(with.options.cancel)) {
         response.cancelled = true;
         response.message = detailed ? fetch_msg::kSendCancelled : fetch_msg::kDownloadFailed;
+    } else if (IsPastDeadline(with.options)) {
+        response.limit = HttpLimit::TimeLimit;
+        response.message = fetch_msg::kTimeLimitReached;
+    } else if (transfer.refusedPrivate) {
+        response.limit = HttpLimit::PrivateAddress;
+        response.message = fetch_msg::kPrivateAddressRefused;
     } else if (with.transfer.tooLarge || result == CURLE_FILESIZE_EXCEEDED) {
         response.limit = HttpLimit::BodySize;
         response.message = detailed ? fetch_msg::kResponseTooLarge : fetch_msg::kDownloadTooLarge;
@@ -407,6 +475,13 @@ bool Hop(const Exchanging& with, const std::string& url, long authMethods, curl_
     }
     if (!response.ok()) {
         return false;
+    }
+    if (transfer.proxied) {
+        response.privateNetwork = NamesPrivateNetworkHost(url);
+    } else if (transfer.connected) {
+        response.privateNetwork = transfer.privateByOrigin[origin] = transfer.privateNetwork;
+    } else {
+        response.privateNetwork = transfer.privateByOrigin[origin];
     }
     curl_easy_getinfo(handle.get(), CURLINFO_RESPONSE_CODE, &response.status);
     char* redirect = nullptr;
@@ -441,14 +516,16 @@ void Transact(const std::string& url, const ExchangeRules& rules, const HttpOpti
     const CurlList otherHostHeaders = HeaderList(rules.headers, options.headers, false);
     const MultiHandle multi(curl_multi_init());
     const Exchanging with{rules, options, multi.get(), resolve.get(), transfer};
-    const std::string firstOrigin = Origin(url);
+    const std::string firstOrigin =
+        Origin(options.credentialsFor.empty() ? url : options.credentialsFor);
     // Basic goes with the first request; a server that asks for another method gets the request again.
     long authMethods = options.user.empty() ? CURLAUTH_NONE : CURLAUTH_BASIC;
     std::string& current = response.finalUrl;
     std::string location;
     for (int hop = 0;;) {
-        const bool firstHost = Origin(current) == firstOrigin;
-        if (!Hop(with, current, firstHost ? authMethods : CURLAUTH_NONE,
+        const std::string origin = Origin(current);
+        const bool firstHost = origin == firstOrigin;
+        if (!Hop(with, current, origin, firstHost ? authMethods : CURLAUTH_NONE,
                  firstHost ? firstHostHeaders.get() : otherHostHeaders.get(), location)) {
             return;
         }
@@ -480,6 +557,10 @@ const std::string* HttpResponse::Header(std::string_view name) const {
         return EqualsIgnoringCase(header.name, name);
     });
     return found == headers.end() ? nullptr : &found->value;
+}
+
+bool SameOrigin(const std::string& a, const std::string& b) {
+    return Origin(a) == Origin(b);
 }
 
 HttpResponse Exchange(const std::string& url, const ExchangeRules& rules, const HttpOptions& options) {

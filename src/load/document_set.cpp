@@ -76,8 +76,9 @@ bool ParseDescriptionText(std::string_view text, XmlDocument& document, std::str
     return true;
 }
 
-DocumentSet::DocumentSet(XmlDocument root, const std::string& address, size_t bytes) : m_bytes(bytes) {
-    m_documents.push_back({std::move(root), address});
+DocumentSet::DocumentSet(XmlDocument root, const std::string& address, size_t bytes, bool privateNetwork)
+    : m_bytes(bytes) {
+    m_documents.push_back({std::move(root), address, privateNetwork});
 }
 
 void DocumentSet::FollowImports(const DownloadOptionsFor& download) {
@@ -89,18 +90,19 @@ void DocumentSet::FollowImportsOf(size_t document, const DownloadOptionsFor& dow
     DomNodeList imports;
     const xmlNode* root = xmlDocGetRootElement(m_documents[document].xml.get());
     CollectImports(root, root, imports);
-    // The address is copied: reading further documents may move the list's entries.
-    const std::string address = m_documents[document].address;
+    // Copied: reading further documents may move the list's entries.
+    const Document& holding = m_documents[document];
+    const Holder holder{holding.address, IsHttpAddress(holding.address) && !holding.privateNetwork};
     for (const xmlNode* import : imports) {
         if (m_stopped) {
             return;
         }
-        Follow(import, address, download);
+        Follow(import, holder, download);
     }
 }
 
-void DocumentSet::Follow(const xmlNode* import, const std::string& holderAddress,
-                         const DownloadOptionsFor& download) {
+void DocumentSet::Follow(const xmlNode* import, const Holder& holder, const DownloadOptionsFor& download) {
+    const std::string& holderAddress = holder.address;
     const bool wsdlImport = LocalName(import->parent) != "schema";
     const std::string location = GetAttributeText(import, wsdlImport ? "location" : "schemaLocation");
     if (TrimWhiteSpace(location).empty() ||
@@ -121,12 +123,11 @@ void DocumentSet::Follow(const xmlNode* import, const std::string& holderAddress
     if (!MarkTried(address)) {
         return;
     }
-    XmlDocument document;
-    std::string readFrom;
-    if (!Read(address, readFrom, document, download)) {
+    Document read;
+    if (!Read(address, holder, read, download)) {
         return;
     }
-    const xmlNode* root = xmlDocGetRootElement(document.get());
+    const xmlNode* root = xmlDocGetRootElement(read.xml.get());
     if (LocalName(root) != "definitions" && LocalName(root) != "schema") {
         Note(address, load_msg::kImportNotDescription);
         return;
@@ -138,14 +139,15 @@ void DocumentSet::Follow(const xmlNode* import, const std::string& holderAddress
             m_adopted.emplace(root, std::move(includer));
         }
     }
-    m_documents.push_back({std::move(document), std::move(readFrom)});
+    m_documents.push_back(std::move(read));
     FollowImportsOf(m_documents.size() - 1, download);
 }
 
-// Fetches, decodes and parses one imported document; address is the one it was finally read from.
-bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocument& document,
+// Fetches, decodes and parses one imported document into read, with the address it was finally read from.
+bool DocumentSet::Read(const std::string& asked, const Holder& holder, Document& read,
                        const DownloadOptionsFor& download) {
     HttpOptions http = download(asked);
+    http.publicAddressesOnly = holder.publicWeb;
     if (IsCancelled(http.cancel)) {
         m_stopped = true;
         return false;
@@ -159,13 +161,18 @@ bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocume
     // The download stops as soon as it is known to go past what is left of the total.
     http.maxBodyBytes = kMaxTotalBytes - m_bytes;
     HttpResponse fetched = FetchDocumentBytes(asked, http);
+    if (fetched.limit == HttpLimit::PrivateAddress) {
+        Note(asked, load_msg::kImportPrivateAddress);
+        return false;
+    }
     if (fetched.limit != HttpLimit::BodySize && !fetched.ok()) {
         Note(asked, FailureNote(fetched));
         return false;
     }
-    address = std::move(fetched.finalUrl);
+    read.address = std::move(fetched.finalUrl);
+    read.privateNetwork = fetched.privateNetwork;
     // Reached again through a redirect: already read under its final address.
-    if (fetched.ok() && address != asked && !MarkTried(address)) {
+    if (fetched.ok() && read.address != asked && !MarkTried(read.address)) {
         return false;
     }
     if (!fetched.ok() || m_bytes + fetched.body.size() > kMaxTotalBytes) {
@@ -175,7 +182,7 @@ bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocume
     }
     m_bytes += fetched.body.size();
     std::string text, message;
-    if (!DecodeDocumentText(fetched.body, text, message) || !ParseDescriptionText(text, document, message)) {
+    if (!DecodeDocumentText(fetched.body, text, message) || !ParseDescriptionText(text, read.xml, message)) {
         Note(asked, message);
         return false;
     }

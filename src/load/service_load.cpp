@@ -3,6 +3,7 @@
 #include "fetch/address.h"
 #include "fetch/cancel_flag.h"
 #include "fetch/http_get.h"
+#include "fetch/network_address.h"
 #include "fetch/text_decoding.h"
 #include "gen/request_building.h"
 #include "load/document_set.h"
@@ -56,8 +57,11 @@ BuildWatch WatchOf(const LoadOptions& options) {
     return watch;
 }
 
-HttpOptions DownloadOptions(const std::string& address, const LoadOptions& options) {
-    HttpOptions download;
+// The options of one download; rootAddress is the address loaded, the only one credentials go to.
+HttpOptions DownloadOptions(const std::string& address, const std::string& rootAddress,
+                            const LoadOptions& options) {
+    HttpOptions download = options.http;
+    download.credentialsFor = rootAddress;
     download.cancel = options.cancel;
     if (options.onProgress) {
         download.onReceived = [&options, &address](uint64_t bytes) {
@@ -104,9 +108,9 @@ bool ReadAndBuild(const DocumentSet& documents, LoadResult& result, const LoadOp
 }
 
 // Takes the text over so that it is released once parsed, before the requests are built. The document
-// was read from address as bytes bytes.
-bool ParseAndRead(std::string text, const std::string& address, size_t bytes, LoadResult& result,
-                  const LoadOptions& options) {
+// was read from address as bytes bytes, from this machine or a private network when privateNetwork.
+bool ParseAndRead(std::string text, const std::string& address, size_t bytes, bool privateNetwork,
+                  LoadResult& result, const LoadOptions& options) {
     if (!Begin(options, LoadStage::Parse)) {
         return Fail(result);
     }
@@ -116,10 +120,11 @@ bool ParseAndRead(std::string text, const std::string& address, size_t bytes, Lo
     if (!parsed) {
         return Fail(result);
     }
-    DocumentSet documents(std::move(root), address, bytes);
+    DocumentSet documents(std::move(root), address, bytes, privateNetwork);
     if (options.followImports) {
-        documents.FollowImports(
-            [&options](const std::string& import) { return DownloadOptions(import, options); });
+        documents.FollowImports([&options, &result](const std::string& import) {
+            return DownloadOptions(import, result.address, options);
+        });
         result.notes = documents.Notes();
     }
     result.documentCount = documents.Size();
@@ -135,7 +140,8 @@ bool Decode(std::string_view bytes, std::string& text, LoadResult& result, const
 
 // A URL (one GET) or a file; a download's relative imports are read from where it was finally fetched.
 bool FetchAndRead(LoadResult& result, const LoadOptions& options) {
-    HttpResponse fetched = FetchDocumentBytes(result.address, DownloadOptions(result.address, options));
+    HttpResponse fetched =
+        FetchDocumentBytes(result.address, DownloadOptions(result.address, result.address, options));
     if (!fetched.ok()) {
         return Fail(result, fetched.message);
     }
@@ -146,7 +152,7 @@ bool FetchAndRead(LoadResult& result, const LoadOptions& options) {
     // The raw bytes are not needed past decoding; the parser gets the memory instead.
     const size_t size = fetched.body.size();
     std::string().swap(fetched.body);
-    return ParseAndRead(std::move(text), fetched.finalUrl, size, result, options);
+    return ParseAndRead(std::move(text), fetched.finalUrl, size, fetched.privateNetwork, result, options);
 }
 
 bool LoadAddress(LoadResult& result, const std::string& address, const LoadOptions& options) {
@@ -162,7 +168,8 @@ bool LoadBytes(LoadResult& result, std::string_view bytes, const std::string& ad
                const LoadOptions& options) {
     std::string text;
     return Decode(bytes, text, result, options) &&
-           ParseAndRead(std::move(text), address, bytes.size(), result, options);
+           ParseAndRead(std::move(text), address, bytes.size(), NamesPrivateNetworkHost(address), result,
+                        options);
 }
 
 // Runs one load. Memory that runs out anywhere in it fails the load like any other cause: what was

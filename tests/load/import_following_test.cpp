@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -377,6 +378,48 @@ TEST(ImportFollowing, LocalImportsReadFromChineseFoldersButNeverFromAnotherMachi
         {"file:///etc/hosts%00.xsd", std::string(load_msg::kImportInvalidLocation)},
     };
     EXPECT_EQ(load.notes, expected);
+}
+
+TEST(ImportFollowing, ADocumentFromAPublicAddressImportsNothingFromThisMachineOrAPrivateNetwork) {
+    // The names stand for addresses of every kind but every connection goes to the server on loopback,
+    // and never through a proxy.
+    setenv("no_proxy", "*", 1);
+    DocumentServer server;
+    const std::string port = server.Url("").substr(17);
+    const auto at = [&port](const std::string& host, const std::string& path) {
+        return "http://" + host + ":" + port + path;
+    };
+    server.Serve("/svc?wsdl", R"(<definitions xmlns="http://schemas.xmlsoap.org/wsdl/">
+        <import location="/public.xsd"/>
+        <import location=")" + at("private.test", "/a.xsd") + R"("/>
+        <import location=")" + at("ula.test", "/b.xsd") + R"("/>
+        <import location=")" + at("127.0.0.1", "/c.xsd") + R"("/>
+        <import location="/to-localhost.xsd"/></definitions>)");
+    server.Serve("/public.xsd", "<schema xmlns='http://www.w3.org/2001/XMLSchema'/>");
+    server.Serve("/to-localhost.xsd", "redirect:" + at("localhost", "/d.xsd"));
+    LoadOptions options;
+    options.followImports = true;
+    options.http.connectToLoopback = true;
+    options.http.resolve = {"public.test:" + port + ":203.0.113.7", "private.test:" + port + ":10.1.2.3",
+                            "ula.test:" + port + ":[fd00::1]"};
+    const LoadResult load = LoadServiceDescription(at("public.test", "/svc?wsdl"), options);
+    EXPECT_EQ(load.documentCount, 2u);
+    const std::string refused(load_msg::kImportPrivateAddress);
+    const std::vector<ImportNote> expected = {
+        {at("private.test", "/a.xsd"), refused},
+        {at("ula.test", "/b.xsd"), refused},
+        {at("127.0.0.1", "/c.xsd"), refused},
+        {at("public.test", "/to-localhost.xsd"), refused},
+    };
+    EXPECT_EQ(load.notes, expected);
+    for (const char* target : {"/a.xsd", "/b.xsd", "/c.xsd", "/d.xsd"}) {
+        EXPECT_EQ(server.Hits(target), 0) << target;
+    }
+    // The same description on an address of this machine may import from it.
+    for (const ImportNote& note : LoadFollowing(server.Url("/svc?wsdl")).notes) {
+        EXPECT_NE(note.reason, refused) << note.address;
+    }
+    EXPECT_EQ(server.Hits("/c.xsd"), 1);
 }
 
 } // namespace
