@@ -208,6 +208,15 @@ TEST_F(HttpGetTest, AnExceptionInACallbackStopsTheTransferAndIsThrownAfterIt) {
     EXPECT_EQ(OpenDescriptors(), descriptors);
 }
 
+TEST_F(HttpGetTest, ADeadlineEndsTheWholeExchangeWhateverItWaitsFor) {
+    HttpOptions options; // time-outs of many seconds
+    options.deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    const HttpResponse response = HttpGetBytes(m_plain.Url("/stall"), options);
+    EXPECT_EQ(response.message, "网络操作超过了限定的总时间，已停止。");
+    EXPECT_EQ(response.limit, HttpLimit::TimeLimit);
+    EXPECT_LT(response.elapsed, std::chrono::seconds(2));
+}
+
 TEST_F(HttpGetTest, ASlowButSteadyDownloadIsNotCutOff) {
     const Outcome outcome = Get(m_plain.Url("/slow"));
     EXPECT_TRUE(outcome.ok) << outcome.message;
