@@ -2,12 +2,50 @@
 
 #include "fetch/address.h"
 #include "fetch/curl_handles.h"
-#include "fetch/network_address_bytes.h"
+
+// The socket address types: Winsock's on Windows, the same names elsewhere.
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#endif
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace quorvel {
 namespace {
+
+// 4 bytes for IPv4, 16 for IPv6, in network order.
+using AddressBytes = std::vector<uint8_t>;
+
+std::optional<AddressBytes> BytesOf(const sockaddr* address) {
+    if (address->sa_family == AF_INET) {
+        const auto* v4 = reinterpret_cast<const sockaddr_in*>(address);
+        return AddressBytes(reinterpret_cast<const uint8_t*>(&v4->sin_addr),
+                            reinterpret_cast<const uint8_t*>(&v4->sin_addr) + 4);
+    }
+    if (address->sa_family == AF_INET6) {
+        const auto* v6 = reinterpret_cast<const sockaddr_in6*>(address);
+        return AddressBytes(v6->sin6_addr.s6_addr, v6->sin6_addr.s6_addr + 16);
+    }
+    return std::nullopt;
+}
+
+std::optional<AddressBytes> ParseAddressLiteral(const std::string& text) {
+    uint8_t bytes[16];
+    if (inet_pton(AF_INET, text.c_str(), bytes) == 1) {
+        return AddressBytes(bytes, bytes + 4);
+    }
+    if (inet_pton(AF_INET6, text.c_str(), bytes) == 1) {
+        return AddressBytes(bytes, bytes + 16);
+    }
+    return std::nullopt;
+}
 
 bool IsPrivateIpv4(const uint8_t* a) {
     return a[0] == 0 || a[0] == 10 || a[0] == 127 || (a[0] == 169 && a[1] == 254) ||
@@ -53,6 +91,14 @@ bool NamesPrivateNetworkHost(const std::string& url) {
     }
     const std::optional<AddressBytes> bytes = ParseAddressLiteral(host);
     return bytes && IsPrivate(*bytes);
+}
+
+void PointToLoopback(sockaddr* address) {
+    if (address->sa_family == AF_INET) {
+        reinterpret_cast<sockaddr_in*>(address)->sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    } else if (address->sa_family == AF_INET6) {
+        reinterpret_cast<sockaddr_in6*>(address)->sin6_addr = in6addr_loopback;
+    }
 }
 
 } // namespace quorvel
