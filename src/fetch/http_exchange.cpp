@@ -4,16 +4,19 @@
 #include "fetch/cancel_flag.h"
 #include "fetch/curl_handles.h"
 #include "fetch/messages.h"
+#include "fetch/network_address.h"
 
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <exception>
+#include <map>
 #include <new>
 
 namespace quorvel {
 namespace {
 
-constexpr size_t kMaxBodyBytes = 64u * 1024 * 1024;
 constexpr size_t kMaxHeaderBytes = 1024u * 1024;
 constexpr int kMaxRedirects = 10;
 // Longest URL parts that fit, in characters: host, path, and query with its question mark.
@@ -134,6 +137,9 @@ CurlList HeaderList(const std::vector<std::string>& own, const std::vector<std::
 struct Transfer {
     const HttpOptions* options = nullptr;
     HttpResponse* response = nullptr;
+    // What a callback threw: libcurl's C code cannot pass it on, so the transfer stops and it is
+    // thrown again once libcurl has returned.
+    std::exception_ptr error;
     size_t headerBytes = 0;
     bool tooLarge = false;
     bool stalled = false;
@@ -142,6 +148,13 @@ struct Transfer {
     Clock::time_point lastActivity = Clock::now();
     long firstWaitMs = 0; // until the first byte of the response: sending plus receiving
     long nextWaitMs = 0;  // between later bytes
+    // Where this hop's connection leads. Through a proxy, the socket's address is the proxy's. A hop
+    // that reuses a connection opens none, and its origin's earlier answer counts.
+    bool proxied = false;
+    bool connected = false;
+    bool privateNetwork = false;
+    bool refusedPrivate = false;
+    std::map<std::string, bool> privateByOrigin;
 
     void Touch() {
         anyByte = true;
@@ -154,26 +167,41 @@ struct Transfer {
         response->headers.clear();
         response->body.clear();
         headerBytes = 0;
+        connected = false;
+        refusedPrivate = false;
         anyByte = false;
         uploaded = 0;
         lastActivity = Clock::now();
     }
 };
 
+// Runs a callback's work; an exception is kept for later and the transfer told to stop.
+template <typename Result, typename Work>
+Result Guarded(Transfer& transfer, Result stop, Work work) {
+    try {
+        return work();
+    } catch (...) {
+        transfer.error = std::current_exception();
+        return stop;
+    }
+}
+
 size_t OnBody(char* data, size_t size, size_t count, void* context) {
     auto& transfer = *static_cast<Transfer*>(context);
-    const size_t length = size * count;
-    std::string& body = transfer.response->body;
-    transfer.Touch();
-    if (body.size() + length > kMaxBodyBytes) {
-        transfer.tooLarge = true;
-        return 0; // stops the transfer
-    }
-    body.append(data, length);
-    if (transfer.options->onReceived) {
-        transfer.options->onReceived(body.size());
-    }
-    return length;
+    return Guarded(transfer, size_t{0}, [&]() -> size_t {
+        const size_t length = size * count;
+        std::string& body = transfer.response->body;
+        transfer.Touch();
+        if (body.size() + length > transfer.options->maxBodyBytes) {
+            transfer.tooLarge = true;
+            return 0; // stops the transfer
+        }
+        body.append(data, length);
+        if (transfer.options->onReceived) {
+            transfer.options->onReceived(body.size());
+        }
+        return length;
+    });
 }
 
 // Keeps the status line's reason and the header fields of the latest response: a challenge answered or
@@ -198,15 +226,35 @@ void ReadHeaderLine(std::string_view line, HttpResponse& response) {
 
 size_t OnHeader(char* data, size_t size, size_t count, void* context) {
     auto& transfer = *static_cast<Transfer*>(context);
-    const size_t length = size * count;
-    transfer.Touch();
-    transfer.headerBytes += length;
-    if (transfer.headerBytes > kMaxHeaderBytes) {
-        transfer.tooLarge = true;
-        return 0;
-    }
-    ReadHeaderLine(std::string_view(data, length), *transfer.response);
-    return length;
+    return Guarded(transfer, size_t{0}, [&]() -> size_t {
+        const size_t length = size * count;
+        transfer.Touch();
+        transfer.headerBytes += length;
+        if (transfer.headerBytes > kMaxHeaderBytes) {
+            transfer.tooLarge = true;
+            return 0;
+        }
+        ReadHeaderLine(std::string_view(data, length), *transfer.response);
+        return length;
+    });
+}
+
+curl_socket_t OnOpenSocket(void* context, curlsocktype, curl_sockaddr* address) {
+    auto& transfer = *static_cast<Transfer*>(context);
+    return Guarded(transfer, CURL_SOCKET_BAD, [&]() -> curl_socket_t {
+        if (!transfer.proxied) {
+            transfer.connected = true;
+            transfer.privateNetwork = IsPrivateNetworkAddress(&address->addr);
+            if (transfer.privateNetwork && transfer.options->publicAddressesOnly) {
+                transfer.refusedPrivate = true;
+                return CURL_SOCKET_BAD;
+            }
+        }
+        if (transfer.options->connectToLoopback) {
+            PointToLoopback(&address->addr);
+        }
+        return socket(address->family, address->socktype, address->protocol);
+    });
 }
 
 int OnProgress(void* context, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded) {
@@ -227,6 +275,9 @@ bool ConfigureHandle(CURL* handle, Transfer& transfer, const ExchangeRules& rule
     bool ok = curl_easy_setopt(handle, CURLOPT_USERAGENT, "Quorvel/1.0") == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L) == CURLE_OK;
+    // A handle given up while its name is still being resolved leaves the resolver thread to finish on
+    // its own instead of waiting for it: cancel and close never wait for a slow name server.
+    ok &= curl_easy_setopt(handle, CURLOPT_QUICK_EXIT, 1L) == CURLE_OK;
     // The connect phase includes the name look-up and the TLS handshake.
     ok &= curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
                            options.resolveTimeoutMs + options.connectTimeoutMs) == CURLE_OK;
@@ -245,10 +296,14 @@ bool ConfigureHandle(CURL* handle, Transfer& transfer, const ExchangeRules& rule
                                static_cast<curl_off_t>(rules.body->size())) == CURLE_OK;
         ok &= curl_easy_setopt(handle, CURLOPT_POSTFIELDS, rules.body->data()) == CURLE_OK;
     }
+    ok &= curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE,
+                           static_cast<curl_off_t>(options.maxBodyBytes)) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, OnBody) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, OnHeader) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_HEADERDATA, &transfer) == CURLE_OK;
+    ok &= curl_easy_setopt(handle, CURLOPT_OPENSOCKETFUNCTION, OnOpenSocket) == CURLE_OK;
+    ok &= curl_easy_setopt(handle, CURLOPT_OPENSOCKETDATA, &transfer) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, OnProgress) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer) == CURLE_OK;
     ok &= curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L) == CURLE_OK;
@@ -286,6 +341,29 @@ bool AsksForAnotherMethod(const HttpResponse& response) {
            });
 }
 
+// Whether libcurl takes the URL through a proxy that the environment names. A no_proxy list other than
+// "*" is not looked into: a host it exempts counts as proxied, so that it is judged by its name alone.
+bool UsesProxy(const std::string& url) {
+    const char* noProxy = std::getenv("no_proxy");
+    if (noProxy == nullptr) {
+        noProxy = std::getenv("NO_PROXY");
+    }
+    if (noProxy != nullptr && std::string_view(noProxy) == "*") {
+        return false;
+    }
+    const auto named = [](const char* variable) {
+        const char* value = std::getenv(variable);
+        return value != nullptr && *value != '\0';
+    };
+    // For http, libcurl reads only the lower-case name: the upper-case one can be set by a request.
+    return (IsHttpsAddress(url) ? named("https_proxy") || named("HTTPS_PROXY") : named("http_proxy")) ||
+           named("all_proxy") || named("ALL_PROXY");
+}
+
+bool IsPastDeadline(const HttpOptions& options) {
+    return options.deadline && Clock::now() >= *options.deadline;
+}
+
 // One transfer of the handle, as curl_easy_perform does it, but waking every few milliseconds to look at
 // the cancel flag: name look-up, connecting and a silent server call no progress function for up to a
 // second at a time. The multi handle keeps its connections for the next hop of a redirect chain.
@@ -295,13 +373,13 @@ CURLcode Perform(CURLM* multi, CURL* handle, const HttpOptions& options) {
     }
     int running = 1;
     CURLMcode state = CURLM_OK;
-    while (state == CURLM_OK && running > 0 && !IsCancelled(options.cancel)) {
+    while (state == CURLM_OK && running > 0 && !IsCancelled(options.cancel) && !IsPastDeadline(options)) {
         state = curl_multi_perform(multi, &running);
         if (state == CURLM_OK && running > 0) {
             state = curl_multi_poll(multi, nullptr, 0, kCancelPollMs, nullptr);
         }
     }
-    // Cancelled, or the multi interface itself failed.
+    // Cancelled, out of time, or the multi interface itself failed.
     CURLcode result = CURLE_ABORTED_BY_CALLBACK;
     int queued = 0;
     const CURLMsg* done = running == 0 ? curl_multi_info_read(multi, &queued) : nullptr;
@@ -350,9 +428,16 @@ struct Exchanging {
 // One request and its response, on a handle of its own (the connections stay with the multi handle);
 // location is where a redirect that the rules follow leads, empty for any other response. False with the
 // message set when no response arrived.
-bool Hop(const Exchanging& with, const std::string& url, long authMethods, curl_slist* headers,
-         std::string& location) {
+bool Hop(const Exchanging& with, const std::string& url, const std::string& origin, long authMethods,
+         curl_slist* headers, std::string& location) {
     HttpResponse& response = *with.transfer.response;
+    Transfer& transfer = with.transfer;
+    transfer.proxied = UsesProxy(url);
+    if (transfer.proxied && with.options.publicAddressesOnly && NamesPrivateNetworkHost(url)) {
+        response.limit = HttpLimit::PrivateAddress;
+        response.message = fetch_msg::kPrivateAddressRefused;
+        return false;
+    }
     const EasyHandle handle(curl_easy_init());
     if (!handle) {
         response.message = fetch_msg::kSessionFailed;
@@ -368,11 +453,21 @@ bool Hop(const Exchanging& with, const std::string& url, long authMethods, curl_
     }
     with.transfer.Restart();
     const CURLcode result = Perform(with.multi, handle.get(), with.options);
+    if (with.transfer.error) {
+        std::rethrow_exception(with.transfer.error);
+    }
     const bool detailed = with.rules.detailedFailures;
     if (IsCancelled(with.options.cancel)) {
         response.cancelled = true;
         response.message = detailed ? fetch_msg::kSendCancelled : fetch_msg::kDownloadFailed;
-    } else if (with.transfer.tooLarge) {
+    } else if (IsPastDeadline(with.options)) {
+        response.limit = HttpLimit::TimeLimit;
+        response.message = fetch_msg::kTimeLimitReached;
+    } else if (transfer.refusedPrivate) {
+        response.limit = HttpLimit::PrivateAddress;
+        response.message = fetch_msg::kPrivateAddressRefused;
+    } else if (with.transfer.tooLarge || result == CURLE_FILESIZE_EXCEEDED) {
+        response.limit = HttpLimit::BodySize;
         response.message = detailed ? fetch_msg::kResponseTooLarge : fetch_msg::kDownloadTooLarge;
     } else if (result != CURLE_OK) {
         // Resolving, connecting, TLS, sending, receiving, time-outs and a body cut short all end here.
@@ -380,6 +475,13 @@ bool Hop(const Exchanging& with, const std::string& url, long authMethods, curl_
     }
     if (!response.ok()) {
         return false;
+    }
+    if (transfer.proxied) {
+        response.privateNetwork = NamesPrivateNetworkHost(url);
+    } else if (transfer.connected) {
+        response.privateNetwork = transfer.privateByOrigin[origin] = transfer.privateNetwork;
+    } else {
+        response.privateNetwork = transfer.privateByOrigin[origin];
     }
     curl_easy_getinfo(handle.get(), CURLINFO_RESPONSE_CODE, &response.status);
     char* redirect = nullptr;
@@ -414,14 +516,16 @@ void Transact(const std::string& url, const ExchangeRules& rules, const HttpOpti
     const CurlList otherHostHeaders = HeaderList(rules.headers, options.headers, false);
     const MultiHandle multi(curl_multi_init());
     const Exchanging with{rules, options, multi.get(), resolve.get(), transfer};
-    const std::string firstOrigin = Origin(url);
+    const std::string firstOrigin =
+        Origin(options.credentialsFor.empty() ? url : options.credentialsFor);
     // Basic goes with the first request; a server that asks for another method gets the request again.
     long authMethods = options.user.empty() ? CURLAUTH_NONE : CURLAUTH_BASIC;
     std::string& current = response.finalUrl;
     std::string location;
     for (int hop = 0;;) {
-        const bool firstHost = Origin(current) == firstOrigin;
-        if (!Hop(with, current, firstHost ? authMethods : CURLAUTH_NONE,
+        const std::string origin = Origin(current);
+        const bool firstHost = origin == firstOrigin;
+        if (!Hop(with, current, origin, firstHost ? authMethods : CURLAUTH_NONE,
                  firstHost ? firstHostHeaders.get() : otherHostHeaders.get(), location)) {
             return;
         }
@@ -453,6 +557,10 @@ const std::string* HttpResponse::Header(std::string_view name) const {
         return EqualsIgnoringCase(header.name, name);
     });
     return found == headers.end() ? nullptr : &found->value;
+}
+
+bool SameOrigin(const std::string& a, const std::string& b) {
+    return Origin(a) == Origin(b);
 }
 
 HttpResponse Exchange(const std::string& url, const ExchangeRules& rules, const HttpOptions& options) {

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,16 +25,36 @@ struct HttpOptions {
     const std::atomic<bool>* cancel = nullptr;
     // Told the body bytes received so far of the response being read, on the transferring thread.
     std::function<void(uint64_t)> onReceived;
-    // Credentials for the host and port of the URL asked for, never for another one a redirect leads
-    // to: HTTP Basic, or Digest or NTLM when the server asks for them. Sent only when user is not empty.
+    // Credentials for the scheme, host and port of credentialsFor, never for another one a redirect or
+    // an import leads to: HTTP Basic, or Digest or NTLM when the server asks for them. Sent only when user
+    // is not empty.
     std::string user;
     std::string password;
+    // The URL whose scheme, host and port the credentials (and credential headers) are for; empty: the
+    // URL asked for.
+    std::string credentialsFor;
     // Extra request headers, "Name: value" each. A header of the same name as one the exchange sets
     // replaces it; Authorization and Cookie headers, like the credentials, go to the first host only.
     std::vector<std::string> headers;
     // Names answered without asking the system's resolver, "host:port:address" each.
     std::vector<std::string> resolve;
+    // The most body bytes taken from one response: a larger declared length ends the exchange before
+    // the body comes, and so do the bytes received once they go past it.
+    uint64_t maxBodyBytes = 64u * 1024 * 1024;
+    // Never connect to an address of this machine or of a private network (see network_address.h),
+    // checked on the address each connection is made to, redirects included. Behind a proxy, which
+    // resolves names itself, only a host written as such an address (or localhost) is refused.
+    bool publicAddressesOnly = false;
+    // For tests of that rule: every connection goes to loopback on the port asked for, whatever address
+    // the name was resolved to, so that resolve can make a name stand for any address unreached.
+    bool connectToLoopback = false;
+    // When the network time allowed ends: an exchange still under way then, whatever it is waiting for,
+    // fails. None: only the time-outs above bound it.
+    std::optional<std::chrono::steady_clock::time_point> deadline;
 };
+
+// Which of the options' limits ended an exchange.
+enum class HttpLimit { None, BodySize, PrivateAddress, TimeLimit };
 
 struct HttpHeader {
     std::string name;
@@ -52,6 +73,8 @@ struct HttpResponse {
     std::string message;              // why no usable response arrived, in the user's language
     bool cancelled = false;           // the cancel flag ended it
     bool redirectRefused = false;     // a redirect was not followed for its target's scheme
+    HttpLimit limit = HttpLimit::None;
+    bool privateNetwork = false;      // the last response came from this machine or a private network
 
     bool ok() const { return message.empty(); }
     // The value of the first header of that name (compared ignoring case), or nullptr.
@@ -65,6 +88,9 @@ struct ExchangeRules {
     bool (*follows)(long status) = nullptr; // which redirect statuses are followed
     bool detailedFailures = false;          // say what failed (resolving, connecting, TLS, waiting)
 };
+
+// True when both URLs have the same scheme, host and port.
+bool SameOrigin(const std::string& a, const std::string& b);
 
 // Performs the exchange, following the redirects that the rules allow: to http or https only, never from
 // https to http, at most 10.

@@ -2,6 +2,7 @@
 
 #include "fetch/address.h"
 #include "fetch/curl_handles.h"
+#include "fetch/utf8_path.h"
 
 #include <cctype>
 #include <filesystem>
@@ -12,12 +13,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// base, then reference resolved against it when one is given; false when either is no usable URL.
+// base, then reference resolved against it when one is given, without a fragment; false when either is
+// no usable URL.
 bool ParseUrl(const std::string& base, const std::string* reference, std::string& url) {
     const UrlHandle handle(curl_url());
     if (!handle || curl_url_set(handle.get(), CURLUPART_URL, base.c_str(), 0) != CURLUE_OK ||
         (reference != nullptr &&
-         curl_url_set(handle.get(), CURLUPART_URL, reference->c_str(), 0) != CURLUE_OK)) {
+         curl_url_set(handle.get(), CURLUPART_URL, reference->c_str(), 0) != CURLUE_OK) ||
+        curl_url_set(handle.get(), CURLUPART_FRAGMENT, nullptr, 0) != CURLUE_OK) {
         return false;
     }
     char* raw = nullptr;
@@ -51,36 +54,72 @@ std::string PercentDecoded(std::string_view text) {
     return decoded;
 }
 
-// "file:///a/b.xsd" and "file://localhost/a/b.xsd" are "/a/b.xsd"; "file:b.xsd" is "b.xsd".
-std::string FileUrlPath(std::string_view url) {
+bool IsSlash(char c) {
+    return c == '/' || c == '\\';
+}
+
+// "//host/share" and "\\host\share", in any mix of the two slashes.
+bool IsNetworkPath(std::string_view path) {
+    return path.size() >= 2 && IsSlash(path[0]) && IsSlash(path[1]);
+}
+
+// The path of a file: URL: "file:///a/b.xsd" and "file://localhost/a/b.xsd" are "/a/b.xsd", "file:b.xsd" is
+// "b.xsd", and "file:///C:/a.xsd" is "C:/a.xsd" where paths begin with a drive. A URL naming another
+// host is a network share; a NUL in the path (%00) makes it invalid.
+ImportLocation FileUrlPath(std::string_view url, std::string& path) {
     std::string_view rest = url.substr(5);
     if (rest.substr(0, 2) == "//") {
         rest.remove_prefix(2);
         const size_t slash = rest.find('/');
+        const std::string_view host = rest.substr(0, slash);
+        if (!host.empty() && !(host.size() == 9 && StartsWithIgnoringCase(host, "localhost"))) {
+            return ImportLocation::NetworkShare;
+        }
         rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash);
     }
-    return PercentDecoded(rest);
+    path = PercentDecoded(rest);
+    if (path.find('\0') != std::string::npos) {
+        return ImportLocation::Invalid;
+    }
+    if (path.size() > 1 && path[0] == '/' && PathFromUtf8(std::string_view(path).substr(1)).has_root_name()) {
+        path.erase(0, 1);
+    }
+    return ImportLocation::Resolved;
 }
 
 } // namespace
 
-std::optional<std::string> ResolveImportLocation(const std::string& holderAddress,
-                                                 std::string_view location) {
-    const std::string trimmed(TrimWhiteSpace(location));
-    std::string address;
+ImportLocation ResolveImportLocation(const std::string& holderAddress, std::string_view location,
+                                     std::string& address) {
+    const std::string_view trimmed = TrimWhiteSpace(location);
     if (trimmed.empty()) {
-        return std::nullopt;
+        return ImportLocation::Invalid;
+    }
+    const std::string reference(TrimWhiteSpace(trimmed.substr(0, trimmed.find('#'))));
+    if (reference.empty()) {
+        address = holderAddress;
+        return ImportLocation::Resolved;
     }
     if (IsHttpAddress(holderAddress)) {
-        return ParseUrl(holderAddress, &trimmed, address) ? std::optional(address) : std::nullopt;
+        return ParseUrl(holderAddress, &reference, address) ? ImportLocation::Resolved
+                                                            : ImportLocation::Invalid;
     }
-    if (IsHttpAddress(trimmed)) {
-        return trimmed;
+    if (IsHttpAddress(reference)) {
+        address = reference;
+        return ImportLocation::Resolved;
     }
-    const fs::path path =
-        StartsWithIgnoringCase(trimmed, "file:") ? fs::path(FileUrlPath(trimmed)) : fs::path(trimmed);
-    address = (fs::path(holderAddress).parent_path() / path).lexically_normal().string();
-    return address.empty() ? std::nullopt : std::optional(address);
+    std::string path = reference;
+    if (StartsWithIgnoringCase(reference, "file:")) {
+        if (const ImportLocation file = FileUrlPath(reference, path); file != ImportLocation::Resolved) {
+            return file;
+        }
+    }
+    if (IsNetworkPath(path)) {
+        return ImportLocation::NetworkShare;
+    }
+    const fs::path resolved = PathFromUtf8(holderAddress).parent_path() / PathFromUtf8(path);
+    address = PathToUtf8(resolved.lexically_normal());
+    return address.empty() ? ImportLocation::Invalid : ImportLocation::Resolved;
 }
 
 bool MayImport(std::string_view holderAddress, std::string_view address) {
@@ -96,8 +135,8 @@ std::string DocumentKey(const std::string& address) {
         return ParseUrl(address, nullptr, url) ? url : address;
     }
     std::error_code error;
-    const fs::path absolute = fs::absolute(address, error);
-    return error ? address : absolute.lexically_normal().string();
+    const fs::path absolute = fs::absolute(PathFromUtf8(address), error);
+    return error ? address : PathToUtf8(absolute.lexically_normal());
 }
 
 } // namespace quorvel

@@ -2,24 +2,31 @@
 // Where the location of an import leads, seen from the document that holds it, and which documents may
 // read which addresses.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace quorvel {
 
+// What the location of an import comes to.
+enum class ImportLocation {
+    Resolved,     // an address to read
+    Invalid,      // no address at all
+    NetworkShare, // a path on another machine (UNC, //host, a file: URL naming a host): never read
+};
+
 // Resolves location against the address of the document holding it: against a URL (the one the document
 // was finally fetched from) by the rules of relative references; against a file path as a path relative to
-// the file's folder, unless it is a web address. A "file:" URL is a path. None when the location makes no
-// address.
-std::optional<std::string> ResolveImportLocation(const std::string& holderAddress, std::string_view location);
+// the file's folder, unless it is a web address. A "file:" URL is a path. A fragment is no part of the
+// address: a location that is only a fragment is the holder itself.
+ImportLocation ResolveImportLocation(const std::string& holderAddress, std::string_view location,
+                                     std::string& address);
 
 // A document fetched over http or https reads only http and https addresses, one fetched over https only
 // https ones; a local file reads anything.
 bool MayImport(std::string_view holderAddress, std::string_view address);
 
-// What a document is known by, so that it is read once: a URL as the URL parser writes it, a file path
-// made absolute and normal.
+// What a document is known by, so that it is read once: a URL as the URL parser writes it, without its
+// fragment; a file path made absolute and normal.
 std::string DocumentKey(const std::string& address);
 
 } // namespace quorvel

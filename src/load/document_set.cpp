@@ -37,6 +37,16 @@ void CollectImports(const xmlNode* node, const xmlNode* root, DomNodeList& impor
     }
 }
 
+// Why an import could not be fetched: a redirect refused for where it led says so.
+std::string_view FailureNote(const HttpResponse& fetched) {
+    if (!fetched.redirectRefused) {
+        return fetched.message;
+    }
+    const std::string* target = fetched.Header("Location");
+    return target != nullptr && IsHttpAddress(*target) ? load_msg::kImportRedirectToHttp
+                                                        : load_msg::kImportRedirectScheme;
+}
+
 // The namespace a schema stands for: its own, else the one its includer gave it.
 std::string SchemaNamespace(const std::map<const xmlNode*, std::string>& adopted, const xmlNode* schema) {
     auto found = adopted.find(schema);
@@ -45,19 +55,14 @@ std::string SchemaNamespace(const std::map<const xmlNode*, std::string>& adopted
 
 } // namespace
 
-bool FetchDocumentBytes(std::string& address, std::string& bytes, std::string& message,
-                        const HttpOptions& download) {
+HttpResponse FetchDocumentBytes(const std::string& address, const HttpOptions& download) {
     if (IsHttpAddress(address)) {
-        HttpResponse response = HttpGetBytes(address, download);
-        address = std::move(response.finalUrl);
-        bytes = std::move(response.body);
-        if (response.ok()) {
-            return true;
-        }
-        message = std::move(response.message);
-        return false;
+        return HttpGetBytes(address, download);
     }
-    return ReadDescriptionFile(address, bytes, message);
+    HttpResponse file;
+    file.finalUrl = address;
+    ReadDescriptionFile(address, file.body, file.message);
+    return file;
 }
 
 bool ParseDescriptionText(std::string_view text, XmlDocument& document, std::string& message) {
@@ -71,8 +76,9 @@ bool ParseDescriptionText(std::string_view text, XmlDocument& document, std::str
     return true;
 }
 
-DocumentSet::DocumentSet(XmlDocument root, const std::string& address, size_t bytes) : m_bytes(bytes) {
-    m_documents.push_back({std::move(root), address});
+DocumentSet::DocumentSet(XmlDocument root, const std::string& address, size_t bytes, bool privateNetwork)
+    : m_bytes(bytes) {
+    m_documents.push_back({std::move(root), address, privateNetwork});
 }
 
 void DocumentSet::FollowImports(const DownloadOptionsFor& download) {
@@ -84,30 +90,32 @@ void DocumentSet::FollowImportsOf(size_t document, const DownloadOptionsFor& dow
     DomNodeList imports;
     const xmlNode* root = xmlDocGetRootElement(m_documents[document].xml.get());
     CollectImports(root, root, imports);
-    // The address is copied: reading further documents may move the list's entries.
-    const std::string address = m_documents[document].address;
+    // Copied: reading further documents may move the list's entries.
+    const Document& holding = m_documents[document];
+    const Holder holder{holding.address, IsHttpAddress(holding.address) && !holding.privateNetwork};
     for (const xmlNode* import : imports) {
         if (m_stopped) {
             return;
         }
-        Follow(import, address, download);
+        Follow(import, holder, download);
     }
 }
 
-void DocumentSet::Follow(const xmlNode* import, const std::string& holderAddress,
-                         const DownloadOptionsFor& download) {
+void DocumentSet::Follow(const xmlNode* import, const Holder& holder, const DownloadOptionsFor& download) {
+    const std::string& holderAddress = holder.address;
     const bool wsdlImport = LocalName(import->parent) != "schema";
     const std::string location = GetAttributeText(import, wsdlImport ? "location" : "schemaLocation");
     if (TrimWhiteSpace(location).empty() ||
         (LocalName(import) == "import" && IsKnownNamespace(GetAttributeText(import, "namespace")))) {
         return;
     }
-    const std::optional<std::string> resolved = ResolveImportLocation(holderAddress, location);
-    if (!resolved) {
-        Note(location, load_msg::kImportInvalidLocation);
+    std::string address;
+    const ImportLocation resolved = ResolveImportLocation(holderAddress, location, address);
+    if (resolved != ImportLocation::Resolved) {
+        Note(location, resolved == ImportLocation::NetworkShare ? load_msg::kImportNetworkShare
+                                                                : load_msg::kImportInvalidLocation);
         return;
     }
-    const std::string address = *resolved;
     if (!MayImport(holderAddress, address)) {
         Note(address, IsHttpsAddress(holderAddress) ? load_msg::kImportHttpsOnly : load_msg::kImportWebOnly);
         return;
@@ -115,12 +123,11 @@ void DocumentSet::Follow(const xmlNode* import, const std::string& holderAddress
     if (!MarkTried(address)) {
         return;
     }
-    XmlDocument document;
-    std::string readFrom;
-    if (!Read(address, readFrom, document, download)) {
+    Document read;
+    if (!Read(address, holder, read, download)) {
         return;
     }
-    const xmlNode* root = xmlDocGetRootElement(document.get());
+    const xmlNode* root = xmlDocGetRootElement(read.xml.get());
     if (LocalName(root) != "definitions" && LocalName(root) != "schema") {
         Note(address, load_msg::kImportNotDescription);
         return;
@@ -132,14 +139,15 @@ void DocumentSet::Follow(const xmlNode* import, const std::string& holderAddress
             m_adopted.emplace(root, std::move(includer));
         }
     }
-    m_documents.push_back({std::move(document), std::move(readFrom)});
+    m_documents.push_back(std::move(read));
     FollowImportsOf(m_documents.size() - 1, download);
 }
 
-// Fetches, decodes and parses one imported document; address is the one it was finally read from.
-bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocument& document,
+// Fetches, decodes and parses one imported document into read, with the address it was finally read from.
+bool DocumentSet::Read(const std::string& asked, const Holder& holder, Document& read,
                        const DownloadOptionsFor& download) {
-    const HttpOptions http = download(asked);
+    HttpOptions http = download(asked);
+    http.publicAddressesOnly = holder.publicWeb;
     if (IsCancelled(http.cancel)) {
         m_stopped = true;
         return false;
@@ -150,23 +158,31 @@ bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocume
         return false;
     }
     ++m_fetches;
-    address = asked;
-    std::string bytes, text, message;
-    if (!FetchDocumentBytes(address, bytes, message, http)) {
-        Note(asked, message);
+    // The download stops as soon as it is known to go past what is left of the total.
+    http.maxBodyBytes = kMaxTotalBytes - m_bytes;
+    HttpResponse fetched = FetchDocumentBytes(asked, http);
+    if (fetched.limit == HttpLimit::PrivateAddress) {
+        Note(asked, load_msg::kImportPrivateAddress);
         return false;
     }
+    if (fetched.limit != HttpLimit::BodySize && !fetched.ok()) {
+        Note(asked, FailureNote(fetched));
+        return false;
+    }
+    read.address = std::move(fetched.finalUrl);
+    read.privateNetwork = fetched.privateNetwork;
     // Reached again through a redirect: already read under its final address.
-    if (address != asked && !MarkTried(address)) {
+    if (fetched.ok() && read.address != asked && !MarkTried(read.address)) {
         return false;
     }
-    if (m_bytes + bytes.size() > kMaxTotalBytes) {
+    if (!fetched.ok() || m_bytes + fetched.body.size() > kMaxTotalBytes) {
         Note(asked, load_msg::kImportTooManyBytes);
         m_stopped = true;
         return false;
     }
-    m_bytes += bytes.size();
-    if (!DecodeDocumentText(bytes, text, message) || !ParseDescriptionText(text, document, message)) {
+    m_bytes += fetched.body.size();
+    std::string text, message;
+    if (!DecodeDocumentText(fetched.body, text, message) || !ParseDescriptionText(text, read.xml, message)) {
         Note(asked, message);
         return false;
     }
@@ -174,7 +190,7 @@ bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocume
 }
 
 void DocumentSet::Note(const std::string& address, std::string_view reason) {
-    m_notes.push_back({address, std::string(reason)});
+    m_notes.push_back(MakeImportNote(address, reason));
 }
 
 // Marks the document at address as tried; false when it was read or tried before.

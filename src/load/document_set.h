@@ -19,10 +19,9 @@
 
 namespace quorvel {
 
-// The bytes of a URL (one GET with the given options, redirects followed) or of a file; address then holds
-// where they came from.
-bool FetchDocumentBytes(std::string& address, std::string& bytes, std::string& message,
-                        const HttpOptions& download = {});
+// The bytes of a URL (one GET with the given options, redirects followed) or of a file, as the body of a
+// response whose finalUrl is where they came from (for a file, its path).
+HttpResponse FetchDocumentBytes(const std::string& address, const HttpOptions& download = {});
 
 // The download options for the document at an address.
 using DownloadOptionsFor = std::function<HttpOptions(const std::string& address)>;
@@ -32,12 +31,14 @@ bool ParseDescriptionText(std::string_view text, XmlDocument& document, std::str
 
 class DocumentSet {
 public:
-    // The root document, read from address (after redirects) as bytes bytes.
-    DocumentSet(XmlDocument root, const std::string& address, size_t bytes);
+    // The root document, read from address (after redirects) as bytes bytes; privateNetwork when it came
+    // from this machine or a private network.
+    DocumentSet(XmlDocument root, const std::string& address, size_t bytes, bool privateNetwork);
 
     // Reads the documents the root imports, depth first: each import element in document order, the
     // document it reaches followed at once by those that one reaches. Web documents read only web
-    // addresses (https ones only https), at most 100 documents and 64 MiB are read, imports of the
+    // addresses (https ones only https) and, when they came from a public address, no address of this
+    // machine or a private network; at most 100 documents and 64 MiB are read, imports of the
     // namespaces the program knows by heart are not fetched, and what is not read becomes a note.
     // Stops when the download options' cancel flag is set.
     void FollowImports(const DownloadOptionsFor& download);
@@ -58,11 +59,17 @@ private:
     struct Document {
         XmlDocument xml;
         std::string address;
+        bool privateNetwork = false; // a web document from this machine or a private network
+    };
+    // What the imports of a document depend on: its address, and whether it came from a public one.
+    struct Holder {
+        std::string address;
+        bool publicWeb = false;
     };
 
     void FollowImportsOf(size_t document, const DownloadOptionsFor& download);
-    void Follow(const xmlNode* import, const std::string& holderAddress, const DownloadOptionsFor& download);
-    bool Read(const std::string& asked, std::string& address, XmlDocument& document,
+    void Follow(const xmlNode* import, const Holder& holder, const DownloadOptionsFor& download);
+    bool Read(const std::string& asked, const Holder& holder, Document& read,
               const DownloadOptionsFor& download);
     void Note(const std::string& address, std::string_view reason);
     bool MarkTried(const std::string& address);

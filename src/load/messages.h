@@ -17,6 +17,12 @@ inline constexpr std::string_view kUnknownException = "未知异常";
 inline constexpr std::string_view kImportInvalidLocation = "无效的导入地址。";
 inline constexpr std::string_view kImportWebOnly = "网络上的文档只能导入 HTTP 或 HTTPS 地址，已拒绝读取。";
 inline constexpr std::string_view kImportHttpsOnly = "HTTPS 文档只能导入 HTTPS 地址，已拒绝读取。";
+inline constexpr std::string_view kImportNetworkShare =
+    "导入地址是另一台计算机上的路径（UNC 或 //主机），已拒绝读取。";
+inline constexpr std::string_view kImportRedirectScheme = "重定向的目标不是 HTTP 或 HTTPS 地址，已拒绝读取。";
+inline constexpr std::string_view kImportRedirectToHttp = "HTTPS 地址重定向到了 HTTP 地址，已拒绝读取。";
+inline constexpr std::string_view kImportPrivateAddress =
+    "来自公网地址的文档不能导入本机或内网地址（回环、私有、链路本地或唯一本地地址），已拒绝读取。";
 inline constexpr std::string_view kImportNotDescription = "不是 WSDL 或 XML Schema 文档。";
 inline constexpr std::string_view kImportTooManyDocuments = "导入的文档超过 100 个，此后的导入均未读取。";
 inline constexpr std::string_view kImportTooManyBytes =

@@ -3,6 +3,7 @@
 #include "fetch/address.h"
 #include "fetch/cancel_flag.h"
 #include "fetch/http_get.h"
+#include "fetch/network_address.h"
 #include "fetch/text_decoding.h"
 #include "gen/request_building.h"
 #include "load/document_set.h"
@@ -58,9 +59,11 @@ BuildWatch WatchOf(const LoadOptions& options) {
     return watch;
 }
 
-// The download options of the document at address, a document of the load of the description at root.
+// The download options of the document at address, a document of the load of the description at root:
+// credentials and extra headers go only to the host and port of root.
 HttpOptions DownloadOptions(const std::string& address, const std::string& root, const LoadOptions& options) {
-    HttpOptions download;
+    HttpOptions download = options.http;
+    download.credentialsFor = root;
     download.cancel = options.cancel;
     const std::string origin = UrlOrigin(address);
     if (!origin.empty() && origin == UrlOrigin(root)) {
@@ -111,9 +114,9 @@ bool ReadAndBuild(LoadedDocuments& loaded, LoadResult& result, const LoadOptions
 }
 
 // Takes the text over so that it is released once parsed, before the requests are built. The document
-// was read from address as bytes bytes.
-bool ParseAndRead(std::string text, const std::string& address, size_t bytes, LoadResult& result,
-                  const LoadOptions& options) {
+// was read from address as bytes bytes, from this machine or a private network when privateNetwork.
+bool ParseAndRead(std::string text, const std::string& address, size_t bytes, bool privateNetwork,
+                  LoadResult& result, const LoadOptions& options) {
     if (!Begin(options, LoadStage::Parse)) {
         return Fail(result);
     }
@@ -123,7 +126,8 @@ bool ParseAndRead(std::string text, const std::string& address, size_t bytes, Lo
     if (!parsed) {
         return Fail(result);
     }
-    auto loaded = std::make_shared<LoadedDocuments>(DocumentSet(std::move(root), address, bytes));
+    auto loaded =
+        std::make_shared<LoadedDocuments>(DocumentSet(std::move(root), address, bytes, privateNetwork));
     if (options.followImports) {
         loaded->documents.FollowImports(
             [&options, &result](const std::string& import) {
@@ -147,16 +151,19 @@ bool Decode(std::string_view bytes, std::string& text, LoadResult& result, const
 
 // A URL (one GET) or a file; a download's relative imports are read from where it was finally fetched.
 bool FetchAndRead(LoadResult& result, const LoadOptions& options) {
-    std::string address = result.address, bytes, text;
-    const HttpOptions download = DownloadOptions(result.address, result.address, options);
-    if (!FetchDocumentBytes(address, bytes, result.message, download) ||
-        !Decode(bytes, text, result, options)) {
+    HttpResponse fetched =
+        FetchDocumentBytes(result.address, DownloadOptions(result.address, result.address, options));
+    if (!fetched.ok()) {
+        return Fail(result, fetched.message);
+    }
+    std::string text;
+    if (!Decode(fetched.body, text, result, options)) {
         return Fail(result);
     }
     // The raw bytes are not needed past decoding; the parser gets the memory instead.
-    const size_t size = bytes.size();
-    std::string().swap(bytes);
-    return ParseAndRead(std::move(text), address, size, result, options);
+    const size_t size = fetched.body.size();
+    std::string().swap(fetched.body);
+    return ParseAndRead(std::move(text), fetched.finalUrl, size, fetched.privateNetwork, result, options);
 }
 
 bool LoadAddress(LoadResult& result, const std::string& address, const LoadOptions& options) {
@@ -172,7 +179,8 @@ bool LoadBytes(LoadResult& result, std::string_view bytes, const std::string& ad
                const LoadOptions& options) {
     std::string text;
     return Decode(bytes, text, result, options) &&
-           ParseAndRead(std::move(text), address, bytes.size(), result, options);
+           ParseAndRead(std::move(text), address, bytes.size(), NamesPrivateNetworkHost(address), result,
+                        options);
 }
 
 // Runs one load. Memory that runs out anywhere in it fails the load like any other cause: what was

@@ -1,6 +1,7 @@
 #pragma once
 // One load: an address (or bytes already in memory) to a model with every request built.
 
+#include "fetch/http_exchange.h"
 #include "gen/sample_options.h"
 #include "load/import_note.h"
 #include "model/find_operation.h"
@@ -47,6 +48,9 @@ struct LoadOptions {
     // it, which gets exactly the request of a full load; the requests after it (all of them when there is
     // none) stay empty.
     std::optional<RequestTarget> buildUpTo;
+    // The settings of every download of the load: time-outs, trust, the deadline. Its cancel and progress
+    // are the load's own (above); its credentials and headers are the ones below.
+    HttpOptions http;
     // Also read every document the description imports (WSDL and schema imports, includes and
     // redefines), and read the description from all of them together.
     bool followImports = false;

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 
 namespace quorvel {
@@ -17,6 +20,11 @@ const std::string kDocument = "<?xml version=\"1.0\" encoding=\"gbk\"?><a>\xD6\x
 const std::string kDecodedDocument =
     "<?xml version=\"1.0\" encoding=\"gbk\"?><a>\xE4\xB8\xAD\xE6\x96\x87</a>";
 constexpr size_t kMaxDownload = 64u * 1024 * 1024;
+
+size_t OpenDescriptors() {
+    const std::filesystem::directory_iterator entries("/proc/self/fd");
+    return static_cast<size_t>(std::distance(begin(entries), end(entries)));
+}
 
 // Short waits so that a silent server is given up within about a second.
 HttpOptions TestOptions() {
@@ -180,6 +188,33 @@ TEST_F(HttpGetTest, SendsNoCredentialsFromTheUrl) {
     const Outcome outcome = Get(url);
     EXPECT_TRUE(outcome.ok) << outcome.message;
     EXPECT_EQ(outcome.text, "[]");
+}
+
+TEST_F(HttpGetTest, AnExceptionInACallbackStopsTheTransferAndIsThrownAfterIt) {
+    HttpOptions options = TestOptions();
+    int calls = 0;
+    options.onReceived = [&calls](uint64_t) {
+        ++calls;
+        throw std::runtime_error("observer failed");
+    };
+    const size_t descriptors = OpenDescriptors();
+    EXPECT_THROW(HttpGetBytes(m_plain.Url("/slow"), options), std::runtime_error);
+    EXPECT_EQ(calls, 1);
+    // Nothing of the transfer is left behind: its connection is closed (the server's end of it may take
+    // a moment).
+    for (int i = 0; i < 100 && OpenDescriptors() != descriptors; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_EQ(OpenDescriptors(), descriptors);
+}
+
+TEST_F(HttpGetTest, ADeadlineEndsTheWholeExchangeWhateverItWaitsFor) {
+    HttpOptions options; // time-outs of many seconds
+    options.deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    const HttpResponse response = HttpGetBytes(m_plain.Url("/stall"), options);
+    EXPECT_EQ(response.message, "网络操作超过了限定的总时间，已停止。");
+    EXPECT_EQ(response.limit, HttpLimit::TimeLimit);
+    EXPECT_LT(response.elapsed, std::chrono::seconds(2));
 }
 
 TEST_F(HttpGetTest, ASlowButSteadyDownloadIsNotCutOff) {

@@ -29,10 +29,72 @@ TEST(ImportAddress, ResolvesLocationsAgainstTheHoldingDocument) {
         {"service.wsdl", "a.xsd", "a.xsd"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ResolveImportLocation(c.holder, c.location), c.address) << c.holder << " + " << c.location;
+        std::string address;
+        EXPECT_EQ(ResolveImportLocation(c.holder, c.location, address), ImportLocation::Resolved)
+            << c.location;
+        EXPECT_EQ(address, c.address) << c.holder << " + " << c.location;
     }
-    EXPECT_EQ(ResolveImportLocation(service, "  "), std::nullopt);
-    EXPECT_EQ(ResolveImportLocation(service, "C:\\types\\a.xsd"), std::nullopt);
+}
+
+TEST(ImportAddress, AFragmentIsNoPartOfTheAddress) {
+    const struct {
+        std::string holder;
+        std::string location;
+        std::string address;
+    } cases[] = {
+        {"http://h/svc?wsdl", "types.xsd#part", "http://h/types.xsd"},
+        {"http://h/svc?wsdl", "#part", "http://h/svc?wsdl"},
+        {"/srv/a.wsdl", "b.xsd#part", "/srv/b.xsd"},
+        {"/srv/a.wsdl", "file:///srv/c.xsd#part", "/srv/c.xsd"},
+    };
+    for (const auto& c : cases) {
+        std::string address;
+        EXPECT_EQ(ResolveImportLocation(c.holder, c.location, address), ImportLocation::Resolved)
+            << c.location;
+        EXPECT_EQ(address, c.address) << c.location;
+    }
+    EXPECT_EQ(DocumentKey("http://h/types.xsd#part"), DocumentKey("http://h/types.xsd"));
+}
+
+TEST(ImportAddress, RefusesLocationsThatMakeNoAddressOrLeadToAnotherMachine) {
+    const struct {
+        std::string holder;
+        std::string location;
+        ImportLocation result;
+    } cases[] = {
+        {"http://h/svc?wsdl", "  ", ImportLocation::Invalid},
+        {"http://h/svc?wsdl", "C:\\types\\a.xsd", ImportLocation::Invalid},
+        {"/srv/a.wsdl", "file:///srv/b.xsd%00.png", ImportLocation::Invalid},
+        {"/srv/a.wsdl", "//host/share/x.xsd", ImportLocation::NetworkShare},
+        {"/srv/a.wsdl", "\\\\host\\share\\x.xsd", ImportLocation::NetworkShare},
+        {"/srv/a.wsdl", "/\\host/share/x.xsd", ImportLocation::NetworkShare},
+        {"/srv/a.wsdl", "file://host/share/x.xsd", ImportLocation::NetworkShare},
+        {"/srv/a.wsdl", "file:////host/share/x.xsd", ImportLocation::NetworkShare},
+    };
+    for (const auto& c : cases) {
+        std::string address = "unchanged";
+        EXPECT_EQ(ResolveImportLocation(c.holder, c.location, address), c.result) << c.location;
+        EXPECT_EQ(address, "unchanged") << c.location;
+    }
+}
+
+TEST(ImportAddress, FileUrlsWithADriveAreReadAsTheirPlatformReadsThem) {
+    std::string address;
+    EXPECT_EQ(ResolveImportLocation("service.wsdl", "file:///C:/types/x.xsd", address),
+              ImportLocation::Resolved);
+#ifdef _WIN32
+    EXPECT_EQ(address, "C:\\types\\x.xsd");
+#else
+    EXPECT_EQ(address, "/C:/types/x.xsd");
+#endif
+}
+
+TEST(ImportAddress, ChineseFoldersAndNamesStayAsTheyAre) {
+    std::string address;
+    EXPECT_EQ(ResolveImportLocation("/srv/张三/接口/service.wsdl", "../类型/订单.xsd", address),
+              ImportLocation::Resolved);
+    EXPECT_EQ(address, "/srv/张三/类型/订单.xsd");
+    EXPECT_EQ(DocumentKey("/srv/张三/接口/../类型/订单.xsd"), "/srv/张三/类型/订单.xsd");
 }
 
 TEST(ImportAddress, WebDocumentsReadOnlyWebAddressesAndHttpsOnlyHttps) {
