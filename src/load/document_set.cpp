@@ -2,6 +2,7 @@
 
 #include "fetch/address.h"
 #include "fetch/cancel_flag.h"
+#include "fetch/curl_library.h"
 #include "fetch/file_reading.h"
 #include "fetch/http_get.h"
 #include "fetch/import_address.h"
@@ -48,6 +49,9 @@ std::string SchemaNamespace(const std::map<const xmlNode*, std::string>& adopted
 bool FetchDocumentBytes(std::string& address, std::string& bytes, std::string& message,
                         const HttpOptions& download) {
     if (IsHttpAddress(address)) {
+        if (!CurlLibraryAvailable(message)) {
+            return false;
+        }
         HttpResponse response = HttpGetBytes(address, download);
         address = std::move(response.finalUrl);
         bytes = std::move(response.body);
