@@ -64,7 +64,7 @@ bool FetchDocumentBytes(std::string& address, std::string& bytes, std::string& m
     return ReadDescriptionFile(address, bytes, message);
 }
 
-bool ParseDescriptionText(std::string_view text, XmlDocument& document, std::string& message) {
+bool ParseDescriptionText(const std::string& text, XmlDocument& document, std::string& message) {
     ParseResult parsed = ParseXmlText(text);
     if (!parsed.ok()) {
         message = parsed.reason.empty() ? std::string(load_msg::kXmlParseFailed)
@@ -170,7 +170,8 @@ bool DocumentSet::Read(const std::string& asked, std::string& address, XmlDocume
         return false;
     }
     m_bytes += bytes.size();
-    if (!DecodeDocumentText(bytes, text, message) || !ParseDescriptionText(text, document, message)) {
+    if (!DecodeDocumentText(std::move(bytes), text, message) ||
+        !ParseDescriptionText(text, document, message)) {
         Note(asked, message);
         return false;
     }

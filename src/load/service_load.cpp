@@ -128,22 +128,22 @@ bool ParseAndRead(std::string text, const std::string& address, size_t bytes, Lo
     return read;
 }
 
-bool Decode(std::string_view bytes, std::string& text, LoadResult& result, const LoadOptions& options) {
+// The bytes become the text where they are already well-formed UTF-8, and are released otherwise.
+bool Decode(std::string&& bytes, std::string& text, LoadResult& result, const LoadOptions& options) {
     Begin(options, LoadStage::Decode);
-    return DecodeDocumentText(bytes, text, result.message) || Fail(result);
+    return DecodeDocumentText(std::move(bytes), text, result.message) || Fail(result);
 }
 
 // A URL (one GET) or a file; a download's relative imports are read from where it was finally fetched.
 bool FetchAndRead(LoadResult& result, const LoadOptions& options) {
     std::string address = result.address, bytes, text;
-    if (!FetchDocumentBytes(address, bytes, result.message, DownloadOptions(result.address, options)) ||
-        !Decode(bytes, text, result, options)) {
+    if (!FetchDocumentBytes(address, bytes, result.message, DownloadOptions(result.address, options))) {
         return Fail(result);
     }
-    // The raw bytes are not needed past decoding; the parser gets the memory instead.
+    // The raw bytes are not needed past decoding: they become the text, or make room for it.
     const size_t size = bytes.size();
-    std::string().swap(bytes);
-    return ParseAndRead(std::move(text), address, size, result, options);
+    return Decode(std::move(bytes), text, result, options) &&
+           ParseAndRead(std::move(text), address, size, result, options);
 }
 
 bool LoadAddress(LoadResult& result, const std::string& address, const LoadOptions& options) {
@@ -158,7 +158,7 @@ bool LoadAddress(LoadResult& result, const std::string& address, const LoadOptio
 bool LoadBytes(LoadResult& result, std::string_view bytes, const std::string& address,
                const LoadOptions& options) {
     std::string text;
-    return Decode(bytes, text, result, options) &&
+    return Decode(std::string(bytes), text, result, options) &&
            ParseAndRead(std::move(text), address, bytes.size(), result, options);
 }
 
