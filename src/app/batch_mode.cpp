@@ -37,6 +37,7 @@ int BatchOutput(const std::string& address, const std::string& binding, const st
     // Only the requests up to the one asked for are built; it comes out as in a full load.
     LoadOptions options;
     options.buildUpTo = RequestTarget{binding, operation};
+    options.endsProcess = true;
     const LoadResult load = LoadServiceDescription(address, options);
     int status = BATCH_ERROR_WRITTEN;
     if (!load.ok) {

@@ -97,6 +97,7 @@ int RunParsedCommand(const CommandLine& args) {
     }
     LoadOptions options;
     options.followImports = command.followImports;
+    options.endsProcess = true;
     switch (command.kind) {
     case ScriptCommand::Help:
         return Print(app_msg::kHelp);

@@ -7,6 +7,7 @@
 #include "gen/request_building.h"
 #include "load/document_set.h"
 #include "load/messages.h"
+#include "load/process_end.h"
 #include "model/wsdl_reader.h"
 #include "xml/schema_index.h"
 
@@ -125,6 +126,9 @@ bool ParseAndRead(std::string text, const std::string& address, size_t bytes, Lo
     result.documentCount = documents.Size();
     const bool read = ReadAndBuild(documents, result, options);
     Begin(options, LoadStage::Release);
+    if (options.endsProcess) {
+        LeaveToProcessEnd(documents);
+    }
     return read;
 }
 

@@ -46,6 +46,9 @@ struct LoadOptions {
     // Also read every document the description imports (WSDL and schema imports, includes and
     // redefines), and read the description from all of them together.
     bool followImports = false;
+    // The process ends right after this load (batch mode, the command line for scripts): the documents
+    // read are left to the system instead of being freed node by node.
+    bool endsProcess = false;
 };
 
 struct LoadResult {
