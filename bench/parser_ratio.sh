@@ -5,11 +5,7 @@
 # an earlier build, it runs that one in the same turns and checks that both write the same bytes.
 # Usage: bench/parser_ratio.sh [BEFORE_EXECUTABLE] ; QUORVEL_RUNS (default 21, at least 11).
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${QUORVEL_BUILD_DIR:-$root/build}
-corpus=${QUORVEL_CORPUS_DIR:-$root/../shared/corpus}
-"$root/scripts/setup" >/dev/null
-QUORVEL_BUILD_DIR="$build" "$root/scripts/build" >/dev/null
+source "$(dirname "$0")/program_setup.sh"
 exec python3 - "$build/quorvel" "${1:-}" "$corpus" "${QUORVEL_RUNS:-21}" "$build/bench/quorvel-run-measured" <<'PYTHON'
 import os, shutil, statistics, subprocess, sys, tempfile
 
