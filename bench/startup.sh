@@ -6,11 +6,7 @@
 #   --all of the e-conomic description against /test once per operation (a sample, extrapolated).
 # Usage: bench/startup.sh [BEFORE_EXECUTABLE] ; QUORVEL_RUNS (default 21), QUORVEL_SAMPLE_EVERY (default 20).
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${QUORVEL_BUILD_DIR:-$root/build}
-corpus=${QUORVEL_CORPUS_DIR:-$root/../shared/corpus}
-"$root/scripts/setup" >/dev/null
-QUORVEL_BUILD_DIR="$build" "$root/scripts/build" >/dev/null
+source "$(dirname "$0")/program_setup.sh"
 exec python3 - "$build/quorvel" "${1:-}" "$corpus" "${QUORVEL_RUNS:-21}" "${QUORVEL_SAMPLE_EVERY:-20}" <<'PYTHON'
 import os, statistics, subprocess, sys, tempfile, time
 

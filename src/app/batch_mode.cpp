@@ -37,6 +37,7 @@ int BatchOutput(const std::string& address, const std::string& binding, const st
     // Only the requests up to the one asked for are built; it comes out as in a full load.
     LoadOptions options;
     options.buildUpTo = RequestTarget{binding, operation};
+    options.endsProcess = true;
     const LoadResult load = LoadServiceDescription(address, options);
     int status = BATCH_ERROR_WRITTEN;
     if (!load.ok) {
@@ -63,8 +64,10 @@ int WriteBatchOutput(const std::string& output, int status) {
 
 } // namespace
 
+// Replaced whole, without a disk flush: a flush costs more than the rest of a small run, and a script
+// reads the file at once. A write the system refuses still fails the run.
 bool WriteOutputFile(const std::string& path, const std::string& text, std::string& reason) {
-    return WriteFileAtomically(path, "\xEF\xBB\xBF" + text, reason);
+    return WriteFileAtomically(path, "\xEF\xBB\xBF" + text, reason, false);
 }
 
 int RunBatchMode(const std::string& address, const std::string& binding, const std::string& operation) {

@@ -203,6 +203,7 @@ int RunParsedCommand(const CommandLine& args) {
     options.headers = command.headers;
     options.user = command.user;
     options.password = command.password;
+    options.endsProcess = true;
     switch (command.kind) {
     case ScriptCommand::Help:
         return Print(app_msg::kHelp);

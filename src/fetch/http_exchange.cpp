@@ -3,6 +3,7 @@
 #include "fetch/address.h"
 #include "fetch/cancel_flag.h"
 #include "fetch/curl_handles.h"
+#include "fetch/curl_library.h"
 #include "fetch/messages.h"
 #include "fetch/network_address.h"
 
@@ -567,6 +568,9 @@ HttpResponse Exchange(const std::string& url, const ExchangeRules& rules, const 
     const Clock::time_point start = Clock::now();
     HttpResponse response;
     response.finalUrl = url;
+    if (!CurlLibraryAvailable(response.message)) {
+        return response;
+    }
     Transact(url, rules, options, response);
     if (!response.ok()) {
         response.body.clear();

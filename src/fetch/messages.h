@@ -10,6 +10,8 @@ inline constexpr std::string_view kInvalidUrl = "无效的 URL。";
 inline constexpr std::string_view kSessionFailed = "WinHttpOpen 失败。";
 inline constexpr std::string_view kConnectFailed = "连接主机失败。";
 inline constexpr std::string_view kRequestFailed = "创建请求失败。";
+// Followed by the system's reason: the library is missing, or is not one.
+inline constexpr std::string_view kCannotLoadHttpLibrary = "无法加载 HTTP 库：";
 inline constexpr std::string_view kDownloadFailed = "下载 WSDL 失败，请检查网络或地址。";
 inline constexpr std::string_view kEmptyDownload = "下载内容为空。";
 inline constexpr std::string_view kDownloadTooLarge = "下载内容过大。";

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -84,6 +85,38 @@ bool IsWellFormedUtf8(std::string_view text) {
     return true;
 }
 
+bool HasUtf16Mark(std::string_view bytes) {
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}
+
+// True when bytes are read as UTF-8 (no UTF-16 byte-order mark, no other encoding named) and are
+// well-formed after a UTF-8 byte-order mark: then they are the text itself from start on.
+bool IsTextAlready(std::string_view bytes, size_t& start) {
+    if (HasUtf16Mark(bytes) || CodePageForEncoding(DetectEncodingName(bytes)) != 65001) {
+        return false;
+    }
+    start = bytes.starts_with(kUtf8Mark) ? kUtf8Mark.size() : 0;
+    const std::string_view body = bytes.substr(start);
+    return !body.empty() && IsWellFormedUtf8(body);
+}
+
+// Text in UTF-16 after its byte-order mark, or in the code page the bytes name; invalid sequences become
+// U+FFFD. False with the message when nothing is left.
+bool Convert(std::string_view bytes, std::string& text, std::string& message) {
+    if (HasUtf16Mark(bytes)) {
+        text = DecodeUtf16(bytes, bytes[0] == '\xFE');
+        return true;
+    }
+    const std::string_view body = bytes.starts_with(kUtf8Mark) ? bytes.substr(kUtf8Mark.size()) : bytes;
+    const int codePage = CodePageForEncoding(DetectEncodingName(bytes));
+    if (body.empty() || !CodePageToUtf8(body, codePage, text) || text.empty()) {
+        text.clear();
+        message = fetch_msg::kDecodeFailed;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string DetectEncodingName(std::string_view bytes) {
@@ -123,22 +156,24 @@ int CodePageForEncoding(std::string_view lowerCaseName) {
 
 bool DecodeDocumentText(std::string_view bytes, std::string& text, std::string& message) {
     text.clear();
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        text = DecodeUtf16(bytes, bytes[0] == '\xFE');
+    size_t start = 0;
+    if (IsTextAlready(bytes, start)) {
+        text.assign(bytes.substr(start));
         return true;
     }
-    const std::string_view body = bytes.starts_with(kUtf8Mark) ? bytes.substr(kUtf8Mark.size()) : bytes;
-    const int codePage = CodePageForEncoding(DetectEncodingName(bytes));
-    if (codePage == 65001 && !body.empty() && IsWellFormedUtf8(body)) {
-        text.assign(body);
-        return true;
-    }
+    return Convert(bytes, text, message);
+}
 
-    if (body.empty() || !CodePageToUtf8(body, codePage, text) || text.empty()) {
+bool DecodeDocumentText(std::string&& bytes, std::string& text, std::string& message) {
+    size_t start = 0;
+    if (!IsTextAlready(bytes, start)) {
         text.clear();
-        message = fetch_msg::kDecodeFailed;
-        return false;
+        const bool converted = Convert(bytes, text, message);
+        std::string().swap(bytes);
+        return converted;
     }
+    bytes.erase(0, start);
+    text = std::move(bytes);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "fetch/address.h"
 #include "fetch/cancel_flag.h"
+#include "fetch/curl_library.h"
 #include "fetch/file_reading.h"
 #include "fetch/http_get.h"
 #include "fetch/import_address.h"
@@ -65,7 +66,7 @@ HttpResponse FetchDocumentBytes(const std::string& address, const HttpOptions& d
     return file;
 }
 
-bool ParseDescriptionText(std::string_view text, XmlDocument& document, std::string& message) {
+bool ParseDescriptionText(const std::string& text, XmlDocument& document, std::string& message) {
     ParseResult parsed = ParseXmlText(text);
     if (!parsed.ok()) {
         message = parsed.reason.empty() ? std::string(load_msg::kXmlParseFailed)
@@ -182,7 +183,8 @@ bool DocumentSet::Read(const std::string& asked, const Holder& holder, Document&
     }
     m_bytes += fetched.body.size();
     std::string text, message;
-    if (!DecodeDocumentText(fetched.body, text, message) || !ParseDescriptionText(text, read.xml, message)) {
+    if (!DecodeDocumentText(std::move(fetched.body), text, message) ||
+        !ParseDescriptionText(text, read.xml, message)) {
         Note(asked, message);
         return false;
     }

@@ -27,7 +27,7 @@ HttpResponse FetchDocumentBytes(const std::string& address, const HttpOptions& d
 using DownloadOptionsFor = std::function<HttpOptions(const std::string& address)>;
 
 // Parses decoded text; false with the load's parse message when it is not well-formed.
-bool ParseDescriptionText(std::string_view text, XmlDocument& document, std::string& message);
+bool ParseDescriptionText(const std::string& text, XmlDocument& document, std::string& message);
 
 class DocumentSet {
 public:

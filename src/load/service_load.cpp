@@ -9,6 +9,7 @@
 #include "load/document_set.h"
 #include "load/loaded_documents.h"
 #include "load/messages.h"
+#include "load/process_end.h"
 #include "model/wsdl_reader.h"
 #include "xml/schema_index.h"
 
@@ -141,12 +142,16 @@ bool ParseAndRead(std::string text, const std::string& address, size_t bytes, bo
         result.documents = std::move(loaded);
     }
     Begin(options, LoadStage::Release);
+    if (options.endsProcess && loaded != nullptr) {
+        LeaveToProcessEnd(loaded->documents);
+    }
     return read;
 }
 
-bool Decode(std::string_view bytes, std::string& text, LoadResult& result, const LoadOptions& options) {
+// The bytes become the text where they are already well-formed UTF-8, and are released otherwise.
+bool Decode(std::string&& bytes, std::string& text, LoadResult& result, const LoadOptions& options) {
     Begin(options, LoadStage::Decode);
-    return DecodeDocumentText(bytes, text, result.message) || Fail(result);
+    return DecodeDocumentText(std::move(bytes), text, result.message) || Fail(result);
 }
 
 // A URL (one GET) or a file; a download's relative imports are read from where it was finally fetched.
@@ -156,14 +161,11 @@ bool FetchAndRead(LoadResult& result, const LoadOptions& options) {
     if (!fetched.ok()) {
         return Fail(result, fetched.message);
     }
+    // The raw bytes are not needed past decoding: they become the text, or make room for it.
     std::string text;
-    if (!Decode(fetched.body, text, result, options)) {
-        return Fail(result);
-    }
-    // The raw bytes are not needed past decoding; the parser gets the memory instead.
     const size_t size = fetched.body.size();
-    std::string().swap(fetched.body);
-    return ParseAndRead(std::move(text), fetched.finalUrl, size, fetched.privateNetwork, result, options);
+    return Decode(std::move(fetched.body), text, result, options) &&
+           ParseAndRead(std::move(text), fetched.finalUrl, size, fetched.privateNetwork, result, options);
 }
 
 bool LoadAddress(LoadResult& result, const std::string& address, const LoadOptions& options) {
@@ -178,7 +180,7 @@ bool LoadAddress(LoadResult& result, const std::string& address, const LoadOptio
 bool LoadBytes(LoadResult& result, std::string_view bytes, const std::string& address,
                const LoadOptions& options) {
     std::string text;
-    return Decode(bytes, text, result, options) &&
+    return Decode(std::string(bytes), text, result, options) &&
            ParseAndRead(std::move(text), address, bytes.size(), NamesPrivateNetworkHost(address), result,
                         options);
 }

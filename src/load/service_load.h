@@ -63,6 +63,9 @@ struct LoadOptions {
     std::vector<std::string> headers;
     std::string user;
     std::string password;
+    // The process ends right after this load (batch mode, the command line for scripts): the documents
+    // read are left to the system instead of being freed node by node.
+    bool endsProcess = false;
 };
 
 struct LoadResult {

@@ -125,12 +125,13 @@ public:
 private:
     // The piece an include or redefine names, when it is one of the loaded documents.
     Piece* Included(const Piece& holder, const xmlNode* reference) {
-        const std::optional<std::string> address = ResolveImportLocation(
-            m_documents.AddressAt(holder.document), GetAttributeText(reference, "schemaLocation"));
-        if (!address) {
+        std::string address;
+        if (ResolveImportLocation(m_documents.AddressAt(holder.document),
+                                  GetAttributeText(reference, "schemaLocation"),
+                                  address) != ImportLocation::Resolved) {
             return nullptr;
         }
-        const auto document = m_byKey.find(DocumentKey(*address));
+        const auto document = m_byKey.find(DocumentKey(address));
         if (document == m_byKey.end()) {
             return nullptr;
         }

@@ -31,7 +31,8 @@ void PrepareXmlParser();
 
 // Parses UTF-8 text (whatever its declaration says) without validation, keeping whitespace-only text,
 // accepting an internal DTD and never loading anything external. Namespace errors are parse failures.
-ParseResult ParseXmlText(std::string_view utf8Text);
+// The parser reads the text in place, so it is a string: its terminating zero byte ends the input.
+ParseResult ParseXmlText(const std::string& text);
 
 // A message of libxml2 on one line: callers show it in a box or write it as one line of a file.
 std::string OneLineMessage(const char* message);

@@ -284,5 +284,34 @@ TEST_F(ScriptEndToEndTest, BatchModeAndScriptsDoNotLoadTheWindowToolkit) {
 #endif
 }
 
+// libcurl and the libraries it brings are loaded only when a URL is read.
+TEST_F(ScriptEndToEndTest, OnlyAUrlLoadsTheHttpLibrary) {
+    const std::vector<std::string> localRuns[] = {
+        {"--list", "calc.wsdl"}, {"--help"}, {"--version"}, {"/test", "calc.wsdl", "CalcSoap", "Add"}};
+    for (const std::vector<std::string>& arguments : localRuns) {
+        const std::string loaded = Run(arguments, {"LD_DEBUG=libs"}).standardError;
+        EXPECT_NE(loaded.find("libxml2"), std::string::npos) << loaded;
+        EXPECT_EQ(loaded.find("libcurl"), std::string::npos) << arguments[0];
+    }
+    // Nothing listens on the discard port: the download fails, after loading the library.
+    const test::ProgramRun refused = Run({"--list", "http://127.0.0.1:9/calc?wsdl"}, {"LD_DEBUG=libs"});
+    EXPECT_EQ(refused.exitStatus, 1);
+    EXPECT_NE(refused.standardError.find("libcurl"), std::string::npos);
+}
+
+// A libcurl that cannot be loaded fails the load with the loader's reason, like any other failed download.
+TEST_F(ScriptEndToEndTest, AnHttpLibraryThatCannotBeLoadedFailsTheLoad) {
+    fs::create_directory(m_dir.Path() / "broken");
+    m_dir.WriteFile("broken/libcurl.so.4", "not a library");
+    const std::string libraries = "LD_LIBRARY_PATH=" + (m_dir.Path() / "broken").string();
+    const test::ProgramRun run =
+        Run({"/test", "http://127.0.0.1:9/calc?wsdl", "CalcSoap", "Add"}, {libraries});
+    EXPECT_EQ(run.exitStatus, 1) << run.standardError;
+    const std::string written = test::ReadFileBytes(m_dir.Path() / "quorvel_test_out.txt");
+    EXPECT_TRUE(written.starts_with("\xEF\xBB\xBF" "ERROR: 无法加载 HTTP 库：")) << written;
+    EXPECT_NE(written.find("libcurl.so.4"), std::string::npos) << written;
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 1) << written;
+}
+
 } // namespace
 } // namespace quorvel

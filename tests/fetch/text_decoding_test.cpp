@@ -18,10 +18,14 @@ std::string Declared(const std::string& encoding, const std::string& body) {
     return "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?><a>" + body + "</a>";
 }
 
+// Decodes from a view of the bytes, and again taking a copy of them over: both give the same text.
 std::string Decode(const std::string& bytes) {
     std::string text = "stale";
     std::string message;
     EXPECT_TRUE(DecodeDocumentText(bytes, text, message)) << message;
+    std::string taken = "stale";
+    EXPECT_TRUE(DecodeDocumentText(std::string(bytes), taken, message)) << message;
+    EXPECT_EQ(taken, text);
     return text;
 }
 
@@ -114,6 +118,9 @@ TEST(TextDecodingTest, FailsOnlyWhenNothingIsLeft) {
         EXPECT_FALSE(DecodeDocumentText(bytes, text, message));
         EXPECT_EQ(message, "文本编码转换失败。");
         EXPECT_EQ(text, "");
+        std::string taken = "stale";
+        EXPECT_FALSE(DecodeDocumentText(std::string(bytes), taken, message));
+        EXPECT_EQ(taken, "");
     }
 }
 
