@@ -60,10 +60,11 @@ HttpOptions DownloadOptions(const std::string& address, const LoadOptions& optio
     HttpOptions download;
     download.cancel = options.cancel;
     if (options.onProgress) {
-        download.onReceived = [&options, &address](uint64_t bytes) {
+        download.onReceived = [&options, &address](uint64_t bytes, uint64_t declared) {
             LoadProgress progress;
             progress.document = address;
             progress.bytesReceived = bytes;
+            progress.bytesExpected = declared;
             Tell(options, progress);
         };
     }

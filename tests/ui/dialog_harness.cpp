@@ -42,8 +42,15 @@ void RecordingPrompts::ShowMessage(wxWindow*, const wxString& text, long style) 
     }
 }
 
+void RecordingPrompts::ShowNotes(wxWindow* parent, const wxString& summary, const wxString& notes, long style) {
+    ShowMessage(parent, summary + "\n" + notes, style);
+}
+
 bool RecordingPrompts::Answer(const wxString& answer, wxString& path) {
     ++fileDialogs;
+    if (whileChoosing) {
+        whileChoosing();
+    }
     if (answer.empty()) {
         return false;
     }
@@ -60,7 +67,8 @@ bool RecordingPrompts::ChooseSaveFile(wxWindow*, const wxString& offered, wxStri
     return Answer(chosenSaveFile, path);
 }
 
-bool RecordingPrompts::ChooseFolder(wxWindow*, wxString& path) {
+bool RecordingPrompts::ChooseFolder(wxWindow*, const wxString& initial, wxString& path) {
+    initialFolder = initial;
     return Answer(chosenFolder, path);
 }
 
@@ -222,9 +230,13 @@ wxImage CaptureScreen(wxRect rect) {
 } // namespace
 
 wxImage ShownDialog::SaveScreenshot(const wxString& fileName) {
-    m_dialog->Refresh();
+    return SaveScreenshotOf(m_dialog, fileName);
+}
+
+wxImage SaveScreenshotOf(wxWindow* window, const wxString& fileName) {
+    window->Refresh();
     PumpEvents(300);
-    const wxImage image = CaptureScreen(m_dialog->GetScreenRect());
+    const wxImage image = CaptureScreen(window->GetScreenRect());
     if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
         wxImage::AddHandler(new wxPNGHandler);
     }
