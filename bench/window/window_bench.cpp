@@ -76,7 +76,8 @@ Blocking Measure(const std::function<void()>& action, const std::function<bool()
 }
 
 void Print(const char* step, const Blocking& blocking) {
-    std::printf("%-44s longest block %8.1f ms   whole step %8.1f ms\n", step, blocking.longest, blocking.total);
+    std::printf("%-44s longest block %8.1f ms   whole step %8.1f ms\n", step, blocking.longest,
+                blocking.total);
 }
 
 class Bench {
@@ -155,8 +156,8 @@ int main(int argc, char** argv) {
         bench.Tree()->SelectItem(bench.Item(2)); // the first binding
         bench.Settle();
         size_t files = 0;
-        Print("export every request of the first binding",
-              Measure([&] { bench.Command(wxEVT_MENU, quorvel::ui::kIdExportAll); }, [&] { return !bench.Busy(); }));
+        const auto exportAll = [&] { bench.Command(wxEVT_MENU, quorvel::ui::kIdExportAll); };
+        Print("export every request of the first binding", Measure(exportAll, [&] { return !bench.Busy(); }));
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {
             files += entry.is_regular_file();
         }

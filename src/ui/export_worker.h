@@ -41,7 +41,8 @@ public:
 
     // Writes the records, which point into model, into folder; model is held until the export ends. The
     // export before, if any, must have finished.
-    void Start(std::shared_ptr<const WsdlModel> model, std::vector<RequestRecord> records, std::string folder);
+    void Start(std::shared_ptr<const WsdlModel> model, std::vector<RequestRecord> records,
+               std::string folder);
     // Stops the export before its next file; the file being written is finished or not written at all.
     void Cancel();
     // The files written so far, for the window on receipt of EVT_EXPORT_PROGRESS.

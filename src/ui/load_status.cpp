@@ -30,9 +30,9 @@ wxString DownloadStatus(const LoadProgress& progress, const std::string& loadedA
                      : wxString::Format(Text(kStatusDownloading), bytes);
     }
     const wxString share = Number(std::min<uint64_t>(received, expected) * 100 / expected);
-    return named ? wxString::Format(Text(kStatusDownloadingDocumentOf), document, SizeText(received),
-                                    SizeText(expected), share)
-                 : wxString::Format(Text(kStatusDownloadingOf), SizeText(received), SizeText(expected), share);
+    const wxString of = SizeText(expected);
+    return named ? wxString::Format(Text(kStatusDownloadingDocumentOf), document, SizeText(received), of, share)
+                 : wxString::Format(Text(kStatusDownloadingOf), SizeText(received), of, share);
 }
 
 } // namespace
@@ -52,7 +52,8 @@ wxString SizeText(uint64_t bytes) {
 wxString ProgressStatus(const LoadProgress& progress, const std::string& loadedAddress) {
     switch (progress.stage) {
     case LoadStage::Read:
-        return IsHttpAddress(loadedAddress) ? DownloadStatus(progress, loadedAddress) : Text(kStatusReadingFile);
+        return IsHttpAddress(loadedAddress) ? DownloadStatus(progress, loadedAddress)
+                                            : Text(kStatusReadingFile);
     case LoadStage::Decode:
     case LoadStage::Parse:
         return Text(kStatusParsing);

@@ -123,10 +123,9 @@ void MainDialog::OnSaveRequest(wxCommandEvent&) {
     }
     std::string reason;
     if (!WriteFileAtomically(path.utf8_string(), request, reason)) {
-        CurrentPrompts().ShowMessage(this,
-                                     wxString::FromUTF8(std::string(export_msg::kCannotWriteFile)) + path +
-                                         wxString::FromUTF8(std::string(export_msg::kReasonSeparator) + reason),
-                                     wxICON_ERROR);
+        const std::string message = std::string(export_msg::kCannotWriteFile) + path.utf8_string() +
+                                    std::string(export_msg::kReasonSeparator) + reason;
+        CurrentPrompts().ShowMessage(this, wxString::FromUTF8(message), wxICON_ERROR);
         return;
     }
     SetStatus(wxString::Format(wxString::FromUTF8(kStatusSaved), path));
@@ -177,12 +176,11 @@ void MainDialog::OnExportFinished(wxThreadEvent& event) {
     m_exporting = false;
     ShowBusy();
     const wxString folder = wxString::FromUTF8(outcome.folder);
-    if (outcome.ok) {
-        SetStatus(wxString::Format(wxString::FromUTF8(kStatusExported), Count(outcome.total), folder));
-    } else if (outcome.cancelled) {
-        SetStatus(wxString::Format(wxString::FromUTF8(kStatusExportCancelled), Count(outcome.written), folder));
-    } else {
-        SetStatus(wxString::Format(wxString::FromUTF8(kStatusExportFailed), Count(outcome.written), folder));
+    const char* status = outcome.ok ? kStatusExported : outcome.cancelled ? kStatusExportCancelled
+                                                                          : kStatusExportFailed;
+    SetStatus(wxString::Format(wxString::FromUTF8(status), Count(outcome.ok ? outcome.total : outcome.written),
+                               folder));
+    if (!outcome.ok && !outcome.cancelled) {
         CurrentPrompts().ShowMessage(this, wxString::FromUTF8(outcome.message), wxICON_ERROR);
     }
 }

@@ -40,7 +40,8 @@ void MainDialog::ShowFilteredTree() {
         m_filteredTree->Show(filtering);
         m_serviceTree->Show(!filtering);
     }
-    const bool noMatch = filtering && m_filteredTree->GetChildrenCount(m_filteredTree->GetRootItem(), false) == 0;
+    const bool noMatch =
+        filtering && m_filteredTree->GetChildrenCount(m_filteredTree->GetRootItem(), false) == 0;
     if (noMatch && !m_statusBeforeNoMatch) {
         m_statusBeforeNoMatch = m_statusLine->GetLabel();
         SetStatus(wxString::FromUTF8(kStatusNoMatch));

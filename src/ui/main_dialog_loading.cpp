@@ -93,8 +93,8 @@ void MainDialog::OnLoadFinished(wxThreadEvent& event) {
             if (load->notes.empty()) {
                 CurrentPrompts().ShowMessage(this, wxString::FromUTF8(failure), wxICON_ERROR);
             } else {
-                CurrentPrompts().ShowNotes(this, wxString::FromUTF8(failure) + "\n\n" + ImportNotesSummary(*load),
-                                           ImportNotesList(*load), wxICON_ERROR);
+                const wxString summary = wxString::FromUTF8(failure) + "\n\n" + ImportNotesSummary(*load);
+                CurrentPrompts().ShowNotes(this, summary, ImportNotesList(*load), wxICON_ERROR);
             }
         }
         ShowLoading(false);

@@ -50,8 +50,8 @@ NotesBox::NotesBox(wxWindow* parent, const wxString& summary, const wxString& no
     : wxDialog(parent, wxID_ANY, wxString::FromUTF8(kCaption), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
     auto* heading = new wxBoxSizer(wxHORIZONTAL);
-    heading->Add(new wxStaticBitmap(this, wxID_ANY, wxArtProvider::GetBitmap(IconOf(style), wxART_MESSAGE_BOX)),
-                 0, wxRIGHT, kMargin);
+    const wxBitmap icon = wxArtProvider::GetBitmap(IconOf(style), wxART_MESSAGE_BOX);
+    heading->Add(new wxStaticBitmap(this, wxID_ANY, icon), 0, wxRIGHT, kMargin);
     heading->Add(new wxStaticText(this, wxID_ANY, summary), 1, wxALIGN_CENTER_VERTICAL);
     auto* text = new wxTextCtrl(this, wxID_ANY, notes, wxDefaultPosition, wxDefaultSize,
                                 wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP | wxHSCROLL);
@@ -69,8 +69,8 @@ NotesBox::NotesBox(wxWindow* parent, const wxString& summary, const wxString& no
                       static_cast<int>(screen.height * kMaxScreenShare));
     const wxSize frame = GetSize() - GetClientSize();
     const int around = heading->CalcMin().y + buttons->CalcMin().y + 4 * kMargin + frame.y;
-    text->SetInitialSize(
-        NotesTextSize(*text, notes, wxSize(std::max(most.x - 2 * kMargin - frame.x, 100), std::max(most.y - around, 60))));
+    const wxSize room(std::max(most.x - 2 * kMargin - frame.x, 100), std::max(most.y - around, 60));
+    text->SetInitialSize(NotesTextSize(*text, notes, room));
     SetSizerAndFit(column);
     SetSize(std::min(GetSize().x, most.x), std::min(GetSize().y, most.y));
     // Centred on the screen area, whatever the parent's position.

@@ -12,7 +12,8 @@ namespace quorvel::ui {
 class NotesBox : public wxDialog {
 public:
     // style: wxICON_WARNING, wxICON_ERROR or the like; screen: the area the box must fit in.
-    NotesBox(wxWindow* parent, const wxString& summary, const wxString& notes, long style, const wxRect& screen);
+    NotesBox(wxWindow* parent, const wxString& summary, const wxString& notes, long style,
+             const wxRect& screen);
 };
 
 // The work area of the display that window is on (of the main display without a window).

@@ -13,7 +13,8 @@ namespace quorvel::ui {
 void SelectFirstItemWhenShown(wxWindow*, wxMenu& menu) {
 #ifdef __WXGTK__
     using SelectFirst = void (*)(GtkWidget* menuShell, int searchSensitive);
-    const auto selectFirst = reinterpret_cast<SelectFirst>(dlsym(RTLD_DEFAULT, "gtk_menu_shell_select_first"));
+    const auto selectFirst =
+        reinterpret_cast<SelectFirst>(dlsym(RTLD_DEFAULT, "gtk_menu_shell_select_first"));
     if (selectFirst == nullptr) {
         return;
     }

@@ -39,7 +39,8 @@ public:
     }
 
     bool ChooseSaveFile(wxWindow* parent, const wxString& suggestedName, wxString& path) override {
-        return RunFileDialog(parent, kTitleSaveRequest, suggestedName, wxFD_SAVE | wxFD_OVERWRITE_PROMPT, path);
+        return RunFileDialog(parent, kTitleSaveRequest, suggestedName, wxFD_SAVE | wxFD_OVERWRITE_PROMPT,
+                             path);
     }
 
     // A folder that does not exist yet may be typed: the export makes it.

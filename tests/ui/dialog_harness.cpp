@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/clipbrd.h>
 
 #include <wx/uiaction.h>
 #include <wx/utils.h>
@@ -42,7 +43,8 @@ void RecordingPrompts::ShowMessage(wxWindow*, const wxString& text, long style) 
     }
 }
 
-void RecordingPrompts::ShowNotes(wxWindow* parent, const wxString& summary, const wxString& notes, long style) {
+void RecordingPrompts::ShowNotes(wxWindow* parent, const wxString& summary, const wxString& notes,
+                                 long style) {
     ShowMessage(parent, summary + "\n" + notes, style);
 }
 
@@ -242,6 +244,15 @@ wxImage SaveScreenshotOf(wxWindow* window, const wxString& fileName) {
     }
     EXPECT_TRUE(image.SaveFile(fileName, wxBITMAP_TYPE_PNG)) << fileName;
     return image;
+}
+
+wxString ClipboardText() {
+    wxTextDataObject text;
+    if (wxTheClipboard->Open()) {
+        wxTheClipboard->GetData(text);
+        wxTheClipboard->Close();
+    }
+    return text.GetText();
 }
 
 std::string UiFixture(const std::string& name) {

@@ -119,6 +119,9 @@ private:
 // Saves what the screen shows of a window as a PNG file in the working directory and returns it.
 wxImage SaveScreenshotOf(wxWindow* window, const wxString& fileName);
 
+// The text on the clipboard.
+wxString ClipboardText();
+
 // Full path of a fixture below tests/data/ui.
 std::string UiFixture(const std::string& name);
 

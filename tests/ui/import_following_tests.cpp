@@ -64,8 +64,8 @@ TEST(FollowImports, TheBoxOfAHundredNotesFitsAn800By600Screen) {
                  wxString::FromUTF8("：HTTP 状态码 404");
     }
     const wxRect screen(0, 0, 800, 600);
-    auto* box = new ui::NotesBox(nullptr, wxString::FromUTF8("跟随导入时有以下问题：\n100 个导入未能读取。"), notes,
-                                 wxICON_WARNING, screen);
+    const wxString summary = wxString::FromUTF8("跟随导入时有以下问题：\n100 个导入未能读取。");
+    auto* box = new ui::NotesBox(nullptr, summary, notes, wxICON_WARNING, screen);
     box->Show();
     PumpUntil([&] { return box->IsShownOnScreen(); }, 1000);
     PumpEvents(200);

@@ -5,7 +5,6 @@
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
-#include <wx/clipbrd.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
@@ -33,15 +32,6 @@ void InMenu(int menuKey, int modifiers, const std::vector<int>& keys) {
     timer.StartOnce(400);
     Press(menuKey, modifiers);
     PumpEvents(600);
-}
-
-wxString ClipboardText() {
-    wxTextDataObject text;
-    if (wxTheClipboard->Open()) {
-        wxTheClipboard->GetData(text);
-        wxTheClipboard->Close();
-    }
-    return text.GetText();
 }
 
 TEST(Keyboard, TheWholeFlowWithoutTheMouse) {

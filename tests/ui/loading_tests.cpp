@@ -42,8 +42,8 @@ private:
 void StartStalledLoad(ShownDialog& shown, const StallingServer& server) {
     shown.StartLoad(server.Url());
     EXPECT_TRUE(shown.IsLoading());
-    EXPECT_TRUE(PumpUntil([&] { return shown.Status() == wxString::FromUTF8("正在下载：已接收 13 B / 98 KB（0%）"); }))
-        << shown.Status();
+    const wxString progress = wxString::FromUTF8("正在下载：已接收 13 B / 98 KB（0%）");
+    EXPECT_TRUE(PumpUntil([&] { return shown.Status() == progress; })) << shown.Status();
 }
 
 TEST(Loading, EscapeCancelsAStalledDownloadAndTheNextLoadStandsAlone) {

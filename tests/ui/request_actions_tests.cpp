@@ -6,7 +6,6 @@
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
-#include <wx/clipbrd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -23,13 +22,11 @@ std::string ReadFileBytes(const std::string& path) {
     return bytes.str();
 }
 
-wxString ClipboardText() {
-    wxTextDataObject text;
-    if (wxTheClipboard->Open()) {
-        wxTheClipboard->GetData(text);
-        wxTheClipboard->Close();
-    }
-    return text.GetText();
+// Every request of reversed.wsdl written into whole as the command line's export writes them.
+void ExportWholeDescription(const TempDir& whole) {
+    const LoadResult load = LoadServiceDescription(UiFixture("reversed.wsdl"));
+    std::string message;
+    ASSERT_TRUE(ExportRequests(ModelRequestRecords(load.model), whole.Path().string(), message)) << message;
 }
 
 // Runs a menu command of the dialog, as the tree's context menu does, and waits for an export it starts.
@@ -61,10 +58,8 @@ TEST(RequestActions, CtrlCInTheTreeCopiesAndSaveAsWritesTheRequestAsExported) {
 // Exporting a binding writes the files that exporting the whole description writes for it, and an index
 // of them; a folder that cannot be made is reported.
 TEST(RequestActions, ExportAllWritesTheBindingsRequestsAsTheWholeExportDoes) {
-    const LoadResult load = LoadServiceDescription(UiFixture("reversed.wsdl"));
     TempDir whole;
-    std::string message;
-    ASSERT_TRUE(ExportRequests(ModelRequestRecords(load.model), whole.Path().string(), message)) << message;
+    ExportWholeDescription(whole);
 
     ShownDialog shown;
     shown.Load(UiFixture("reversed.wsdl"));
@@ -100,10 +95,8 @@ TEST(RequestActions, ExportAllWritesTheBindingsRequestsAsTheWholeExportDoes) {
 // written is still what was chosen, and the folder chooser starts where the user was last.
 TEST(RequestActions, SaveAndExportWriteWhatWasChosenWhenALoadEndsDuringTheChooser) {
     const std::string request = RequestOf(UiFixture("reversed.wsdl"), "alphaBinding", "aOp");
-    const LoadResult load = LoadServiceDescription(UiFixture("reversed.wsdl"));
     TempDir whole;
-    std::string message;
-    ASSERT_TRUE(ExportRequests(ModelRequestRecords(load.model), whole.Path().string(), message)) << message;
+    ExportWholeDescription(whole);
     ShownDialog shown;
     shown.Load(UiFixture("reversed.wsdl"));
     shown.prompts.whileChoosing = [&] { PumpUntil([&] { return !shown.IsLoading(); }); };
@@ -124,7 +117,8 @@ TEST(RequestActions, SaveAndExportWriteWhatWasChosenWhenALoadEndsDuringTheChoose
     EXPECT_EQ(wxString::FromUTF8(std::filesystem::path(UiFixture("")).parent_path().string()),
               shown.prompts.initialFolder);
     for (const char* name : {"alphaService.alphaBinding.aOp.xml", "alphaService.alphaBinding.zOp.xml"}) {
-        EXPECT_EQ(ReadFileBytes((whole.Path() / name).string()), ReadFileBytes((dir.Path() / "alpha" / name).string()))
+        EXPECT_EQ(ReadFileBytes((whole.Path() / name).string()),
+                  ReadFileBytes((dir.Path() / "alpha" / name).string()))
             << name;
     }
     shown.Tree()->SelectItem(shown.FindItem("EchoService"));
