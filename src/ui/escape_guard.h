@@ -17,6 +17,8 @@ public:
     // An Esc did something else than closing, or was held back itself: the next half second is guarded.
     void Hold(Clock::time_point now = Clock::now()) { m_until = now + kGuard; }
     bool Holds(Clock::time_point now = Clock::now()) const { return now < m_until; }
+    // Another key came between: the next Esc is a new one.
+    void Release() { m_until = {}; }
 
 protected:
     // Once registered, every modal box and chooser of the program guards the moment it closes, which

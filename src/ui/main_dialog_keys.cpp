@@ -41,6 +41,7 @@ void MainDialog::ApplyTabOrder() {
 void MainDialog::OnCharHook(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
     if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && FindFocus() == m_addressBox) {
+        m_escapeGuard.Release();
         StartLoad();
         return;
     }
@@ -48,6 +49,7 @@ void MainDialog::OnCharHook(wxKeyEvent& event) {
         OnEscape();
         return;
     }
+    m_escapeGuard.Release();
     if (!HandleTabInPane(event) && !HandleShortcut(event)) {
         event.Skip();
     }
