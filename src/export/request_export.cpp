@@ -60,14 +60,18 @@ std::vector<RequestRecord> ModelRequestRecords(const WsdlModel& model) {
 }
 
 bool ExportRequests(const std::vector<RequestRecord>& records, const std::string& directory,
-                    std::string& message) {
+                    std::string& message, const ExportWatch& watch) {
     const fs::path root = PathFromUtf8(directory);
     if (!MakeDirectory(root, message)) {
         return false;
     }
     RequestFileNames names;
     std::string index;
+    size_t written = 0;
     for (const RequestRecord& record : records) {
+        if (watch.cancel != nullptr && watch.cancel->load(std::memory_order_relaxed)) {
+            return false;
+        }
         const std::string name =
             names.Next(record.service->name, record.binding->name, record.operation->name);
         if (!Write(root / PathFromUtf8(name), record.operation->request + '\n', message)) {
@@ -75,6 +79,9 @@ bool ExportRequests(const std::vector<RequestRecord>& records, const std::string
         }
         index += TsvField(record.service->name) + '\t' + TsvField(record.binding->name) + '\t' +
                  TsvField(record.operation->name) + '\t' + name + '\n';
+        if (watch.onWritten) {
+            watch.onWritten(++written, records.size());
+        }
     }
     return Write(root / PathFromUtf8(kRequestIndexFileName), index, message);
 }

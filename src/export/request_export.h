@@ -3,6 +3,9 @@
 
 #include "model/wsdl_model.h"
 
+#include <atomic>
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,12 +28,20 @@ void AppendRequestRecords(const WsdlService& service, const WsdlBinding& binding
 // Every operation of the model, in model order.
 std::vector<RequestRecord> ModelRequestRecords(const WsdlModel& model);
 
+// Watches an export from another thread: a flag that stops it before the next file, and a report after
+// each file written.
+struct ExportWatch {
+    const std::atomic<bool>* cancel = nullptr;
+    std::function<void(size_t written, size_t total)> onWritten;
+};
+
 // Writes each record's request, followed by one line feed, into its own file under directory (created
 // if missing; a file of the same name is replaced), each file whole or not at all, then the index: one
 // line per record in the given order, service, binding, operation and file name separated by tabs. Only
 // names that RequestFileNames hands out are written, so nothing lands outside directory. False with a
-// message in the user's language at the first failure.
+// message in the user's language at the first failure; false without a message when the watch's flag
+// stopped it, with whole files only and no index written.
 bool ExportRequests(const std::vector<RequestRecord>& records, const std::string& directory,
-                    std::string& message);
+                    std::string& message, const ExportWatch& watch = {});
 
 } // namespace quorvel

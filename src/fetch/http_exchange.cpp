@@ -10,6 +10,7 @@
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <exception>
 #include <map>
@@ -187,6 +188,17 @@ Result Guarded(Transfer& transfer, Result stop, Work work) {
     }
 }
 
+// The body length the response's Content-Length declares; 0 when it has none that reads as a number.
+uint64_t DeclaredLength(const HttpResponse& response) {
+    const std::string* length = response.Header("Content-Length");
+    uint64_t value = 0;
+    if (length == nullptr ||
+        std::from_chars(length->data(), length->data() + length->size(), value).ec != std::errc()) {
+        return 0;
+    }
+    return value;
+}
+
 size_t OnBody(char* data, size_t size, size_t count, void* context) {
     auto& transfer = *static_cast<Transfer*>(context);
     return Guarded(transfer, size_t{0}, [&]() -> size_t {
@@ -199,7 +211,7 @@ size_t OnBody(char* data, size_t size, size_t count, void* context) {
         }
         body.append(data, length);
         if (transfer.options->onReceived) {
-            transfer.options->onReceived(body.size());
+            transfer.options->onReceived(body.size(), DeclaredLength(*transfer.response));
         }
         return length;
     });

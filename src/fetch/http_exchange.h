@@ -23,8 +23,9 @@ struct HttpOptions {
     std::string caFile; // certificates (PEM) trusted instead of the system's store; empty: the system's store
     // Set by another thread to stop the exchange at once, in any phase; it then fails as cancelled.
     const std::atomic<bool>* cancel = nullptr;
-    // Told the body bytes received so far of the response being read, on the transferring thread.
-    std::function<void(uint64_t)> onReceived;
+    // Told the body bytes received so far of the response being read, and the length it declared (0 when
+    // it declared none), on the transferring thread.
+    std::function<void(uint64_t received, uint64_t declared)> onReceived;
     // Credentials for the scheme, host and port of credentialsFor, never for another one a redirect or
     // an import leads to: HTTP Basic, or Digest or NTLM when the server asks for them. Sent only when user
     // is not empty.

@@ -73,10 +73,11 @@ HttpOptions DownloadOptions(const std::string& address, const std::string& root,
         download.password = options.password;
     }
     if (options.onProgress) {
-        download.onReceived = [&options, &address](uint64_t bytes) {
+        download.onReceived = [&options, &address](uint64_t bytes, uint64_t declared) {
             LoadProgress progress;
             progress.document = address;
             progress.bytesReceived = bytes;
+            progress.bytesExpected = declared;
             Tell(options, progress);
         };
     }

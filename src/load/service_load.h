@@ -29,8 +29,9 @@ struct LoadProgress {
     LoadStage stage = LoadStage::Read;
     // The address of the document being read.
     std::string document;
-    // Bytes downloaded so far (Read of a URL).
+    // Bytes downloaded so far (Read of a URL), and of how many when the server declared the length (else 0).
     uint64_t bytesReceived = 0;
+    uint64_t bytesExpected = 0;
     // Requests built so far, of all the load has to build (Generate).
     size_t requestsBuilt = 0;
     size_t requestsTotal = 0;

@@ -4,6 +4,9 @@
 #include "model/model_walk.h"
 #include "ui/messages.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace quorvel::ui {
 namespace {
 
@@ -15,27 +18,52 @@ wxString Text(const char* utf8) {
     return wxString::FromUTF8(utf8);
 }
 
+// The bytes of a download so far, with the declared size and the share of it when the server sent one.
+wxString DownloadStatus(const LoadProgress& progress, const std::string& loadedAddress) {
+    const bool named = !progress.document.empty() && progress.document != loadedAddress;
+    const wxString document = wxString::FromUTF8(progress.document);
+    const uint64_t received = progress.bytesReceived;
+    const uint64_t expected = progress.bytesExpected;
+    if (expected == 0) {
+        const wxString bytes = Number(received);
+        return named ? wxString::Format(Text(kStatusDownloadingDocument), document, bytes)
+                     : wxString::Format(Text(kStatusDownloading), bytes);
+    }
+    const wxString share = Number(std::min<uint64_t>(received, expected) * 100 / expected);
+    const wxString of = SizeText(expected);
+    return named ? wxString::Format(Text(kStatusDownloadingDocumentOf), document, SizeText(received), of, share)
+                 : wxString::Format(Text(kStatusDownloadingOf), SizeText(received), of, share);
+}
+
 } // namespace
+
+wxString SizeText(uint64_t bytes) {
+    static const char* const kUnits[] = {"B", "KB", "MB", "GB"};
+    double value = static_cast<double>(bytes);
+    size_t unit = 0;
+    while (value >= 1024 && unit + 1 < std::size(kUnits)) {
+        value /= 1024;
+        ++unit;
+    }
+    // Rounded to one decimal below 10 of a unit, to whole units from there on; bytes are whole anyway.
+    return wxString::Format(unit > 0 && value < 10 ? "%.1f %s" : "%.0f %s", value, kUnits[unit]);
+}
 
 wxString ProgressStatus(const LoadProgress& progress, const std::string& loadedAddress) {
     switch (progress.stage) {
     case LoadStage::Read:
-        if (!IsHttpAddress(loadedAddress)) {
-            return Text(kStatusReadingFile);
-        }
-        if (!progress.document.empty() && progress.document != loadedAddress) {
-            return wxString::Format(Text(kStatusDownloadingDocument), wxString::FromUTF8(progress.document),
-                                    Number(progress.bytesReceived));
-        }
-        return wxString::Format(Text(kStatusDownloading), Number(progress.bytesReceived));
+        return IsHttpAddress(loadedAddress) ? DownloadStatus(progress, loadedAddress)
+                                            : Text(kStatusReadingFile);
     case LoadStage::Decode:
     case LoadStage::Parse:
         return Text(kStatusParsing);
     case LoadStage::Index:
         return Text(kStatusReading);
     case LoadStage::Generate:
-    case LoadStage::Release:
         break;
+    case LoadStage::Release:
+        // Releasing the documents tells nothing new: the line keeps the count of requests built.
+        return wxString();
     }
     return wxString::Format(Text(kStatusBuilding), Number(progress.requestsBuilt),
                             Number(progress.requestsTotal));
@@ -55,13 +83,15 @@ wxString LoadedStatus(const LoadResult& load, bool followedImports) {
                            : counts;
 }
 
-wxString ImportNotesText(const LoadResult& load) {
-    if (load.notes.empty()) {
-        return wxString();
-    }
-    wxString text = wxString::FromUTF8(kImportNotesHeading);
+wxString ImportNotesSummary(const LoadResult& load) {
+    return wxString::FromUTF8(kImportNotesHeading) + "\n" +
+           wxString::Format(Text(kImportNotesCount), Number(load.notes.size()));
+}
+
+wxString ImportNotesList(const LoadResult& load) {
+    wxString text;
     for (const ImportNote& note : load.notes) {
-        text += "\n" + wxString::FromUTF8(ImportNoteText(note));
+        text += (text.empty() ? "" : "\n") + wxString::FromUTF8(ImportNoteText(note));
     }
     return text;
 }

@@ -61,6 +61,9 @@ MainDialog::MainDialog(wxWindow* parent)
     SetClientSize(ConvertDialogToPixels(kDialogUnits));
     Bind(EVT_LOAD_PROGRESS, &MainDialog::OnLoadProgress, this);
     Bind(EVT_LOAD_FINISHED, &MainDialog::OnLoadFinished, this);
+    Bind(EVT_EXPORT_PROGRESS, &MainDialog::OnExportProgress, this);
+    Bind(EVT_EXPORT_FINISHED, &MainDialog::OnExportFinished, this);
+    m_escapeGuard.Register();
 }
 
 MainDialog::~MainDialog() {
@@ -72,7 +75,7 @@ MainDialog::~MainDialog() {
     }
 }
 
-// Controls in tab order; positions and sizes come from LayoutControls.
+// Positions and sizes come from LayoutControls, the order of the tab stops from ApplyTabOrder.
 void MainDialog::CreateControls() {
     new wxStaticText(this, kIdAddressLabel, wxString::FromUTF8(kLabelAddress));
     m_addressBox = new wxTextCtrl(this, kIdAddressBox, wxEmptyString);
@@ -101,6 +104,10 @@ void MainDialog::CreateControls() {
     ForwardSplitterEventsFrom(m_filteredTree);
     ForwardSplitterEventsFrom(m_messagePane);
     ForwardSplitterEventsFrom(m_splitter);
+    for (ServiceTreeCtrl* tree : {m_serviceTree, m_filteredTree}) {
+        tree->Bind(wxEVT_SET_FOCUS, &MainDialog::OnTreeFocus, this);
+    }
+    ApplyTabOrder();
 }
 
 // "Consolas" at the dialog font's size where that face is installed, else the platform's fixed-pitch
@@ -128,30 +135,6 @@ void MainDialog::OnInitDialog(wxInitDialogEvent& event) {
         m_autoLoadTimer.Start(50);
     }
     m_addressBox->SetFocus();
-}
-
-// Sees every key before the focused control: Enter in the address box loads and goes no further;
-// Escape cancels a load under way, else clears the filter box it is pressed in, else closes the
-// dialog; the shortcuts act wherever the focus is; everything else takes its normal course.
-void MainDialog::OnCharHook(wxKeyEvent& event) {
-    const int key = event.GetKeyCode();
-    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && FindFocus() == m_addressBox) {
-        StartLoad();
-        return;
-    }
-    if (key == WXK_ESCAPE) {
-        if (m_loading) {
-            CancelLoad();
-        } else if (FindFocus() == m_filterBox && !m_filterBox->GetValue().empty()) {
-            ClearFilter();
-        } else {
-            Close();
-        }
-        return;
-    }
-    if (!HandleShortcut(event)) {
-        event.Skip();
-    }
 }
 
 } // namespace quorvel::ui

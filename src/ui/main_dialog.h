@@ -2,6 +2,8 @@
 // The main dialog: address row, service tree, message pane and the draggable bar between them.
 
 #include "load/service_load.h"
+#include "ui/escape_guard.h"
+#include "ui/export_worker.h"
 #include "ui/load_worker.h"
 #include "ui/tree_outline.h"
 
@@ -66,7 +68,14 @@ private:
     void CreateControls();
     void SetMessagePaneFont();
     void OnInitDialog(wxInitDialogEvent& event);
+
+    // The keyboard (main_dialog_keys.cpp): tab order, Esc, Tab in the request pane, the shortcuts.
+    void ApplyTabOrder();
     void OnCharHook(wxKeyEvent& event);
+    void OnEscape();
+    bool HandleTabInPane(const wxKeyEvent& event);
+    bool HandleShortcut(const wxKeyEvent& event);
+    void OnTreeFocus(wxFocusEvent& event);
 
     // Tree images (tree_images.cpp).
     void BuildTreeImages();
@@ -89,7 +98,10 @@ private:
     void OnOpenButton(wxCommandEvent& event);
     void OnParseButton(wxCommandEvent& event);
     void OnTreeSelChanged(wxTreeEvent& event);
+    void ShowSelectedRequest();
+    void ClearPane();
     void OnTimer(wxTimerEvent& event);
+    void SetStatus(const wxString& text);
     void StartLoad();
     void ShowModel(WsdlModel model);
     void FillServiceTree();
@@ -98,6 +110,7 @@ private:
     void StartWorker(const wxString& address);
     void CancelLoad();
     void ShowLoading(bool loading);
+    void ShowBusy();
     void OnLoadProgress(wxThreadEvent& event);
     void OnLoadFinished(wxThreadEvent& event);
     void OnClose(wxCloseEvent& event);
@@ -110,15 +123,18 @@ private:
     void SelectInServiceTree();
     ServiceTreeCtrl* ShownTree() const;
 
-    // Copy, save and export, the tree's context menu and the shortcuts (main_dialog_actions.cpp).
-    // Requests are saved and exported as the command line's export writes them.
-    bool HandleShortcut(const wxKeyEvent& event);
+    // Copy, save and export and the tree's context menu (main_dialog_actions.cpp). Requests are saved
+    // and exported as the command line's export writes them.
     void OnTreeItemMenu(wxTreeEvent& event);
+    void ShowItemMenu(const wxTreeItemId& item, bool fromKeyboard);
     TreeRecord SelectedRecord() const;
+    std::string SelectedRequestText() const;
     void OnCopyRequest(wxCommandEvent& event);
     void OnSaveRequest(wxCommandEvent& event);
     void OnExportAll(wxCommandEvent& event);
-    void ShowWriteResult(bool written, const std::string& message, const wxString& status);
+    void CancelExport();
+    void OnExportProgress(wxThreadEvent& event);
+    void OnExportFinished(wxThreadEvent& event);
 
     wxTextCtrl* m_addressBox = nullptr;
     ServiceTreeCtrl* m_serviceTree = nullptr;
@@ -131,8 +147,9 @@ private:
     wxSearchCtrl* m_filterBox = nullptr;
     wxStaticText* m_statusLine = nullptr;
     wxImageList m_imageList;
-    // The model of the last load that succeeded; the tree's items point into it.
-    WsdlModel m_model;
+    // The model of the last load that succeeded; the tree's items point into it, and an export holds it
+    // for as long as it writes, whatever loads meanwhile.
+    std::shared_ptr<const WsdlModel> m_model;
     wxString m_initialAddress;
     // Copies of the request texts that the tree's operation and request items point to.
     std::vector<std::unique_ptr<wxString>> m_requestTexts;
@@ -152,6 +169,19 @@ private:
     std::optional<std::pair<size_t, bool>> m_selectedNode;
     // The dialog itself fills a tree or selects in it: the selection events are not the user's.
     bool m_updatingTree = false;
+    // The request pane shows the request of the selected item (as the user may have edited it).
+    bool m_paneShowsSelection = false;
+    // The status line's text while the filter matches nothing, which says so instead.
+    std::optional<wxString> m_statusBeforeNoMatch;
+
+    EscapeGuard m_escapeGuard;
+    // The export under way, if any; the folder the last one chose, and until then the folder of the last
+    // description loaded from a file.
+    ExportWorker m_exporter{this};
+    bool m_exporting = false;
+    size_t m_exportTotal = 0;
+    wxString m_exportFolder;
+    wxString m_descriptionFolder;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,5 +1,5 @@
 // What the user does with requests besides reading them: copy or save one, export those below a service
-// or a binding, from the tree's context menu or with the keyboard; and the dialog's shortcuts.
+// or a binding, from the tree's context menu or with the keyboard.
 
 #include "ui/main_dialog.h"
 
@@ -8,58 +8,71 @@
 #include "export/request_file_names.h"
 #include "fetch/file_writing.h"
 #include "ui/messages.h"
+#include "ui/popup_menu.h"
+#include "ui/request_pane.h"
 #include "ui/tree_sort.h"
 #include "ui/ui_prompts.h"
 
 #include <wx/clipbrd.h>
+#include <wx/filename.h>
 #include <wx/menu.h>
-#include <wx/stattext.h>
-#include <wx/textctrl.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvel::ui {
 
-// Ctrl+O opens a file, Ctrl+L goes to the address box, F5 loads its address again, and Ctrl+C in the
-// tree copies the selected request. True when the key was one of them.
-bool MainDialog::HandleShortcut(const wxKeyEvent& event) {
-    const int key = event.GetKeyCode();
-    const bool control = event.GetModifiers() == wxMOD_CONTROL;
-    if (key == WXK_F5 && event.GetModifiers() == wxMOD_NONE) {
-        StartLoad();
-    } else if (control && key == 'O') {
-        wxCommandEvent open;
-        OnOpenButton(open);
-    } else if (control && key == 'L') {
-        m_addressBox->SetFocus();
-        m_addressBox->SelectAll();
-    } else if (control && key == 'C' && FindFocus() == ShownTree() && SelectedRecord().request != nullptr) {
-        wxCommandEvent copy;
-        OnCopyRequest(copy);
-    } else {
-        return false;
-    }
-    return true;
+namespace {
+
+wxString Count(size_t count) {
+    return wxString::Format("%zu", count);
 }
+
+wxString ExportingStatus(size_t written, size_t total) {
+    return wxString::Format(wxString::FromUTF8(kStatusExporting), Count(written), Count(total));
+}
+
+} // namespace
 
 // The records of the selected item; all null when nothing is selected.
 TreeRecord MainDialog::SelectedRecord() const {
     const ServiceTreeCtrl* tree = ShownTree();
     const wxTreeItemId item = tree->GetSelection();
-    const auto* data = item.IsOk() ? static_cast<const ServiceTreeItem*>(tree->GetItemData(item)) : nullptr;
+    const auto* data = item.IsOk() && tree->IsSelected(item)
+                           ? static_cast<const ServiceTreeItem*>(tree->GetItemData(item))
+                           : nullptr;
     return data != nullptr ? data->record : TreeRecord{};
 }
 
-// A right click selects the item under the pointer and offers what can be done with it: with the
-// request of an operation or its "Request 1", or with every request below a service or a binding.
-void MainDialog::OnTreeItemMenu(wxTreeEvent& event) {
-    if (!event.GetItem().IsOk()) {
-        return;
-    }
-    ShownTree()->SelectItem(event.GetItem());
+// The selected operation's request as the pane shows it, edits included, with the line feeds of a
+// built request; the request as built when the pane shows something else.
+std::string MainDialog::SelectedRequestText() const {
     const TreeRecord record = SelectedRecord();
-    if (record.service == nullptr) {
+    if (record.operation == nullptr) {
+        return {};
+    }
+    if (!m_paneShowsSelection) {
+        return record.operation->request;
+    }
+    wxString text = m_messagePane->FullText();
+    text.Replace("\r\n", "\n");
+    return text.utf8_string();
+}
+
+// A right click selects the item under the pointer and offers what can be done with it.
+void MainDialog::OnTreeItemMenu(wxTreeEvent& event) {
+    if (event.GetItem().IsOk()) {
+        ShownTree()->SelectItem(event.GetItem());
+        ShowItemMenu(event.GetItem(), false);
+    }
+}
+
+// With the request of an operation or its "Request 1", or with every request below a service or a
+// binding. From the keyboard the menu opens below the item, its first command selected.
+void MainDialog::ShowItemMenu(const wxTreeItemId& item, bool fromKeyboard) {
+    const TreeRecord record = SelectedRecord();
+    if (!item.IsOk() || record.service == nullptr) {
         return;
     }
     // The chosen command reaches the dialog's menu handlers.
@@ -68,50 +81,65 @@ void MainDialog::OnTreeItemMenu(wxTreeEvent& event) {
         menu.Append(kIdCopyRequest, wxString::FromUTF8(kMenuCopyRequest));
         menu.Append(kIdSaveRequest, wxString::FromUTF8(kMenuSaveRequest));
     } else {
-        menu.Append(kIdExportAll, wxString::FromUTF8(kMenuExportAll));
+        menu.Append(kIdExportAll, wxString::FromUTF8(kMenuExportAll))->Enable(!m_exporting);
     }
-    PopupMenu(&menu);
+    if (!fromKeyboard) {
+        PopupMenu(&menu);
+    } else {
+        wxRect bounds;
+        ShownTree()->GetBoundingRect(item, bounds, true);
+        SelectFirstItemWhenShown(this, menu);
+        PopupMenu(&menu, ScreenToClient(ShownTree()->ClientToScreen(bounds.GetBottomLeft())));
+    }
+    // The Esc that closed the menu must not close the dialog too.
+    m_escapeGuard.Hold();
 }
 
-// The request as it was built, line feeds and all.
 void MainDialog::OnCopyRequest(wxCommandEvent&) {
-    const TreeRecord record = SelectedRecord();
-    if (record.request == nullptr || !wxTheClipboard->Open()) {
+    const std::string request = SelectedRequestText();
+    if (SelectedRecord().operation == nullptr || !wxTheClipboard->Open()) {
         return;
     }
-    wxTheClipboard->SetData(new wxTextDataObject(*record.request));
+    wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(request)));
     wxTheClipboard->Close();
-    m_statusLine->SetLabel(wxString::FromUTF8(kStatusCopied));
+    SetStatus(wxString::FromUTF8(kStatusCopied));
 }
 
 // Writes the request into a file the user chooses, as the export writes it: UTF-8 without a byte-order
-// mark, ending in a line feed; the file offered is named as the export names it.
+// mark, ending in a line feed; the file offered is named as the export names it. What is written is
+// taken before the chooser opens: a load that ends meanwhile replaces the model and the tree.
 void MainDialog::OnSaveRequest(wxCommandEvent&) {
     const TreeRecord record = SelectedRecord();
     if (record.operation == nullptr) {
         return;
     }
+    const std::string request = SelectedRequestText() + '\n';
     const std::string offered =
         RequestFileNames().Next(record.service->name, record.binding->name, record.operation->name);
     wxString path;
     if (!CurrentPrompts().ChooseSaveFile(this, wxString::FromUTF8(offered), path)) {
+        SetStatus(wxString::FromUTF8(kStatusSaveCancelled));
         return;
     }
     std::string reason;
-    const bool written = WriteFileAtomically(path.utf8_string(), record.operation->request + '\n', reason);
-    ShowWriteResult(written,
-                    std::string(export_msg::kCannotWriteFile) + path.utf8_string() +
-                        std::string(export_msg::kReasonSeparator) + reason,
-                    wxString::Format(wxString::FromUTF8(kStatusSaved), path));
+    if (!WriteFileAtomically(path.utf8_string(), request, reason)) {
+        const std::string message = std::string(export_msg::kCannotWriteFile) + path.utf8_string() +
+                                    std::string(export_msg::kReasonSeparator) + reason;
+        CurrentPrompts().ShowMessage(this, wxString::FromUTF8(message), wxICON_ERROR);
+        return;
+    }
+    SetStatus(wxString::Format(wxString::FromUTF8(kStatusSaved), path));
 }
 
 // Writes every request below the selected service or binding into a folder the user chooses, with the
-// index, as the command line's export of a whole description does.
+// index, as the command line's export of a whole description does, on a thread of its own. The export
+// holds the model it reads, so a load that ends meanwhile cannot take it away.
 void MainDialog::OnExportAll(wxCommandEvent&) {
     const TreeRecord record = SelectedRecord();
-    if (record.service == nullptr || record.operation != nullptr) {
+    if (record.service == nullptr || record.operation != nullptr || m_exporting) {
         return;
     }
+    std::shared_ptr<const WsdlModel> model = m_model;
     std::vector<RequestRecord> requests;
     for (const WsdlBinding& binding : record.service->bindings) {
         if (record.binding == nullptr || record.binding == &binding) {
@@ -119,23 +147,42 @@ void MainDialog::OnExportAll(wxCommandEvent&) {
         }
     }
     wxString folder;
-    if (!CurrentPrompts().ChooseFolder(this, folder)) {
+    if (!CurrentPrompts().ChooseFolder(this, m_exportFolder.empty() ? m_descriptionFolder : m_exportFolder,
+                                       folder)) {
+        SetStatus(wxString::FromUTF8(kStatusExportNotStarted));
         return;
     }
-    std::string message;
-    const bool written = ExportRequests(requests, folder.utf8_string(), message);
-    ShowWriteResult(written, message,
-                    wxString::Format(wxString::FromUTF8(kStatusExported),
-                                     wxString::Format("%zu", requests.size()), folder));
+    m_exportFolder = folder;
+    m_exporting = true;
+    ShowBusy();
+    m_exportTotal = requests.size();
+    SetStatus(ExportingStatus(0, m_exportTotal));
+    m_exporter.Start(std::move(model), std::move(requests), folder.utf8_string());
 }
 
-// A failure to write shows its reason in an error box; success is told on the status line.
-void MainDialog::ShowWriteResult(bool written, const std::string& message, const wxString& status) {
-    if (!written) {
-        CurrentPrompts().ShowMessage(this, wxString::FromUTF8(message), wxICON_ERROR);
-        return;
+void MainDialog::CancelExport() {
+    m_exporter.Cancel();
+}
+
+void MainDialog::OnExportProgress(wxThreadEvent&) {
+    if (m_exporting) {
+        SetStatus(ExportingStatus(m_exporter.Written(), m_exportTotal));
     }
-    m_statusLine->SetLabel(status);
+}
+
+// Whole files only are left behind, also when cancelled: each is written aside and then renamed.
+void MainDialog::OnExportFinished(wxThreadEvent& event) {
+    const auto outcome = event.GetPayload<ExportOutcome>();
+    m_exporting = false;
+    ShowBusy();
+    const wxString folder = wxString::FromUTF8(outcome.folder);
+    const char* status = outcome.ok ? kStatusExported : outcome.cancelled ? kStatusExportCancelled
+                                                                          : kStatusExportFailed;
+    SetStatus(wxString::Format(wxString::FromUTF8(status), Count(outcome.ok ? outcome.total : outcome.written),
+                               folder));
+    if (!outcome.ok && !outcome.cancelled) {
+        CurrentPrompts().ShowMessage(this, wxString::FromUTF8(outcome.message), wxICON_ERROR);
+    }
 }
 
 } // namespace quorvel::ui

@@ -7,6 +7,7 @@
 #include "ui/tree_sort.h"
 
 #include <wx/srchctrl.h>
+#include <wx/stattext.h>
 
 namespace quorvel::ui {
 
@@ -24,7 +25,8 @@ ServiceTreeCtrl* MainDialog::ShownTree() const {
 }
 
 // With text in the box the filtered tree takes the service tree's place; without, the service tree
-// comes back as it was, with the item the user selected last.
+// comes back as it was, with the item the user selected last. A filter that matches nothing says so on
+// the status line and empties the pane; the selected item's request comes back with the item.
 void MainDialog::ShowFilteredTree() {
     const wxString filter = m_filterBox->GetValue().Lower();
     const bool filtering = !filter.empty();
@@ -37,6 +39,19 @@ void MainDialog::ShowFilteredTree() {
     if (m_filteredTree->IsShown() != filtering) {
         m_filteredTree->Show(filtering);
         m_serviceTree->Show(!filtering);
+    }
+    const bool noMatch =
+        filtering && m_filteredTree->GetChildrenCount(m_filteredTree->GetRootItem(), false) == 0;
+    if (noMatch && !m_statusBeforeNoMatch) {
+        m_statusBeforeNoMatch = m_statusLine->GetLabel();
+        SetStatus(wxString::FromUTF8(kStatusNoMatch));
+        ClearPane();
+    } else if (!noMatch && m_statusBeforeNoMatch) {
+        SetStatus(*m_statusBeforeNoMatch);
+        m_statusBeforeNoMatch.reset();
+    }
+    if (!m_paneShowsSelection && SelectedRecord().request != nullptr) {
+        ShowSelectedRequest();
     }
 }
 

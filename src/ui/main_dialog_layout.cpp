@@ -39,10 +39,10 @@ std::array<Placement, 13> PlaceControls(int w, int h, int s, int label) {
     const int labelWidth = std::min(label, s - 12);
     return {{
         {kIdAddressLabel, wxRect(10, 14, 60, 16)},
-        {kIdFollowImportsBox, wxRect(w - 94, 12, 84, 20)},
-        {kIdParseButton, wxRect(w - 150, 10, 50, 24)},
-        {kIdOpenButton, wxRect(w - 206, 10, 50, 24)},
-        {kIdAddressBox, wxRect(74, 10, std::max(w - 286, 80), 22)},
+        {kIdFollowImportsBox, wxRect(w - 114, 12, 104, 20)},
+        {kIdParseButton, wxRect(w - 170, 10, 50, 24)},
+        {kIdOpenButton, wxRect(w - 226, 10, 50, 24)},
+        {kIdAddressBox, wxRect(74, 10, std::max(w - 306, 80), 22)},
         {kIdInterfacesLabel, wxRect(10, 46, labelWidth, 20)},
         {kIdFilterBox, wxRect(16 + labelWidth, 44, std::max(s - 18 - labelWidth, 0), 22)},
         {kIdMessageLabel, wxRect(s + 2, 46, w - s - 12, 20)},

@@ -13,6 +13,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/filename.h>
 #include <wx/srchctrl.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -38,24 +39,33 @@ void MainDialog::StartWorker(const wxString& address) {
 void MainDialog::CancelLoad() {
     m_loader.Cancel();
     ShowLoading(false);
-    m_statusLine->SetLabel(wxString::FromUTF8(kStatusCancelled));
+    SetStatus(wxString::FromUTF8(kStatusCancelled));
 }
 
-// The wait cursor over the tree and the pane, and the parse button as the cancel button.
 void MainDialog::ShowLoading(bool loading) {
     m_loading = loading;
-    m_parseButton->SetLabel(wxString::FromUTF8(loading ? kButtonCancel : kButtonParse));
+    ShowBusy();
+}
+
+// While a load or an export runs: the wait cursor over the tree and the pane, and the parse button as
+// the cancel button.
+void MainDialog::ShowBusy() {
+    const bool busy = m_loading || m_exporting;
+    m_parseButton->SetLabel(wxString::FromUTF8(busy ? kButtonCancel : kButtonParse));
     for (ServiceTreeCtrl* tree : {m_serviceTree, m_filteredTree}) {
-        tree->SetCursor(loading ? wxCursor(wxCURSOR_WAIT) : wxNullCursor);
+        tree->SetCursor(busy ? wxCursor(wxCURSOR_WAIT) : wxNullCursor);
     }
-    m_messagePane->SetSTCCursor(loading ? wxSTC_CURSORWAIT : wxSTC_CURSORNORMAL);
+    m_messagePane->SetSTCCursor(busy ? wxSTC_CURSORWAIT : wxSTC_CURSORNORMAL);
 }
 
 void MainDialog::OnLoadProgress(wxThreadEvent& event) {
     if (!m_loading || event.GetInt() != m_loadSerial) {
         return; // of a cancelled load
     }
-    m_statusLine->SetLabel(ProgressStatus(m_loader.TakeProgress(), m_loadingAddress));
+    const wxString status = ProgressStatus(m_loader.TakeProgress(), m_loadingAddress);
+    if (!status.empty()) {
+        SetStatus(status);
+    }
 }
 
 // The window takes the worker's result over: a failed load shows its error box, with the wait cursor
@@ -76,24 +86,30 @@ void MainDialog::OnLoadFinished(wxThreadEvent& event) {
         }
     }
     if (!failure.empty()) {
-        m_statusLine->SetLabel(wxString::FromUTF8(kStatusFailed));
+        SetStatus(wxString::FromUTF8(kStatusFailed));
         {
             const wxBusyCursor wait;
             // Imports that were not read may be the reason.
-            const wxString notes = ImportNotesText(*load);
-            CurrentPrompts().ShowMessage(
-                this, wxString::FromUTF8(failure) + (notes.empty() ? wxString() : "\n\n" + notes),
-                wxICON_ERROR);
+            if (load->notes.empty()) {
+                CurrentPrompts().ShowMessage(this, wxString::FromUTF8(failure), wxICON_ERROR);
+            } else {
+                const wxString summary = wxString::FromUTF8(failure) + "\n\n" + ImportNotesSummary(*load);
+                CurrentPrompts().ShowNotes(this, summary, ImportNotesList(*load), wxICON_ERROR);
+            }
         }
         ShowLoading(false);
         return;
     }
-    m_statusLine->SetLabel(loaded);
+    m_statusBeforeNoMatch.reset();
+    SetStatus(loaded);
+    if (!IsHttpAddress(load->address)) {
+        m_descriptionFolder = wxFileName(wxString::FromUTF8(load->address)).GetPath();
+    }
     ClearFilter();
-    m_messagePane->ShowText(wxEmptyString);
+    ClearPane();
     ShowLoading(false);
     if (!load->notes.empty()) {
-        CurrentPrompts().ShowMessage(this, ImportNotesText(*load), wxICON_WARNING);
+        CurrentPrompts().ShowNotes(this, ImportNotesSummary(*load), ImportNotesList(*load), wxICON_WARNING);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "ui/ui_prompts.h"
 
 #include <wx/button.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <memory>
@@ -27,10 +28,12 @@ void MainDialog::OnOpenButton(wxCommandEvent&) {
     }
 }
 
-// The button reads 取消 while a load runs, and then cancels it.
+// The button reads 取消 while a load or an export runs, and then cancels it.
 void MainDialog::OnParseButton(wxCommandEvent&) {
     if (m_loading) {
         CancelLoad();
+    } else if (m_exporting) {
+        CancelExport();
     } else {
         StartLoad();
     }
@@ -45,9 +48,9 @@ void MainDialog::OnTimer(wxTimerEvent&) {
 }
 
 // Starts a load of the address in the box; the result arrives later (main_dialog_loading.cpp). While
-// a load runs, Enter and F5 leave it alone: the button cancels it.
+// a load or an export runs, Enter and F5 leave it alone: the button cancels it.
 void MainDialog::StartLoad() {
-    if (m_loading) {
+    if (m_loading || m_exporting) {
         return;
     }
     const wxString address = m_addressBox->GetValue().Strip(wxString::both);
@@ -68,13 +71,13 @@ void MainDialog::ShowModel(WsdlModel model) {
     // The items of both trees point into the model and the copies that are about to be replaced.
     m_filteredTree->DeleteChildren(m_filteredTree->GetRootItem());
     m_serviceTree->DeleteChildren(m_serviceTree->GetRootItem());
-    m_model = std::move(model);
+    m_model = std::make_shared<const WsdlModel>(std::move(model));
     m_requestTexts = std::move(requestTexts);
     try {
         FillServiceTree();
     } catch (const std::bad_alloc&) {
         m_serviceTree->DeleteChildren(m_serviceTree->GetRootItem());
-        m_model.clear();
+        m_model.reset();
         m_requestTexts.clear();
         m_outline.Capture(*m_serviceTree);
         m_selectedNode.reset();
@@ -93,7 +96,7 @@ void MainDialog::FillServiceTree() {
     wxTreeItemId bindingItem;
     size_t nextRequest = 0;
     WalkModel(
-        m_model,
+        *m_model,
         ModelVisitor{
             [&](const WsdlService& service) {
                 serviceItem =
@@ -140,9 +143,26 @@ void MainDialog::OnTreeSelChanged(wxTreeEvent& event) {
     if (data != nullptr) {
         m_selectedNode.emplace(data->node, data->requestItem);
     }
-    // Services and bindings carry no request; the stored copy stays as it is, whatever is typed here.
-    const wxString* request = data != nullptr ? data->record.request : nullptr;
+    ShowSelectedRequest();
+}
+
+// Services and bindings carry no request; the stored copy stays as it is, whatever is typed in the pane.
+void MainDialog::ShowSelectedRequest() {
+    const wxString* request = SelectedRecord().request;
     m_messagePane->ShowText(request ? WithCrLfLineEnds(*request) : wxString());
+    m_paneShowsSelection = request != nullptr;
+}
+
+void MainDialog::ClearPane() {
+    m_messagePane->ShowText(wxString());
+    m_paneShowsSelection = false;
+}
+
+// The line is set only when its text changes, so that it does not flicker with repeated news.
+void MainDialog::SetStatus(const wxString& text) {
+    if (m_statusLine->GetLabel() != text) {
+        m_statusLine->SetLabel(text);
+    }
 }
 
 } // namespace quorvel::ui

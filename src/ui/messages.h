@@ -10,9 +10,12 @@ inline constexpr const char* kLabelInterfaces = "接口详情:";
 inline constexpr const char* kLabelMessage = "报文信息:";
 inline constexpr const char* kButtonParse = "解析";
 inline constexpr const char* kRequestItem = "Request 1";
-inline constexpr const char* kCheckFollowImports = "跟随导入";
+// Alt+F toggles the box; the letter shows underlined.
+inline constexpr const char* kCheckFollowImports = "跟随导入(&F)";
 // Above the list of imports that were not read, one "address：reason" line each.
 inline constexpr const char* kImportNotesHeading = "跟随导入时有以下问题：";
+// Above the notes in the warning box: how many there are.
+inline constexpr const char* kImportNotesCount = "%s 个导入未能读取。";
 
 inline constexpr const char* kButtonCancel = "取消";
 inline constexpr const char* kFilterHint = "筛选操作";
@@ -26,6 +29,9 @@ inline constexpr const char* kMenuExportAll = "全部导出…";
 inline constexpr const char* kStatusReadingFile = "正在读取文件…";
 inline constexpr const char* kStatusDownloading = "正在下载：已接收 %s 字节";
 inline constexpr const char* kStatusDownloadingDocument = "正在下载 %s：已接收 %s 字节";
+// When the server declared the length: received and declared size, and the percentage.
+inline constexpr const char* kStatusDownloadingOf = "正在下载：已接收 %s / %s（%s%%）";
+inline constexpr const char* kStatusDownloadingDocumentOf = "正在下载 %s：已接收 %s / %s（%s%%）";
 inline constexpr const char* kStatusParsing = "正在解析文档…";
 inline constexpr const char* kStatusReading = "正在读取服务、绑定和操作…";
 inline constexpr const char* kStatusBuilding = "正在生成请求：%s / %s";
@@ -36,6 +42,18 @@ inline constexpr const char* kStatusFailed = "加载失败。";
 inline constexpr const char* kStatusCopied = "请求已复制到剪贴板。";
 inline constexpr const char* kStatusSaved = "请求已保存：%s";
 inline constexpr const char* kStatusExported = "已导出 %s 个请求：%s";
+inline constexpr const char* kStatusExporting = "正在导出：%s / %s";
+inline constexpr const char* kStatusExportCancelled = "已取消导出，已写入 %s 个请求：%s";
+inline constexpr const char* kStatusExportFailed = "导出失败，已写入 %s 个请求：%s";
+inline constexpr const char* kStatusSaveCancelled = "已取消保存。";
+inline constexpr const char* kStatusExportNotStarted = "已取消导出。";
+inline constexpr const char* kStatusNoMatch = "没有匹配的操作。";
+
+// Titles of the file and folder choosers.
+inline constexpr const char* kTitleOpenFile = "打开 WSDL/XML 文件";
+inline constexpr const char* kTitleSaveRequest = "另存为";
+inline constexpr const char* kTitleExportFolder = "选择导出文件夹";
+inline constexpr const char* kButtonOk = "确定";
 
 inline constexpr const char* kAddressMissing = "请先填写接口地址，或点击“打开”选择本地 WSDL/XML 文件。";
 

@@ -1,6 +1,5 @@
 #include "ui/request_pane.h"
 
-#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -10,6 +9,9 @@ namespace {
 
 // The indicator that boxes placeholders; lower numbers belong to lexers.
 constexpr int kPlaceholderIndicator = 8;
+// A long text goes into the pane in parts of about this many bytes, each cut after a line end: a part
+// takes a few milliseconds to insert and colour.
+constexpr size_t kPartBytes = 128 * 1024;
 
 struct StylesColour {
     std::vector<int> styles;
@@ -30,7 +32,7 @@ const StylesColour kXmlColours[] = {
 } // namespace
 
 RequestPane::RequestPane(wxWindow* parent, wxWindowID id)
-    : wxStyledTextCtrl(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_SIMPLE) {
+    : wxStyledTextCtrl(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_SIMPLE), m_fillTimer(this) {
     SetLexer(wxSTC_LEX_XML);
     SetEOLMode(wxSTC_EOL_CRLF);
     SetWrapMode(wxSTC_WRAP_WORD);
@@ -43,6 +45,7 @@ RequestPane::RequestPane(wxWindow* parent, wxWindowID id)
     IndicatorSetOutlineAlpha(kPlaceholderIndicator, 255);
     IndicatorSetUnder(kPlaceholderIndicator, true);
     SetXmlColours();
+    Bind(wxEVT_TIMER, &RequestPane::OnFillTimer, this);
 }
 
 bool RequestPane::SetFont(const wxFont& font) {
@@ -63,18 +66,59 @@ void RequestPane::SetXmlColours() {
 }
 
 void RequestPane::ShowText(const wxString& text) {
-    ChangeValue(text);
+    m_fillTimer.Stop();
+    SetReadOnly(false);
+    // Neither the old text's removal nor the new text is kept for undo: both can be megabytes.
+    SetUndoCollection(false);
+    ClearAll();
+    m_pending = text.utf8_string();
+    m_pendingAt = 0;
+    AppendPart();
+    if (m_pendingAt < m_pending.size()) {
+        SetReadOnly(true);
+        m_fillTimer.Start(1);
+    }
+}
+
+wxString RequestPane::FullText() const {
+    return GetText() + wxString::FromUTF8(m_pending.data() + m_pendingAt, m_pending.size() - m_pendingAt);
+}
+
+void RequestPane::AppendPart() {
+    const std::string_view rest = std::string_view(m_pending).substr(m_pendingAt);
+    size_t length = rest.size();
+    if (length > kPartBytes) {
+        const size_t lineEnd = rest.find('\n', kPartBytes);
+        length = lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1;
+    }
+    const int from = GetLength();
+    AppendTextRaw(rest.data(), static_cast<int>(length));
+    MarkPlaceholders(from, rest.substr(0, length));
+    m_pendingAt += length;
+    if (m_pendingAt < m_pending.size()) {
+        // Coloured now, so that scrolling there later costs no more than this part.
+        Colourise(from, GetLength());
+        return;
+    }
+    std::string().swap(m_pending);
+    m_pendingAt = 0;
     EmptyUndoBuffer();
-    MarkPlaceholders();
+    SetUndoCollection(true);
+}
+
+void RequestPane::OnFillTimer(wxTimerEvent&) {
+    AppendPart();
+    if (m_pending.empty()) {
+        m_fillTimer.Stop();
+        SetReadOnly(false);
+    }
 }
 
 // A placeholder is a "?" that is an element's whole content or an attribute's whole value. Positions
-// are byte offsets into the pane's UTF-8 text.
-void RequestPane::MarkPlaceholders() {
+// are byte offsets into the pane's UTF-8 text, which holds text from the offset from on. Parts end at
+// line ends, and no placeholder spans one.
+void RequestPane::MarkPlaceholders(int from, std::string_view text) {
     SetIndicatorCurrent(kPlaceholderIndicator);
-    IndicatorClearRange(0, GetLength());
-    const wxCharBuffer buffer = GetTextRaw();
-    const std::string_view text(buffer.data(), std::strlen(buffer.data()));
     for (size_t at = text.find('?'); at != std::string_view::npos; at = text.find('?', at + 1)) {
         if (at == 0 || at + 1 >= text.size()) {
             continue;
@@ -83,7 +127,7 @@ void RequestPane::MarkPlaceholders() {
         const char after = text[at + 1];
         if ((before == '>' && after == '<') || (before == '"' && after == '"') ||
             (before == '\'' && after == '\'')) {
-            IndicatorFillRange(static_cast<int>(at), 1);
+            IndicatorFillRange(from + static_cast<int>(at), 1);
         }
     }
 }

@@ -3,6 +3,10 @@
 // its "?" placeholders boxed; CR LF line ends, long lines wrapped, editable like a plain edit box.
 
 #include <wx/stc/stc.h>
+#include <wx/timer.h>
+
+#include <string>
+#include <string_view>
 
 namespace quorvel::ui {
 
@@ -12,12 +16,24 @@ public:
 
     // Every style takes the font; the colours stay.
     bool SetFont(const wxFont& font) override;
-    // Replaces the text (line ends already CR LF) without an event and without undo history.
+    // Replaces the text (line ends already CR LF) without an event and without undo history. A long text
+    // shows its first part at once and the rest in steps while the window keeps answering; the pane is
+    // read-only until the whole text is in.
     void ShowText(const wxString& text);
+    // The whole text being shown, also the part still on its way into the pane.
+    wxString FullText() const;
 
 private:
     void SetXmlColours();
-    void MarkPlaceholders();
+    // Appends the next part of the pending text, coloured and with its placeholders marked.
+    void AppendPart();
+    void OnFillTimer(wxTimerEvent& event);
+    void MarkPlaceholders(int from, std::string_view text);
+
+    // The text still to append, from m_pendingAt on.
+    std::string m_pending;
+    size_t m_pendingAt = 0;
+    wxTimer m_fillTimer;
 };
 
 } // namespace quorvel::ui

@@ -1,6 +1,7 @@
 #include "ui/ui_prompts.h"
 
 #include "ui/messages.h"
+#include "ui/notes_box.h"
 
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
@@ -10,10 +11,11 @@ namespace quorvel::ui {
 
 namespace {
 
-// A file dialog of the given style; false when the user cancels.
-bool RunFileDialog(wxWindow* parent, const wxString& suggestedName, long style, wxString& path) {
-    wxFileDialog dialog(parent, wxEmptyString, wxEmptyString, suggestedName, DescriptionFileWildcard(),
-                        style);
+// A file dialog of the given title and style; false when the user cancels.
+bool RunFileDialog(wxWindow* parent, const char* title, const wxString& suggestedName, long style,
+                   wxString& path) {
+    wxFileDialog dialog(parent, wxString::FromUTF8(title), wxEmptyString, suggestedName,
+                        DescriptionFileWildcard(), style);
     if (dialog.ShowModal() != wxID_OK) {
         return false;
     }
@@ -27,16 +29,24 @@ public:
         wxMessageBox(text, wxString::FromUTF8(kCaption), wxOK | style, parent);
     }
 
+    void ShowNotes(wxWindow* parent, const wxString& summary, const wxString& notes, long style) override {
+        NotesBox box(parent, summary, notes, style, ScreenAreaOf(parent));
+        box.ShowModal();
+    }
+
     bool ChooseDescriptionFile(wxWindow* parent, wxString& path) override {
-        return RunFileDialog(parent, wxEmptyString, wxFD_OPEN | wxFD_FILE_MUST_EXIST, path);
+        return RunFileDialog(parent, kTitleOpenFile, wxEmptyString, wxFD_OPEN | wxFD_FILE_MUST_EXIST, path);
     }
 
     bool ChooseSaveFile(wxWindow* parent, const wxString& suggestedName, wxString& path) override {
-        return RunFileDialog(parent, suggestedName, wxFD_SAVE | wxFD_OVERWRITE_PROMPT, path);
+        return RunFileDialog(parent, kTitleSaveRequest, suggestedName, wxFD_SAVE | wxFD_OVERWRITE_PROMPT,
+                             path);
     }
 
-    bool ChooseFolder(wxWindow* parent, wxString& path) override {
-        wxDirDialog dialog(parent);
+    // A folder that does not exist yet may be typed: the export makes it.
+    bool ChooseFolder(wxWindow* parent, const wxString& initialFolder, wxString& path) override {
+        wxDirDialog dialog(parent, wxString::FromUTF8(kTitleExportFolder), initialFolder,
+                           wxDD_DEFAULT_STYLE | wxDD_NEW_DIR_BUTTON);
         if (dialog.ShowModal() != wxID_OK) {
             return false;
         }

@@ -1,5 +1,5 @@
 #pragma once
-// The dialog's message boxes and its file-open dialog, behind one seam so that a test can read what
+// The dialog's message boxes and its file and folder choosers, behind one seam so that a test can read what
 // would be shown (and answer the file dialog) without a nested modal loop.
 
 #include <wx/string.h>
@@ -13,12 +13,16 @@ public:
     virtual ~UiPrompts() = default;
     // A message box with an OK button; style is wxICON_INFORMATION, wxICON_ERROR or the like.
     virtual void ShowMessage(wxWindow* parent, const wxString& text, long style) = 0;
+    // A box that fits the screen: the summary over a list, one item a line, in a scrollable text that can
+    // be selected and copied.
+    virtual void ShowNotes(wxWindow* parent, const wxString& summary, const wxString& notes, long style) = 0;
     // Asks for an existing description file; false when the user cancels.
     virtual bool ChooseDescriptionFile(wxWindow* parent, wxString& path) = 0;
     // Asks where to save a file, offering suggestedName; false when the user cancels.
     virtual bool ChooseSaveFile(wxWindow* parent, const wxString& suggestedName, wxString& path) = 0;
-    // Asks for a folder to write files into; false when the user cancels.
-    virtual bool ChooseFolder(wxWindow* parent, wxString& path) = 0;
+    // Asks for a folder to write files into, starting in initialFolder (if not empty); false when the user
+    // cancels.
+    virtual bool ChooseFolder(wxWindow* parent, const wxString& initialFolder, wxString& path) = 0;
 };
 
 // The prompts in use: the real boxes unless another set was installed.

@@ -169,7 +169,7 @@ void RequestCheck::CheckElement(const xmlNode* element) {
 }
 
 void RequestCheck::Run(const BindingOfOperation& binding, const std::string& operationName) {
-    const ParseResult parsed = ParseXmlText(m_text);
+    const ParseResult parsed = ParseXmlText(std::string(m_text));
     if (!parsed.ok()) {
         m_report.problems.push_back({parsed.line, parsed.column, parsed.message, false});
         return;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/clipbrd.h>
 
 #include <wx/uiaction.h>
 #include <wx/utils.h>
@@ -42,8 +43,16 @@ void RecordingPrompts::ShowMessage(wxWindow*, const wxString& text, long style) 
     }
 }
 
+void RecordingPrompts::ShowNotes(wxWindow* parent, const wxString& summary, const wxString& notes,
+                                 long style) {
+    ShowMessage(parent, summary + "\n" + notes, style);
+}
+
 bool RecordingPrompts::Answer(const wxString& answer, wxString& path) {
     ++fileDialogs;
+    if (whileChoosing) {
+        whileChoosing();
+    }
     if (answer.empty()) {
         return false;
     }
@@ -60,7 +69,8 @@ bool RecordingPrompts::ChooseSaveFile(wxWindow*, const wxString& offered, wxStri
     return Answer(chosenSaveFile, path);
 }
 
-bool RecordingPrompts::ChooseFolder(wxWindow*, wxString& path) {
+bool RecordingPrompts::ChooseFolder(wxWindow*, const wxString& initial, wxString& path) {
+    initialFolder = initial;
     return Answer(chosenFolder, path);
 }
 
@@ -222,14 +232,27 @@ wxImage CaptureScreen(wxRect rect) {
 } // namespace
 
 wxImage ShownDialog::SaveScreenshot(const wxString& fileName) {
-    m_dialog->Refresh();
+    return SaveScreenshotOf(m_dialog, fileName);
+}
+
+wxImage SaveScreenshotOf(wxWindow* window, const wxString& fileName) {
+    window->Refresh();
     PumpEvents(300);
-    const wxImage image = CaptureScreen(m_dialog->GetScreenRect());
+    const wxImage image = CaptureScreen(window->GetScreenRect());
     if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) {
         wxImage::AddHandler(new wxPNGHandler);
     }
     EXPECT_TRUE(image.SaveFile(fileName, wxBITMAP_TYPE_PNG)) << fileName;
     return image;
+}
+
+wxString ClipboardText() {
+    wxTextDataObject text;
+    if (wxTheClipboard->Open()) {
+        wxTheClipboard->GetData(text);
+        wxTheClipboard->Close();
+    }
+    return text.GetText();
 }
 
 std::string UiFixture(const std::string& name) {

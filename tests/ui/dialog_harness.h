@@ -33,9 +33,11 @@ public:
     };
 
     void ShowMessage(wxWindow* parent, const wxString& text, long style) override;
+    // Recorded as a message: the summary and the notes, a line feed between them.
+    void ShowNotes(wxWindow* parent, const wxString& summary, const wxString& notes, long style) override;
     bool ChooseDescriptionFile(wxWindow* parent, wxString& path) override;
     bool ChooseSaveFile(wxWindow* parent, const wxString& suggestedName, wxString& path) override;
-    bool ChooseFolder(wxWindow* parent, wxString& path) override;
+    bool ChooseFolder(wxWindow* parent, const wxString& initialFolder, wxString& path) override;
 
     std::vector<Message> messages;
     // Runs while a message is "on screen", to look at the dialog at that moment.
@@ -46,8 +48,11 @@ public:
     // The save dialog's answer, as chosenFile; the name it offered.
     wxString chosenSaveFile;
     wxString suggestedName;
-    // The folder dialog's answer, as chosenFile.
+    // The folder dialog's answer, as chosenFile; the folder it opened in.
     wxString chosenFolder;
+    wxString initialFolder;
+    // Runs while a save or folder dialog is "on screen", as the user takes their time.
+    std::function<void()> whileChoosing;
 
 private:
     // Counts a file or folder dialog and answers it: the path, or a cancel when it is empty.
@@ -82,8 +87,9 @@ public:
     void Load(const std::string& address);
     // The same, but returns as soon as the load has started.
     void StartLoad(const std::string& address);
-    // Presses the parse button, which reads 取消 while a load runs.
+    // Presses the parse button, which reads 取消 while a load or an export runs.
     void PressParseButton();
+    // A load or an export runs.
     bool IsLoading();
     // Every item below the root as "text" lines indented by two spaces per level, in display order.
     std::vector<std::string> TreeLines();
@@ -109,6 +115,12 @@ private:
     ui::MainDialog* m_dialog;
     ui::UiPrompts* m_previousPrompts;
 };
+
+// Saves what the screen shows of a window as a PNG file in the working directory and returns it.
+wxImage SaveScreenshotOf(wxWindow* window, const wxString& fileName);
+
+// The text on the clipboard.
+wxString ClipboardText();
 
 // Full path of a fixture below tests/data/ui.
 std::string UiFixture(const std::string& name);

@@ -67,6 +67,8 @@ TEST(Filter, ShowsMatchingOperationsAndRestoresTheTreeOnEscape) {
     }
     shown.SaveScreenshot("quorvel_filtered.png");
 
+    // Esc clears the box; pressed twice, the second press does not close the window.
+    shown.PressKeyIn(shown.Filter(), WXK_ESCAPE);
     shown.PressKeyIn(shown.Filter(), WXK_ESCAPE);
     EXPECT_TRUE(shown.Filter()->GetValue().empty());
     EXPECT_EQ(full, shown.TreeLines());
@@ -83,6 +85,23 @@ TEST(Filter, ShowsMatchingOperationsAndRestoresTheTreeOnEscape) {
     SettleAndPaint(shown);
     std::cout << "[ measure  ] back to the whole tree: " << MillisecondsSince(started) << " ms\n";
     EXPECT_EQ(full, shown.TreeLines());
+}
+
+// A filter that matches nothing says so and empties the pane; the selected request comes back with its item.
+TEST(Filter, WithoutAMatchSaysSoAndEmptiesThePane) {
+    ShownDialog shown(wxSize(900, 560));
+    shown.Load(UiFixture("reversed.wsdl"));
+    const wxString loaded = shown.Status();
+    const wxString request = shown.SelectAndRead(shown.FindItem("zOp"));
+    shown.Filter()->SetValue("nothing like it");
+    EXPECT_TRUE(shown.TreeLines().empty());
+    EXPECT_EQ(wxString::FromUTF8("没有匹配的操作。"), shown.Status());
+    EXPECT_TRUE(shown.Message()->GetValue().empty());
+    shown.SaveScreenshot("quorvel_filter_empty.png");
+
+    shown.Filter()->SetValue("zop");
+    EXPECT_EQ(request, shown.Message()->GetValue());
+    EXPECT_EQ(loaded, shown.Status());
 }
 
 } // namespace

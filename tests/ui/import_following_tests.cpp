@@ -4,6 +4,7 @@
 #include "dialog_harness.h"
 #include "temp_dir.h"
 #include "ui/messages.h"
+#include "ui/notes_box.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ TEST(FollowImports, TheCheckBoxLoadsTheDocumentsADescriptionImports) {
     ASSERT_EQ(shown.prompts.messages.size(), 2u);
     EXPECT_EQ(shown.prompts.messages[1].style, wxICON_WARNING);
     EXPECT_EQ(shown.prompts.messages[1].text,
-              wxString::FromUTF8(std::string(ui::kImportNotesHeading) + "\n" +
+              wxString::FromUTF8(std::string(ui::kImportNotesHeading) + "\n1 个导入未能读取。\n" +
                                  (dir.Path() / "wsdl/gone.xsd").string() + "：无法打开文件：" +
                                  (dir.Path() / "wsdl/gone.xsd").string()));
     EXPECT_EQ(treeWhileShown, shown.TreeLines());
@@ -53,6 +54,37 @@ TEST(FollowImports, TheCheckBoxLoadsTheDocumentsADescriptionImports) {
     shown.Dialog().Refresh();
     PumpEvents(300);
     shown.SaveScreenshot("quorvel_dialog_imports_after.png");
+}
+
+// 41 notes once made a box taller than the screen, its OK button out of reach.
+TEST(FollowImports, TheBoxOfAHundredNotesFitsAn800By600Screen) {
+    wxString notes;
+    for (int i = 1; i <= 100; ++i) {
+        notes += wxString::Format("%shttp://127.0.0.1:8080/types/schema-%03d.xsd", i > 1 ? "\n" : "", i) +
+                 wxString::FromUTF8("：HTTP 状态码 404");
+    }
+    const wxRect screen(0, 0, 800, 600);
+    const wxString summary = wxString::FromUTF8("跟随导入时有以下问题：\n100 个导入未能读取。");
+    auto* box = new ui::NotesBox(nullptr, summary, notes, wxICON_WARNING, screen);
+    box->Show();
+    PumpUntil([&] { return box->IsShownOnScreen(); }, 1000);
+    PumpEvents(200);
+    EXPECT_TRUE(screen.Contains(box->GetScreenRect())) << box->GetScreenRect().GetSize().x << " x "
+                                                       << box->GetScreenRect().GetSize().y;
+    const wxWindow* ok = box->FindWindow(wxID_OK);
+    ASSERT_NE(nullptr, ok);
+    EXPECT_TRUE(screen.Contains(ok->GetScreenRect()));
+    // Every note is in the text, which scrolls and can be selected.
+    const wxTextCtrl* text = nullptr;
+    for (const wxWindow* child : box->GetChildren()) {
+        text = text != nullptr ? text : dynamic_cast<const wxTextCtrl*>(child);
+    }
+    ASSERT_NE(nullptr, text);
+    EXPECT_EQ(notes, text->GetValue());
+    EXPECT_TRUE(text->IsEnabled());
+    SaveScreenshotOf(box, "quorvel_import_notes.png");
+    box->Destroy();
+    PumpEvents(50);
 }
 
 } // namespace

@@ -29,24 +29,24 @@ TEST(DialogLayout, PlacesEveryControlForTheClientSize) {
          {1000, 700},
          350,
          {{10, 14, 60, 16},
-          {906, 12, 84, 20},
-          {850, 10, 50, 24},
-          {794, 10, 50, 24},
-          {74, 10, 714, 22},
+          {886, 12, 104, 20},
+          {830, 10, 50, 24},
+          {774, 10, 50, 24},
+          {74, 10, 694, 22},
           {352, 46, 638, 20},
           {10, 68, 338, 596},
           {352, 68, 638, 596},
           {348, 68, 4, 596},
           {10, 676, 980, 18}}},
-        // 270 - 286 < 80: the address box keeps its 80-pixel minimum and runs under the buttons; below
+        // 270 - 306 < 80: the address box keeps its 80-pixel minimum and runs under the buttons; below
         // 360 pixels the right pane's 200 pixels win over the left pane's 160.
         {"narrow client, address box at its minimum",
          {270, 300},
          70,
          {{10, 14, 60, 16},
-          {176, 12, 84, 20},
-          {120, 10, 50, 24},
-          {64, 10, 50, 24},
+          {156, 12, 104, 20},
+          {100, 10, 50, 24},
+          {44, 10, 50, 24},
           {74, 10, 80, 22},
           {72, 46, 188, 20},
           {10, 68, 58, 196},
@@ -121,7 +121,7 @@ TEST(DialogLayout, ShowsTheLabelsAndButtonsInChinese) {
         const char* text;
     } labels[] = {{ui::kIdAddressLabel, "接口地址:"},    {ui::kIdOpenButton, "打开"},
                   {ui::kIdInterfacesLabel, "接口详情:"}, {ui::kIdMessageLabel, "报文信息:"},
-                  {ui::kIdParseButton, "解析"},          {ui::kIdFollowImportsBox, "跟随导入"}};
+                  {ui::kIdParseButton, "解析"},          {ui::kIdFollowImportsBox, "跟随导入(&F)"}};
     for (const auto& label : labels) {
         EXPECT_EQ(wxString::FromUTF8(label.text), shown.Control(label.id)->GetLabel()) << label.id;
     }

@@ -37,12 +37,13 @@ private:
     TestHttpServer m_server;
 };
 
-// Starts a load from the stalling server and waits until its first bytes have arrived.
+// Starts a load from the stalling server and waits until its first bytes have arrived, of the size the
+// server declared.
 void StartStalledLoad(ShownDialog& shown, const StallingServer& server) {
     shown.StartLoad(server.Url());
     EXPECT_TRUE(shown.IsLoading());
-    EXPECT_TRUE(PumpUntil([&] { return shown.Status() == wxString::FromUTF8("正在下载：已接收 13 字节"); }))
-        << shown.Status();
+    const wxString progress = wxString::FromUTF8("正在下载：已接收 13 B / 98 KB（0%）");
+    EXPECT_TRUE(PumpUntil([&] { return shown.Status() == progress; })) << shown.Status();
 }
 
 TEST(Loading, EscapeCancelsAStalledDownloadAndTheNextLoadStandsAlone) {
@@ -70,8 +71,11 @@ TEST(Loading, EscapeCancelsAStalledDownloadAndTheNextLoadStandsAlone) {
     EXPECT_TRUE(PumpUntil([&] { return !shown.IsLoading(); }, 2000));
     std::cout << "[ measure  ] Esc to an idle window during a stalled download: "
               << MillisecondsSince(pressed) << " ms (key simulation and 50 ms of event pumping included)\n";
-    // The dialog stays open; the old result is there as it was, without an error box, even once the
-    // cancelled load's own end has come and gone.
+    EXPECT_EQ(wxString::FromUTF8("已取消加载。"), shown.Status());
+    // Esc pressed twice cancels, and the second press does not close the window. The dialog stays open;
+    // the old result is there as it was, without an error box, even once the cancelled load's own end has
+    // come and gone.
+    shown.PressKeyIn(shown.Tree(), WXK_ESCAPE);
     PumpEvents(200);
     EXPECT_TRUE(shown.Dialog().IsShown());
     EXPECT_TRUE(shown.prompts.messages.empty()) << shown.prompts.messages.front().text;

@@ -6,7 +6,6 @@
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
-#include <wx/clipbrd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -23,19 +22,18 @@ std::string ReadFileBytes(const std::string& path) {
     return bytes.str();
 }
 
-wxString ClipboardText() {
-    wxTextDataObject text;
-    if (wxTheClipboard->Open()) {
-        wxTheClipboard->GetData(text);
-        wxTheClipboard->Close();
-    }
-    return text.GetText();
+// Every request of reversed.wsdl written into whole as the command line's export writes them.
+void ExportWholeDescription(const TempDir& whole) {
+    const LoadResult load = LoadServiceDescription(UiFixture("reversed.wsdl"));
+    std::string message;
+    ASSERT_TRUE(ExportRequests(ModelRequestRecords(load.model), whole.Path().string(), message)) << message;
 }
 
-// Runs a menu command of the dialog, as the tree's context menu does.
+// Runs a menu command of the dialog, as the tree's context menu does, and waits for an export it starts.
 void RunCommand(ShownDialog& shown, int id) {
     wxCommandEvent command(wxEVT_MENU, id);
     shown.Dialog().ProcessWindowEvent(command);
+    EXPECT_TRUE(PumpUntil([&] { return !shown.IsLoading(); }, 60000));
 }
 
 TEST(RequestActions, CtrlCInTheTreeCopiesAndSaveAsWritesTheRequestAsExported) {
@@ -60,10 +58,8 @@ TEST(RequestActions, CtrlCInTheTreeCopiesAndSaveAsWritesTheRequestAsExported) {
 // Exporting a binding writes the files that exporting the whole description writes for it, and an index
 // of them; a folder that cannot be made is reported.
 TEST(RequestActions, ExportAllWritesTheBindingsRequestsAsTheWholeExportDoes) {
-    const LoadResult load = LoadServiceDescription(UiFixture("reversed.wsdl"));
     TempDir whole;
-    std::string message;
-    ASSERT_TRUE(ExportRequests(ModelRequestRecords(load.model), whole.Path().string(), message)) << message;
+    ExportWholeDescription(whole);
 
     ShownDialog shown;
     shown.Load(UiFixture("reversed.wsdl"));
@@ -93,6 +89,43 @@ TEST(RequestActions, ExportAllWritesTheBindingsRequestsAsTheWholeExportDoes) {
     RunCommand(shown, ui::kIdExportAll);
     ASSERT_EQ(1u, shown.prompts.messages.size());
     EXPECT_EQ(wxICON_ERROR, shown.prompts.messages[0].style);
+}
+
+// A load that ends while the save or folder chooser is open replaces the model and the tree: what is
+// written is still what was chosen, and the folder chooser starts where the user was last.
+TEST(RequestActions, SaveAndExportWriteWhatWasChosenWhenALoadEndsDuringTheChooser) {
+    const std::string request = RequestOf(UiFixture("reversed.wsdl"), "alphaBinding", "aOp");
+    TempDir whole;
+    ExportWholeDescription(whole);
+    ShownDialog shown;
+    shown.Load(UiFixture("reversed.wsdl"));
+    shown.prompts.whileChoosing = [&] { PumpUntil([&] { return !shown.IsLoading(); }); };
+
+    TempDir dir;
+    shown.SelectAndRead(shown.FindItem("aOp"));
+    shown.StartLoad(UiFixture("single.wsdl"));
+    shown.prompts.chosenSaveFile = wxString::FromUTF8((dir.Path() / "saved.xml").string());
+    RunCommand(shown, ui::kIdSaveRequest);
+    EXPECT_EQ(request + "\n", ReadFileBytes((dir.Path() / "saved.xml").string()));
+    ASSERT_EQ("EchoService", shown.TreeLines().at(0));
+
+    shown.Load(UiFixture("reversed.wsdl"));
+    shown.Tree()->SelectItem(shown.FindItem("alphaService"));
+    shown.StartLoad(UiFixture("single.wsdl"));
+    shown.prompts.chosenFolder = wxString::FromUTF8((dir.Path() / "alpha").string());
+    RunCommand(shown, ui::kIdExportAll);
+    EXPECT_EQ(wxString::FromUTF8(std::filesystem::path(UiFixture("")).parent_path().string()),
+              shown.prompts.initialFolder);
+    for (const char* name : {"alphaService.alphaBinding.aOp.xml", "alphaService.alphaBinding.zOp.xml"}) {
+        EXPECT_EQ(ReadFileBytes((whole.Path() / name).string()),
+                  ReadFileBytes((dir.Path() / "alpha" / name).string()))
+            << name;
+    }
+    shown.Tree()->SelectItem(shown.FindItem("EchoService"));
+    shown.prompts.chosenFolder.clear();
+    RunCommand(shown, ui::kIdExportAll);
+    EXPECT_EQ(wxString::FromUTF8((dir.Path() / "alpha").string()), shown.prompts.initialFolder);
+    EXPECT_TRUE(shown.prompts.messages.empty());
 }
 
 TEST(RequestActions, ShortcutsLoadAgainFocusTheAddressAndOpen) {

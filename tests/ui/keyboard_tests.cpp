@@ -1,0 +1,114 @@
+// The dialog driven by the keyboard alone, through the whole flow: choose a file, follow its imports,
+// load, filter, select, edit, copy, save and export, with the context menu opened from the keyboard.
+
+#include "dialog_harness.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+
+#include <filesystem>
+
+namespace quorvel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A key as the user presses it, to whatever has the focus.
+void Press(int key, int modifiers = wxMOD_NONE) {
+    wxUIActionSimulator().Char(key, modifiers);
+    PumpEvents(60);
+}
+
+// Opens the context menu with menuKey and, once it shows, presses the keys in it.
+void InMenu(int menuKey, int modifiers, const std::vector<int>& keys) {
+    wxTimer timer;
+    timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        for (const int key : keys) {
+            wxUIActionSimulator().Char(key);
+        }
+    });
+    timer.StartOnce(400);
+    Press(menuKey, modifiers);
+    PumpEvents(600);
+}
+
+TEST(Keyboard, TheWholeFlowWithoutTheMouse) {
+    const TempDir dir;
+    fs::copy(fs::path(QUORVEL_TEST_DATA_DIR) / "load/imports", dir.Path(), fs::copy_options::recursive);
+    const std::string description = (dir.Path() / "wsdl/service.wsdl").string();
+    ShownDialog shown(wxSize(900, 560));
+    ASSERT_EQ(shown.Address(), wxWindow::FindFocus());
+
+    // Ctrl+O chooses the file, Alt+F checks 跟随导入, Enter in the address box loads.
+    shown.prompts.chosenFile = wxString::FromUTF8(description);
+    Press('o', wxMOD_CONTROL);
+    EXPECT_EQ(shown.prompts.chosenFile, shown.Address()->GetValue());
+    Press('f', wxMOD_ALT);
+    EXPECT_TRUE(shown.FollowImports()->GetValue());
+    Press('l', wxMOD_CONTROL);
+    Press(WXK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return !shown.IsLoading() && !shown.TreeLines().empty(); }));
+    EXPECT_TRUE(shown.Status().EndsWith(wxString::FromUTF8("，文档 6 个"))) << shown.Status();
+
+    // Tab visits 打开 and the filter; typing filters; Tab goes on to the tree, where Down selects.
+    Press(WXK_TAB);
+    EXPECT_EQ(shown.Control(ui::kIdOpenButton), wxWindow::FindFocus());
+    Press(WXK_TAB);
+    for (const char c : std::string("place")) {
+        Press(c);
+    }
+    EXPECT_EQ(wxString("place"), shown.Filter()->GetValue());
+    Press(WXK_TAB);
+    ASSERT_EQ(shown.Tree(), wxWindow::FindFocus());
+    for (int i = 0; i < 3 && shown.Message()->GetValue().empty(); ++i) {
+        Press(WXK_DOWN);
+    }
+    ASSERT_EQ(wxString("PlaceOrder"), shown.Tree()->GetItemText(shown.Tree()->GetSelection()));
+    const wxString request = shown.Message()->GetValue();
+    EXPECT_NE(wxNOT_FOUND, request.Find("<urn:code>?</urn:code>"));
+
+    // In the pane Ctrl+Tab types a tab and Tab leaves; Shift+Tab comes back to the tree.
+    Press(WXK_TAB);
+    ASSERT_EQ(shown.Message(), wxWindow::FindFocus());
+    shown.Message()->DocumentStart();
+    Press(WXK_TAB, wxMOD_CONTROL);
+    EXPECT_EQ("\t" + request, shown.Message()->GetValue());
+    Press(WXK_TAB);
+    EXPECT_EQ(shown.FollowImports(), wxWindow::FindFocus());
+    Press(WXK_TAB);
+    EXPECT_EQ(shown.Control(ui::kIdParseButton), wxWindow::FindFocus());
+    Press(WXK_TAB);
+    EXPECT_EQ(shown.Address(), wxWindow::FindFocus());
+    for (wxWindow* back : {shown.Control(ui::kIdParseButton), static_cast<wxWindow*>(shown.FollowImports()),
+                           static_cast<wxWindow*>(shown.Message()), static_cast<wxWindow*>(shown.Tree())}) {
+        Press(WXK_TAB, wxMOD_SHIFT);
+        ASSERT_EQ(back, wxWindow::FindFocus());
+    }
+
+    // Shift+F10 opens the menu on its first command, 复制请求: the pane's text, line feeds as built.
+    wxString edited = "\t" + request;
+    edited.Replace("\r\n", "\n");
+    InMenu(WXK_F10, wxMOD_SHIFT, {WXK_RETURN});
+    EXPECT_EQ(edited, ClipboardText());
+    // The Menu key, then Down to 另存为…
+    const std::string saved = (dir.Path() / "saved.xml").string();
+    shown.prompts.chosenSaveFile = wxString::FromUTF8(saved);
+    InMenu(WXK_MENU, wxMOD_NONE, {WXK_DOWN, WXK_RETURN});
+    EXPECT_EQ(edited.utf8_string() + "\n", ReadFileBytes(saved));
+
+    // Up to the binding, whose menu exports its requests in the background.
+    Press(WXK_UP);
+    const fs::path exported = dir.Path() / "exported";
+    shown.prompts.chosenFolder = wxString::FromUTF8(exported.string());
+    InMenu(WXK_MENU, wxMOD_NONE, {WXK_RETURN});
+    EXPECT_TRUE(PumpUntil([&] { return !shown.IsLoading(); }));
+    EXPECT_TRUE(fs::exists(exported / "index.tsv"));
+    EXPECT_TRUE(shown.Status().StartsWith(wxString::FromUTF8("已导出 "))) << shown.Status();
+    EXPECT_TRUE(shown.prompts.messages.empty()) << shown.prompts.messages.front().text;
+    EXPECT_TRUE(shown.Dialog().IsShown());
+}
+
+} // namespace
+} // namespace quorvel::test
