@@ -2,7 +2,9 @@
 // The main dialog: address row, service tree, message pane and the draggable bar between them.
 
 #include "load/service_load.h"
+#include "ui/connection_settings.h"
 #include "ui/load_worker.h"
+#include "ui/send_worker.h"
 #include "ui/tree_outline.h"
 
 #include <wx/cursor.h>
@@ -12,6 +14,7 @@
 #include <wx/timer.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,6 +22,8 @@
 
 class wxButton;
 class wxCheckBox;
+class wxListBox;
+class wxNotebook;
 class wxSearchCtrl;
 class wxStaticLine;
 class wxStaticText;
@@ -29,6 +34,7 @@ class wxTreeEvent;
 namespace quorvel::ui {
 
 class RequestPane;
+class ResponsePane;
 class ServiceTreeCtrl;
 
 // Control, timer and menu ids of the dialog.
@@ -46,11 +52,26 @@ enum DialogId : int {
     kIdFilterBox = 1011,
     kIdFilteredTree = 1012,
     kIdFollowImportsBox = 1013,
+    kIdOptionsButton = 1014,
+    kIdEndpointBox = 1015,
+    kIdResetEndpointButton = 1016,
+    kIdSendButton = 1017,
+    kIdValidateButton = 1018,
+    kIdRowSplitter = 1019,
+    kIdResultsBook = 1020,
+    kIdResponsePane = 1021,
+    kIdProblemList = 1022,
     kIdAutoLoadTimer = 1,
     // Commands of the tree's context menu.
     kIdCopyRequest = 1101,
     kIdSaveRequest = 1102,
     kIdExportAll = 1103,
+    // Commands of the options menu.
+    kIdOptionHeaderParts = 1111,
+    kIdOptionAttributes = 1112,
+    kIdOptionExampleValues = 1113,
+    kIdOptionWsSecurity = 1114,
+    kIdConnectionSettings = 1115,
 };
 
 class MainDialog : public wxDialog {
@@ -64,6 +85,7 @@ public:
 private:
     // Creation and opening (main_dialog.cpp).
     void CreateControls();
+    void CreateSendControls();
     void SetMessagePaneFont();
     void OnInitDialog(wxInitDialogEvent& event);
     void OnCharHook(wxKeyEvent& event);
@@ -73,9 +95,11 @@ private:
 
     // Layout and splitter (main_dialog_layout.cpp).
     void LayoutControls();
+    int SplitRows(int clientHeight);
     void OnSize(wxSizeEvent& event);
     void ApplyMinimumSize();
     wxRect SplitterHitZone() const;
+    wxRect RowSplitterHitZone() const;
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
@@ -120,6 +144,25 @@ private:
     void OnExportAll(wxCommandEvent& event);
     void ShowWriteResult(bool written, const std::string& message, const wxString& status);
 
+    // The endpoint box, sending and the response (main_dialog_sending.cpp).
+    bool HandleSendKeys(const wxKeyEvent& event);
+    void ShowEndpoint(const TreeRecord& record);
+    void OnEndpointText(wxCommandEvent& event);
+    void OnResetEndpoint(wxCommandEvent& event);
+    void OnSendButton(wxCommandEvent& event);
+    void StartSend();
+    void CancelSend();
+    void ShowSending(bool sending);
+    void OnSendFinished(wxThreadEvent& event);
+    void ShowResults(int page);
+    // Asks once per window before credentials go out over plain http; false when the user says no.
+    bool MaySendCredentialsTo(const std::string& url);
+    HttpOptions ConnectionOptions() const;
+
+    // The options menu and the connection settings (main_dialog_options.cpp).
+    void OnOptionsButton(wxCommandEvent& event);
+    void OnConnectionSettings(wxCommandEvent& event);
+
     wxTextCtrl* m_addressBox = nullptr;
     ServiceTreeCtrl* m_serviceTree = nullptr;
     // Takes the service tree's place while the filter box holds text; the full tree keeps its items.
@@ -130,6 +173,16 @@ private:
     wxStaticLine* m_splitter = nullptr;
     wxSearchCtrl* m_filterBox = nullptr;
     wxStaticText* m_statusLine = nullptr;
+    wxButton* m_optionsButton = nullptr;
+    wxTextCtrl* m_endpointBox = nullptr;
+    wxButton* m_resetEndpointButton = nullptr;
+    wxButton* m_sendButton = nullptr;
+    wxButton* m_validateButton = nullptr;
+    // Between the request pane and the results below it, which show once there is something to show.
+    wxStaticLine* m_rowSplitter = nullptr;
+    wxNotebook* m_resultsBook = nullptr;
+    ResponsePane* m_responsePane = nullptr;
+    wxListBox* m_problemList = nullptr;
     wxImageList m_imageList;
     // The model of the last load that succeeded; the tree's items point into it.
     WsdlModel m_model;
@@ -138,6 +191,9 @@ private:
     std::vector<std::unique_ptr<wxString>> m_requestTexts;
     int32_t m_splitX = 260; // x of the bar's centre in client pixels
     bool m_dragging = false;
+    // y of the bar between request and results, in client pixels; 0 until the results first show.
+    int32_t m_splitY = 0;
+    bool m_draggingRows = false;
     wxCursor m_splitCursor;
     wxTimer m_autoLoadTimer;
 
@@ -147,6 +203,16 @@ private:
     bool m_loading = false;
     std::string m_loadingAddress;
     bool m_loadFollowsImports = false;
+    // The send under way, if any, told apart from a cancelled one by its serial number as loads are.
+    SendWorker m_sender{this};
+    int m_sendSerial = 0;
+    bool m_sending = false;
+    // The endpoints the user typed, per binding of the model, kept until the next load.
+    std::map<const WsdlBinding*, wxString> m_endpointEdits;
+    // The user's credentials and headers, for sending and loading; the answer to the plain-http warning.
+    ConnectionSettings m_connection;
+    bool m_plainHttpAccepted = false;
+
     // The tree as filled after the last load, and the item last selected by the user, by its node.
     TreeOutline m_outline;
     std::optional<std::pair<size_t, bool>> m_selectedNode;

@@ -25,13 +25,22 @@
 
 namespace quorvel::ui {
 
+// The user's credentials and headers go with the download of the description and of its imports.
 void MainDialog::StartWorker(const wxString& address) {
     // The user sees the address that is loaded, e.g. with "?wsdl" added or quotes removed.
     m_loadingAddress = NormalizeAddress(address.utf8_string());
     m_addressBox->ChangeValue(wxString::FromUTF8(m_loadingAddress));
+    if (!MaySendCredentialsTo(m_loadingAddress)) {
+        return;
+    }
     ShowLoading(true);
     m_loadFollowsImports = m_followImportsBox->GetValue();
-    m_loader.Start(address.utf8_string(), ++m_loadSerial, m_loadFollowsImports);
+    LoadOptions options;
+    options.followImports = m_loadFollowsImports;
+    options.user = m_connection.user;
+    options.password = m_connection.password;
+    options.headers = m_connection.headers;
+    m_loader.Start(address.utf8_string(), ++m_loadSerial, std::move(options));
 }
 
 // The previous tree and request stay as they are, as after a failed load, but without an error box.
@@ -91,6 +100,7 @@ void MainDialog::OnLoadFinished(wxThreadEvent& event) {
     m_statusLine->SetLabel(loaded);
     ClearFilter();
     m_messagePane->ShowText(wxEmptyString);
+    ShowEndpoint(TreeRecord{});
     ShowLoading(false);
     if (!load->notes.empty()) {
         CurrentPrompts().ShowMessage(this, ImportNotesText(*load), wxICON_WARNING);

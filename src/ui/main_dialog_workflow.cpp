@@ -70,6 +70,7 @@ void MainDialog::ShowModel(WsdlModel model) {
     m_serviceTree->DeleteChildren(m_serviceTree->GetRootItem());
     m_model = std::move(model);
     m_requestTexts = std::move(requestTexts);
+    m_endpointEdits.clear();
     try {
         FillServiceTree();
     } catch (const std::bad_alloc&) {
@@ -143,6 +144,7 @@ void MainDialog::OnTreeSelChanged(wxTreeEvent& event) {
     // Services and bindings carry no request; the stored copy stays as it is, whatever is typed here.
     const wxString* request = data != nullptr ? data->record.request : nullptr;
     m_messagePane->ShowText(request ? WithCrLfLineEnds(*request) : wxString());
+    ShowEndpoint(data != nullptr ? data->record : TreeRecord{});
 }
 
 } // namespace quorvel::ui
