@@ -1,6 +1,7 @@
 #include "ui/response_view.h"
 
 #include "send/messages.h"
+#include "send/pretty_xml.h"
 
 #include <string>
 
@@ -21,6 +22,10 @@ wxString RawBody(const SoapResponse& response) {
 
 ResponseView ViewOfResult(const SoapCallResult& result) {
     ResponseView view;
+    if (result.cancelled) {
+        view.outcome = ResponseView::Outcome::Cancelled;
+        return view;
+    }
     if (!result.ok) {
         view.line = wxString::FromUTF8(result.message);
         return view;
@@ -39,7 +44,9 @@ ResponseView ViewOfResult(const SoapCallResult& result) {
     }
     view.outcome = response.fault.empty() ? ResponseView::Outcome::Answered : ResponseView::Outcome::Fault;
     view.line = wxString::FromUTF8(line);
-    view.pretty = wxString::FromUTF8(response.pretty);
+    if (response.wellFormed) {
+        view.pretty = wxString::FromUTF8(IndentXml(response.text));
+    }
     view.raw = RawBody(response);
     return view;
 }

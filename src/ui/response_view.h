@@ -8,7 +8,7 @@
 namespace quorvel::ui {
 
 struct ResponseView {
-    enum class Outcome { Answered, Fault, Failed };
+    enum class Outcome { Answered, Fault, Failed, Cancelled };
     Outcome outcome = Outcome::Failed;
     // "HTTP 200 OK · 123 ms · 4.5 KB", with what else the user must know: the fault's summary in front,
     // where a redirect that was not followed points, why the body is shown only as it is. For a send
@@ -20,6 +20,7 @@ struct ResponseView {
     wxString raw;
 };
 
+// Made on the sending thread: indenting a large body takes its time.
 ResponseView ViewOfResult(const SoapCallResult& result);
 
 } // namespace quorvel::ui

@@ -4,13 +4,14 @@
 
 #include "fetch/http_exchange.h"
 #include "send/soap_call.h"
+#include "ui/response_view.h"
 #include "ui/worker_threads.h"
 
 #include <wx/event.h>
 
 namespace quorvel::ui {
 
-// Queued to the window once per send: the payload is a std::shared_ptr<SoapCallResult>, GetInt() the
+// Queued to the window once per send: the payload is a std::shared_ptr<ResponseView>, GetInt() the
 // send's serial number.
 wxDECLARE_EVENT(EVT_SEND_FINISHED, wxThreadEvent);
 
