@@ -1,11 +1,13 @@
 #pragma once
 // The main dialog: address row, service tree, message pane and the draggable bar between them.
 
+#include "gen/sample_options.h"
 #include "load/service_load.h"
 #include "ui/connection_settings.h"
 #include "ui/load_worker.h"
 #include "ui/send_worker.h"
 #include "ui/tree_outline.h"
+#include "validate/request_validation.h"
 
 #include <wx/cursor.h>
 #include <wx/dialog.h>
@@ -161,7 +163,13 @@ private:
 
     // The options menu and the connection settings (main_dialog_options.cpp).
     void OnOptionsButton(wxCommandEvent& event);
+    void OnSampleOption(wxCommandEvent& event);
+    void RebuildRequests();
     void OnConnectionSettings(wxCommandEvent& event);
+
+    // Checking the pane's request against the description's schemas (main_dialog_validation.cpp).
+    void OnValidateButton(wxCommandEvent& event);
+    void OnProblemSelected(wxCommandEvent& event);
 
     wxTextCtrl* m_addressBox = nullptr;
     ServiceTreeCtrl* m_serviceTree = nullptr;
@@ -212,6 +220,14 @@ private:
     // The user's credentials and headers, for sending and loading; the answer to the plain-http warning.
     ConnectionSettings m_connection;
     bool m_plainHttpAccepted = false;
+    // What the requests hold beyond the plain samples; loads and rebuilds use them.
+    SampleOptions m_sampleOptions;
+    // The documents the model was read from, for rebuilding its requests and checking them; the checker
+    // is made at the first check.
+    std::shared_ptr<const LoadedDocuments> m_documents;
+    std::unique_ptr<RequestValidator> m_validator;
+    // Where each problem listed lies in the pane: line and column, from 1.
+    std::vector<std::pair<int, int>> m_problemPlaces;
 
     // The tree as filled after the last load, and the item last selected by the user, by its node.
     TreeOutline m_outline;

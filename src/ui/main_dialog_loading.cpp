@@ -40,6 +40,8 @@ void MainDialog::StartWorker(const wxString& address) {
     options.user = m_connection.user;
     options.password = m_connection.password;
     options.headers = m_connection.headers;
+    options.sample = m_sampleOptions;
+    options.keepDocuments = true;
     m_loader.Start(address.utf8_string(), ++m_loadSerial, std::move(options));
 }
 
@@ -79,7 +81,11 @@ void MainDialog::OnLoadFinished(wxThreadEvent& event) {
     const wxString loaded = load->ok ? LoadedStatus(*load, m_loadFollowsImports) : wxString();
     if (load->ok) {
         try {
+            // The documents go with the model they were read from, and only with it.
+            m_validator.reset();
+            m_documents.reset();
             ShowModel(std::move(load->model));
+            m_documents = std::move(load->documents);
         } catch (const std::bad_alloc&) {
             failure = load_msg::kOutOfMemory;
         }

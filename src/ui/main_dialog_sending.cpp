@@ -6,7 +6,6 @@
 #include "ui/messages.h"
 #include "ui/request_pane.h"
 #include "ui/response_pane.h"
-#include "ui/response_view.h"
 #include "ui/ui_prompts.h"
 
 #include <wx/button.h>
@@ -50,6 +49,9 @@ void MainDialog::CreateSendControls() {
     m_sendButton->Bind(wxEVT_BUTTON, &MainDialog::OnSendButton, this);
     Bind(EVT_SEND_FINISHED, &MainDialog::OnSendFinished, this);
     Bind(wxEVT_MENU, &MainDialog::OnConnectionSettings, this, kIdConnectionSettings);
+    Bind(wxEVT_MENU, &MainDialog::OnSampleOption, this, kIdOptionHeaderParts, kIdOptionWsSecurity);
+    m_validateButton->Bind(wxEVT_BUTTON, &MainDialog::OnValidateButton, this);
+    m_problemList->Bind(wxEVT_LISTBOX, &MainDialog::OnProblemSelected, this);
 }
 
 // Ctrl+Enter sends, or cancels the send under way; Esc cancels it. True when the key was one of them.
@@ -148,13 +150,14 @@ void MainDialog::ShowSending(bool sending) {
 }
 
 void MainDialog::OnSendFinished(wxThreadEvent& event) {
-    const auto result = event.GetPayload<std::shared_ptr<SoapCallResult>>();
-    if (!m_sending || event.GetInt() != m_sendSerial || result->cancelled) {
+    const auto view = event.GetPayload<std::shared_ptr<ResponseView>>();
+    if (!m_sending || event.GetInt() != m_sendSerial || view->outcome == ResponseView::Outcome::Cancelled) {
         return; // of a cancelled send
     }
     ShowSending(false);
-    m_responsePane->ShowResponse(ViewOfResult(*result));
-    m_statusLine->SetLabel(wxString::FromUTF8(result->ok ? kStatusSent : kStatusSendFailed));
+    const bool failed = view->outcome == ResponseView::Outcome::Failed;
+    m_responsePane->ShowResponse(std::move(*view));
+    m_statusLine->SetLabel(wxString::FromUTF8(failed ? kStatusSendFailed : kStatusSent));
 }
 
 // The results below the request pane, at the given page (0 the response, 1 the problems found).

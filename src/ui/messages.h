@@ -60,7 +60,6 @@ inline constexpr const char* kOptionExampleValues = "示例值";
 inline constexpr const char* kOptionWsSecurity = "WS-Security";
 inline constexpr const char* kMenuConnectionSettings = "连接设置…";
 inline constexpr const char* kEditsWillBeReplaced = "报文信息中的修改将被重新生成的请求替换。继续吗？";
-inline constexpr const char* kStatusRebuilding = "正在按新选项生成请求…";
 
 // The connection settings dialog.
 inline constexpr const char* kSettingsCaption = "连接设置";

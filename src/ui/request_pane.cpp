@@ -10,6 +10,8 @@ namespace {
 
 // The indicator that boxes placeholders; lower numbers belong to lexers.
 constexpr int kPlaceholderIndicator = 8;
+// The marker that tints a line with a problem found by a check.
+constexpr int kProblemMarker = 1;
 
 struct StylesColour {
     std::vector<int> styles;
@@ -42,6 +44,7 @@ RequestPane::RequestPane(wxWindow* parent, wxWindowID id)
     IndicatorSetAlpha(kPlaceholderIndicator, 110);
     IndicatorSetOutlineAlpha(kPlaceholderIndicator, 255);
     IndicatorSetUnder(kPlaceholderIndicator, true);
+    MarkerDefine(kProblemMarker, wxSTC_MARK_BACKGROUND, wxNullColour, wxColour(255, 215, 215));
     SetXmlColours();
 }
 
@@ -65,8 +68,18 @@ void RequestPane::SetXmlColours() {
 void RequestPane::ShowText(const wxString& text) {
     ChangeValue(text);
     EmptyUndoBuffer();
+    SetSavePoint();
+    MarkerDeleteAll(kProblemMarker);
     MarkPlaceholders();
 }
+
+void RequestPane::MarkProblemLines(const std::vector<int>& lines) {
+    MarkerDeleteAll(kProblemMarker);
+    for (const int line : lines) {
+        MarkerAdd(line - 1, kProblemMarker);
+    }
+}
+
 
 // A placeholder is a "?" that is an element's whole content or an attribute's whole value. Positions
 // are byte offsets into the pane's UTF-8 text.

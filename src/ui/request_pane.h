@@ -4,6 +4,8 @@
 
 #include <wx/stc/stc.h>
 
+#include <vector>
+
 namespace quorvel::ui {
 
 class RequestPane : public wxStyledTextCtrl {
@@ -12,8 +14,11 @@ public:
 
     // Every style takes the font; the colours stay.
     bool SetFont(const wxFont& font) override;
-    // Replaces the text (line ends already CR LF) without an event and without undo history.
+    // Replaces the text (line ends already CR LF) without an event and without undo history; the text
+    // counts as unmodified, and problems marked go.
     void ShowText(const wxString& text);
+    // Marks these lines (from 1) as having problems, and only these.
+    void MarkProblemLines(const std::vector<int>& lines);
 
 private:
     void SetXmlColours();

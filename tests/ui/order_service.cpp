@@ -25,6 +25,7 @@ OrderService::OrderService() {
         {
             const std::lock_guard lock(m_lock);
             m_received.descriptionAuthorization = request.get_header_value("Authorization");
+            ++m_received.descriptionGets;
         }
         std::string text = description;
         text.replace(text.find("@ENDPOINT@"), 10, Endpoint());

@@ -29,8 +29,9 @@ public:
         std::string soapAction;
         std::string contentType;
         std::string authorization;
-        // The Authorization header of the last GET of the description.
+        // The Authorization header of the last GET of the description, and how many there were.
         std::string descriptionAuthorization;
+        int descriptionGets = 0;
     };
     Received Last();
 
