@@ -45,11 +45,12 @@ wxString CheckStatus(const ValidationReport& report) {
 
 void MainDialog::OnValidateButton(wxCommandEvent&) {
     const TreeRecord record = SelectedRecord();
-    const xmlNode* binding = nullptr;
+    BindingOfOperation binding;
     if (record.operation != nullptr && m_documents) {
-        binding = FindBindingElement(m_model, *m_documents, RequestTarget{record.binding->name, record.operation->name});
+        binding = FindBindingElement(m_model, *m_documents,
+                                     RequestTarget{record.binding->name, record.operation->name});
     }
-    if (binding == nullptr) {
+    if (binding.element == nullptr) {
         CurrentPrompts().ShowMessage(this, wxString::FromUTF8(kNothingToValidate), wxICON_INFORMATION);
         return;
     }
