@@ -47,6 +47,8 @@ public:
         path = wxString::FromUTF8(m_folder);
         return true;
     }
+    bool Confirm(wxWindow*, const wxString&) override { return true; }
+    bool EditConnectionSettings(wxWindow*, quorvel::ui::ConnectionSettings&) override { return false; }
 
 private:
     std::string m_folder;

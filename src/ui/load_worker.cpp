@@ -4,7 +4,7 @@
 #include "xml/parsing.h"
 
 #include <chrono>
-#include <functional>
+#include <utility>
 
 namespace quorvel::ui {
 
@@ -25,51 +25,28 @@ LoadWorker::LoadWorker(wxEvtHandler* window, LoadFunction load) : m_window(windo
     PrepareXmlParser();
 }
 
-LoadWorker::~LoadWorker() {
-    Stop();
-}
-
-void LoadWorker::Start(const std::string& address, int serial, bool followImports) {
-    Cancel();
-    if (m_current) {
-        m_cancelled.push_back(std::move(m_current));
-    }
-    std::erase_if(m_cancelled, [](const std::unique_ptr<Job>& job) {
-        if (!job->ended) {
-            return false;
-        }
-        job->thread.join();
-        return true;
+void LoadWorker::Start(const std::string& address, int serial, LoadOptions options) {
+    m_jobs.Start([this, address, serial, options = std::move(options)](Job& job) mutable {
+        Run(job, address, serial, std::move(options));
     });
-    m_current = std::make_unique<Job>();
-    m_current->thread =
-        std::thread(&LoadWorker::Run, this, std::ref(*m_current), address, serial, followImports);
 }
 
 void LoadWorker::Cancel() {
-    if (m_current) {
-        m_current->cancel = true;
-    }
+    m_jobs.Cancel();
 }
 
 void LoadWorker::Stop() {
-    Cancel();
-    if (m_current) {
-        m_cancelled.push_back(std::move(m_current));
-    }
-    for (const std::unique_ptr<Job>& job : m_cancelled) {
-        job->thread.join();
-    }
-    m_cancelled.clear();
+    m_jobs.Stop();
 }
 
 LoadProgress LoadWorker::TakeProgress() {
-    if (!m_current) {
+    Job* job = m_jobs.Current();
+    if (!job) {
         return {};
     }
-    const std::lock_guard<std::mutex> lock(m_current->progressLock);
-    m_current->progressQueued = false;
-    return m_current->progress;
+    const std::lock_guard<std::mutex> lock(job->progressLock);
+    job->progressQueued = false;
+    return job->progress;
 }
 
 void LoadWorker::Tell(Job& job, const LoadProgress& progress, int serial) {
@@ -102,7 +79,7 @@ void LoadWorker::LeaveRunning() {
     m_runningChanged.notify_all();
 }
 
-LoadResult LoadWorker::Load(Job& job, const std::string& address, int serial, bool followImports) {
+LoadResult LoadWorker::Load(Job& job, const std::string& address, int serial, LoadOptions options) {
     bool running = false;
     try {
         LoadResult result;
@@ -110,8 +87,6 @@ LoadResult LoadWorker::Load(Job& job, const std::string& address, int serial, bo
         result.cancelled = true;
         running = EnterRunning(job);
         if (running) {
-            LoadOptions options;
-            options.followImports = followImports;
             options.cancel = &job.cancel;
             options.onProgress = [this, &job, serial](const LoadProgress& progress) {
                 Tell(job, progress, serial);
@@ -132,11 +107,10 @@ LoadResult LoadWorker::Load(Job& job, const std::string& address, int serial, bo
     }
 }
 
-void LoadWorker::Run(Job& job, const std::string& address, int serial, bool followImports) {
+void LoadWorker::Run(Job& job, const std::string& address, int serial, LoadOptions options) {
     wxThreadEvent* finished = LoadEvent(EVT_LOAD_FINISHED, serial);
-    finished->SetPayload(std::make_shared<LoadResult>(Load(job, address, serial, followImports)));
+    finished->SetPayload(std::make_shared<LoadResult>(Load(job, address, serial, std::move(options))));
     wxQueueEvent(m_window, finished);
-    job.ended = true;
 }
 
 } // namespace quorvel::ui

@@ -3,17 +3,14 @@
 // result as events to the window, which handles them on its own thread and owns the result from then on.
 
 #include "load/service_load.h"
+#include "ui/worker_threads.h"
 
 #include <wx/event.h>
 
-#include <atomic>
 #include <condition_variable>
 #include <functional>
-#include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
-#include <vector>
 
 namespace quorvel::ui {
 
@@ -35,37 +32,31 @@ public:
 
     // Sets up the XML parser on this, the window's, thread, before any load thread starts.
     explicit LoadWorker(wxEvtHandler* window, LoadFunction load = LoadServiceDescription);
-    // Stops and waits for every load thread, so that nothing is queued to a window that is gone.
-    ~LoadWorker();
-    LoadWorker(const LoadWorker&) = delete;
-    LoadWorker& operator=(const LoadWorker&) = delete;
 
-    // Loads address as typed, with its imports when followImports. A previous load is cancelled and
-    // left to end on its own thread; nothing waits for it here.
-    void Start(const std::string& address, int serial, bool followImports);
+    // Loads address as typed, with options (whose cancel flag and progress callback are the worker's
+    // own). A previous load is cancelled and left to end on its own thread; nothing waits for it here.
+    void Start(const std::string& address, int serial, LoadOptions options);
     // Asks the load under way to stop and returns at once; it ends within milliseconds while it
     // downloads or builds requests, and after the step under way otherwise, and then releases what
     // it read.
     void Cancel();
-    // Cancels and waits until every load thread has ended.
+    // Cancels and waits until every load thread has ended; so does the worker's destruction, so that
+    // nothing is queued to a window that is gone.
     void Stop();
     // The latest progress of the load under way, for the window on receipt of EVT_LOAD_PROGRESS.
     LoadProgress TakeProgress();
 
 private:
     // One load's own state, shared with its thread.
-    struct Job {
-        std::atomic<bool> cancel{false};
-        std::atomic<bool> ended{false};
+    struct Job : WorkerJob {
         std::mutex progressLock;
         LoadProgress progress;
         bool progressQueued = false;
-        std::thread thread;
     };
 
-    void Run(Job& job, const std::string& address, int serial, bool followImports);
+    void Run(Job& job, const std::string& address, int serial, LoadOptions options);
     // The load's result; whatever it throws ends it as a failure with a message.
-    LoadResult Load(Job& job, const std::string& address, int serial, bool followImports);
+    LoadResult Load(Job& job, const std::string& address, int serial, LoadOptions options);
     // Waits until fewer than kMaxRunningLoads loads work, then counts this one; false when the job is
     // cancelled first.
     bool EnterRunning(const Job& job);
@@ -78,9 +69,8 @@ private:
     std::mutex m_runningLock;
     std::condition_variable m_runningChanged;
     unsigned m_running = 0; // loads that have entered and not yet left
-    std::unique_ptr<Job> m_current;
-    // Cancelled loads whose threads may still be ending; joined once they have.
-    std::vector<std::unique_ptr<Job>> m_cancelled;
+    // Last, so that its threads end before what they use goes.
+    WorkerThreads<Job> m_jobs;
 };
 
 } // namespace quorvel::ui

@@ -4,6 +4,7 @@
 
 #include "ui/messages.h"
 #include "ui/request_pane.h"
+#include "ui/response_pane.h"
 #include "ui/tree_sort.h"
 
 #include <wx/button.h>
@@ -68,6 +69,7 @@ MainDialog::MainDialog(wxWindow* parent)
 
 MainDialog::~MainDialog() {
     m_loader.Stop();
+    m_sender.Stop();
     // The items point into m_requestTexts and the tree draws from m_imageList: detach both first.
     for (ServiceTreeCtrl* tree : {m_serviceTree, m_filteredTree}) {
         tree->DeleteAllItems();
@@ -98,6 +100,7 @@ void MainDialog::CreateControls() {
     // Unchecked: a load reads the one document, as without the box.
     m_followImportsBox = new wxCheckBox(this, kIdFollowImportsBox, wxString::FromUTF8(kCheckFollowImports));
     m_splitter = new wxStaticLine(this, kIdSplitter, wxPoint(0, 0), wxSize(4, 100), wxLI_VERTICAL);
+    CreateSendControls();
     m_statusLine = new wxStaticText(this, kIdStatusLine, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                     wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
     ForwardSplitterEventsFrom(m_serviceTree);
@@ -111,7 +114,7 @@ void MainDialog::CreateControls() {
 }
 
 // "Consolas" at the dialog font's size where that face is installed, else the platform's fixed-pitch
-// face; every other property stays the dialog font's.
+// face; every other property stays the dialog font's. The response's body takes the same font.
 void MainDialog::SetMessagePaneFont() {
     wxFont font = GetFont();
     if (wxFontEnumerator::IsValidFacename("Consolas")) {
@@ -120,6 +123,7 @@ void MainDialog::SetMessagePaneFont() {
         font.SetFamily(wxFONTFAMILY_TELETYPE);
     }
     m_messagePane->SetFont(font);
+    m_responsePane->SetBodyFont(font);
 }
 
 // Runs when the dialog is shown: the split starts at 35 % of the client width, and an address from

@@ -1,11 +1,15 @@
 #pragma once
 // The main dialog: address row, service tree, message pane and the draggable bar between them.
 
+#include "gen/sample_options.h"
 #include "load/service_load.h"
 #include "ui/escape_guard.h"
 #include "ui/export_worker.h"
+#include "ui/connection_settings.h"
 #include "ui/load_worker.h"
+#include "ui/send_worker.h"
 #include "ui/tree_outline.h"
+#include "validate/request_validation.h"
 
 #include <wx/cursor.h>
 #include <wx/dialog.h>
@@ -14,6 +18,7 @@
 #include <wx/timer.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,6 +26,8 @@
 
 class wxButton;
 class wxCheckBox;
+class wxListBox;
+class wxNotebook;
 class wxSearchCtrl;
 class wxStaticLine;
 class wxStaticText;
@@ -31,6 +38,7 @@ class wxTreeEvent;
 namespace quorvel::ui {
 
 class RequestPane;
+class ResponsePane;
 class ServiceTreeCtrl;
 
 // Control, timer and menu ids of the dialog.
@@ -48,11 +56,26 @@ enum DialogId : int {
     kIdFilterBox = 1011,
     kIdFilteredTree = 1012,
     kIdFollowImportsBox = 1013,
+    kIdOptionsButton = 1014,
+    kIdEndpointBox = 1015,
+    kIdResetEndpointButton = 1016,
+    kIdSendButton = 1017,
+    kIdValidateButton = 1018,
+    kIdRowSplitter = 1019,
+    kIdResultsBook = 1020,
+    kIdResponsePane = 1021,
+    kIdProblemList = 1022,
     kIdAutoLoadTimer = 1,
     // Commands of the tree's context menu.
     kIdCopyRequest = 1101,
     kIdSaveRequest = 1102,
     kIdExportAll = 1103,
+    // Commands of the options menu.
+    kIdOptionHeaderParts = 1111,
+    kIdOptionAttributes = 1112,
+    kIdOptionExampleValues = 1113,
+    kIdOptionWsSecurity = 1114,
+    kIdConnectionSettings = 1115,
 };
 
 class MainDialog : public wxDialog {
@@ -66,6 +89,7 @@ public:
 private:
     // Creation and opening (main_dialog.cpp).
     void CreateControls();
+    void CreateSendControls();
     void SetMessagePaneFont();
     void OnInitDialog(wxInitDialogEvent& event);
 
@@ -82,9 +106,11 @@ private:
 
     // Layout and splitter (main_dialog_layout.cpp).
     void LayoutControls();
+    int SplitRows(int clientHeight);
     void OnSize(wxSizeEvent& event);
     void ApplyMinimumSize();
     wxRect SplitterHitZone() const;
+    wxRect RowSplitterHitZone() const;
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
@@ -136,6 +162,31 @@ private:
     void OnExportProgress(wxThreadEvent& event);
     void OnExportFinished(wxThreadEvent& event);
 
+    // The endpoint box, sending and the response (main_dialog_sending.cpp).
+    bool HandleSendKeys(const wxKeyEvent& event);
+    void ShowEndpoint(const TreeRecord& record);
+    void OnEndpointText(wxCommandEvent& event);
+    void OnResetEndpoint(wxCommandEvent& event);
+    void OnSendButton(wxCommandEvent& event);
+    void StartSend();
+    void CancelSend();
+    void ShowSending(bool sending);
+    void OnSendFinished(wxThreadEvent& event);
+    void ShowResults(int page);
+    // Asks once per window before credentials go out over plain http; false when the user says no.
+    bool MaySendCredentialsTo(const std::string& url);
+    HttpOptions ConnectionOptions() const;
+
+    // The options menu and the connection settings (main_dialog_options.cpp).
+    void OnOptionsButton(wxCommandEvent& event);
+    void OnSampleOption(wxCommandEvent& event);
+    void RebuildRequests();
+    void OnConnectionSettings(wxCommandEvent& event);
+
+    // Checking the pane's request against the description's schemas (main_dialog_validation.cpp).
+    void OnValidateButton(wxCommandEvent& event);
+    void OnProblemSelected(wxCommandEvent& event);
+
     wxTextCtrl* m_addressBox = nullptr;
     ServiceTreeCtrl* m_serviceTree = nullptr;
     // Takes the service tree's place while the filter box holds text; the full tree keeps its items.
@@ -146,15 +197,28 @@ private:
     wxStaticLine* m_splitter = nullptr;
     wxSearchCtrl* m_filterBox = nullptr;
     wxStaticText* m_statusLine = nullptr;
+    wxButton* m_optionsButton = nullptr;
+    wxTextCtrl* m_endpointBox = nullptr;
+    wxButton* m_resetEndpointButton = nullptr;
+    wxButton* m_sendButton = nullptr;
+    wxButton* m_validateButton = nullptr;
+    // Between the request pane and the results below it, which show once there is something to show.
+    wxStaticLine* m_rowSplitter = nullptr;
+    wxNotebook* m_resultsBook = nullptr;
+    ResponsePane* m_responsePane = nullptr;
+    wxListBox* m_problemList = nullptr;
     wxImageList m_imageList;
     // The model of the last load that succeeded; the tree's items point into it, and an export holds it
     // for as long as it writes, whatever loads meanwhile.
-    std::shared_ptr<const WsdlModel> m_model;
+    std::shared_ptr<WsdlModel> m_model;
     wxString m_initialAddress;
     // Copies of the request texts that the tree's operation and request items point to.
     std::vector<std::unique_ptr<wxString>> m_requestTexts;
     int32_t m_splitX = 260; // x of the bar's centre in client pixels
     bool m_dragging = false;
+    // y of the bar between request and results, in client pixels; 0 until the results first show.
+    int32_t m_splitY = 0;
+    bool m_draggingRows = false;
     wxCursor m_splitCursor;
     wxTimer m_autoLoadTimer;
 
@@ -164,6 +228,24 @@ private:
     bool m_loading = false;
     std::string m_loadingAddress;
     bool m_loadFollowsImports = false;
+    // The send under way, if any, told apart from a cancelled one by its serial number as loads are.
+    SendWorker m_sender{this};
+    int m_sendSerial = 0;
+    bool m_sending = false;
+    // The endpoints the user typed, per binding of the model, kept until the next load.
+    std::map<const WsdlBinding*, wxString> m_endpointEdits;
+    // The user's credentials and headers, for sending and loading; the answer to the plain-http warning.
+    ConnectionSettings m_connection;
+    bool m_plainHttpAccepted = false;
+    // What the requests hold beyond the plain samples; loads and rebuilds use them.
+    SampleOptions m_sampleOptions;
+    // The documents the model was read from, for rebuilding its requests and checking them; the checker
+    // is made at the first check.
+    std::shared_ptr<const LoadedDocuments> m_documents;
+    std::unique_ptr<RequestValidator> m_validator;
+    // Where each problem listed lies in the pane: line and column, from 1.
+    std::vector<std::pair<int, int>> m_problemPlaces;
+
     // The tree as filled after the last load, and the item last selected by the user, by its node.
     TreeOutline m_outline;
     std::optional<std::pair<size_t, bool>> m_selectedNode;

@@ -19,8 +19,9 @@ namespace {
 // below it (the filtered tree stands in the service tree's place), the request pane, then the check box
 // and 解析, the last stop. A control added to the dialog takes its place in this list.
 const int kTabOrder[] = {
-    kIdAddressBox, kIdOpenButton,       kIdFilterBox,   kIdServiceTree,
-    kIdFilteredTree, kIdMessagePane, kIdFollowImportsBox, kIdParseButton,
+    kIdAddressBox,     kIdOpenButton,  kIdFilterBox,           kIdServiceTree, kIdFilteredTree,
+    kIdMessagePane,    kIdEndpointBox, kIdResetEndpointButton, kIdSendButton,  kIdValidateButton,
+    kIdResultsBook,    kIdOptionsButton, kIdFollowImportsBox,  kIdParseButton,
 };
 
 } // namespace
@@ -36,9 +37,13 @@ void MainDialog::ApplyTabOrder() {
     }
 }
 
-// Sees every key before the focused control: Enter in the address box loads and goes no further; Esc,
-// Tab in the request pane and the shortcuts are the dialog's; everything else takes its normal course.
+// Sees every key before the focused control: Ctrl+Enter sends and Esc cancels a send under way; Enter in
+// the address box loads and goes no further; Esc, Tab in the request pane and the shortcuts are the
+// dialog's; everything else takes its normal course.
 void MainDialog::OnCharHook(wxKeyEvent& event) {
+    if (HandleSendKeys(event)) {
+        return;
+    }
     const int key = event.GetKeyCode();
     if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && FindFocus() == m_addressBox) {
         m_escapeGuard.Release();

@@ -26,13 +26,24 @@
 
 namespace quorvel::ui {
 
+// The user's credentials and headers go with the download of the description and of its imports.
 void MainDialog::StartWorker(const wxString& address) {
     // The user sees the address that is loaded, e.g. with "?wsdl" added or quotes removed.
     m_loadingAddress = NormalizeAddress(address.utf8_string());
     m_addressBox->ChangeValue(wxString::FromUTF8(m_loadingAddress));
+    if (!MaySendCredentialsTo(m_loadingAddress)) {
+        return;
+    }
     ShowLoading(true);
     m_loadFollowsImports = m_followImportsBox->GetValue();
-    m_loader.Start(address.utf8_string(), ++m_loadSerial, m_loadFollowsImports);
+    LoadOptions options;
+    options.followImports = m_loadFollowsImports;
+    options.user = m_connection.user;
+    options.password = m_connection.password;
+    options.headers = m_connection.headers;
+    options.sample = m_sampleOptions;
+    options.keepDocuments = true;
+    m_loader.Start(address.utf8_string(), ++m_loadSerial, std::move(options));
 }
 
 // The previous tree and request stay as they are, as after a failed load, but without an error box.
@@ -80,7 +91,11 @@ void MainDialog::OnLoadFinished(wxThreadEvent& event) {
     const wxString loaded = load->ok ? LoadedStatus(*load, m_loadFollowsImports) : wxString();
     if (load->ok) {
         try {
+            // The documents go with the model they were read from, and only with it.
+            m_validator.reset();
+            m_documents.reset();
             ShowModel(std::move(load->model));
+            m_documents = std::move(load->documents);
         } catch (const std::bad_alloc&) {
             failure = load_msg::kOutOfMemory;
         }
@@ -107,6 +122,7 @@ void MainDialog::OnLoadFinished(wxThreadEvent& event) {
     }
     ClearFilter();
     ClearPane();
+    ShowEndpoint(TreeRecord{});
     ShowLoading(false);
     if (!load->notes.empty()) {
         CurrentPrompts().ShowNotes(this, ImportNotesSummary(*load), ImportNotesList(*load), wxICON_WARNING);

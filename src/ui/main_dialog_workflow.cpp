@@ -71,8 +71,9 @@ void MainDialog::ShowModel(WsdlModel model) {
     // The items of both trees point into the model and the copies that are about to be replaced.
     m_filteredTree->DeleteChildren(m_filteredTree->GetRootItem());
     m_serviceTree->DeleteChildren(m_serviceTree->GetRootItem());
-    m_model = std::make_shared<const WsdlModel>(std::move(model));
+    m_model = std::make_shared<WsdlModel>(std::move(model));
     m_requestTexts = std::move(requestTexts);
+    m_endpointEdits.clear();
     try {
         FillServiceTree();
     } catch (const std::bad_alloc&) {
@@ -151,6 +152,7 @@ void MainDialog::ShowSelectedRequest() {
     const wxString* request = SelectedRecord().request;
     m_messagePane->ShowText(request ? WithCrLfLineEnds(*request) : wxString());
     m_paneShowsSelection = request != nullptr;
+    ShowEndpoint(SelectedRecord());
 }
 
 void MainDialog::ClearPane() {

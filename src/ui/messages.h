@@ -55,6 +55,47 @@ inline constexpr const char* kTitleSaveRequest = "另存为";
 inline constexpr const char* kTitleExportFolder = "选择导出文件夹";
 inline constexpr const char* kButtonOk = "确定";
 
+// Sending the request in the pane, and its response.
+inline constexpr const char* kButtonSend = "发送";
+inline constexpr const char* kButtonResetEndpoint = "还原";
+inline constexpr const char* kEndpointHint = "服务地址";
+inline constexpr const char* kEndpointTip = "请求发送到的地址；“还原”恢复描述中的地址";
+inline constexpr const char* kPageResponse = "响应";
+inline constexpr const char* kCheckPretty = "格式化";
+inline constexpr const char* kStatusSending = "正在发送到 %s …";
+inline constexpr const char* kStatusSent = "已收到响应。";
+inline constexpr const char* kStatusSendCancelled = "已取消发送。";
+inline constexpr const char* kStatusSendFailed = "发送失败。";
+inline constexpr const char* kNothingToSend = "请先在左侧选择一个操作。";
+inline constexpr const char* kPlainHttpCredentials =
+    "用户名和密码将以明文经 HTTP 发送到 %s，可能被他人截获。仍要发送吗？";
+
+// The options of the requests, and the connection settings, in the options menu.
+inline constexpr const char* kButtonOptions = "选项";
+inline constexpr const char* kOptionHeaderParts = "头部";
+inline constexpr const char* kOptionAttributes = "属性";
+inline constexpr const char* kOptionExampleValues = "示例值";
+inline constexpr const char* kOptionWsSecurity = "WS-Security";
+inline constexpr const char* kMenuConnectionSettings = "连接设置…";
+inline constexpr const char* kEditsWillBeReplaced = "报文信息中的修改将被重新生成的请求替换。继续吗？";
+
+// The connection settings dialog.
+inline constexpr const char* kSettingsCaption = "连接设置";
+inline constexpr const char* kLabelUser = "用户名:";
+inline constexpr const char* kLabelPassword = "密码:";
+inline constexpr const char* kLabelHeaders = "附加请求头（每行一个“名称: 值”）:";
+inline constexpr const char* kSettingsNote = "用于发送请求，以及加载描述文档及其导入。只在此窗口打开期间保留。";
+inline constexpr const char* kBadHeaderLine = "第 %s 行不是有效的请求头（应为“名称: 值”）：";
+
+// Checking the request in the pane against the description's schemas.
+inline constexpr const char* kButtonValidate = "校验";
+inline constexpr const char* kPageProblems = "校验结果";
+inline constexpr const char* kProblemAt = "第 %s 行，第 %s 列：%s";
+inline constexpr const char* kStatusValid = "校验通过：请求符合描述中的架构。";
+inline constexpr const char* kStatusInvalid = "校验发现 %s 个问题。";
+inline constexpr const char* kStatusUnchecked = "部分内容无法校验。";
+inline constexpr const char* kNothingToValidate = "请先在左侧选择一个操作，再校验报文。";
+
 inline constexpr const char* kAddressMissing = "请先填写接口地址，或点击“打开”选择本地 WSDL/XML 文件。";
 
 // The open dialog's filter: two entries, each a description and its patterns.

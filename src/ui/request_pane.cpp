@@ -12,6 +12,8 @@ constexpr int kPlaceholderIndicator = 8;
 // A long text goes into the pane in parts of about this many bytes, each cut after a line end: a part
 // takes a few milliseconds to insert and colour.
 constexpr size_t kPartBytes = 128 * 1024;
+// The marker that tints a line with a problem found by a check.
+constexpr int kProblemMarker = 1;
 
 struct StylesColour {
     std::vector<int> styles;
@@ -44,6 +46,7 @@ RequestPane::RequestPane(wxWindow* parent, wxWindowID id)
     IndicatorSetAlpha(kPlaceholderIndicator, 110);
     IndicatorSetOutlineAlpha(kPlaceholderIndicator, 255);
     IndicatorSetUnder(kPlaceholderIndicator, true);
+    MarkerDefine(kProblemMarker, wxSTC_MARK_BACKGROUND, wxNullColour, wxColour(255, 215, 215));
     SetXmlColours();
     Bind(wxEVT_TIMER, &RequestPane::OnFillTimer, this);
 }
@@ -68,6 +71,7 @@ void RequestPane::SetXmlColours() {
 void RequestPane::ShowText(const wxString& text) {
     m_fillTimer.Stop();
     SetReadOnly(false);
+    MarkerDeleteAll(kProblemMarker);
     // Neither the old text's removal nor the new text is kept for undo: both can be megabytes.
     SetUndoCollection(false);
     ClearAll();
@@ -104,6 +108,7 @@ void RequestPane::AppendPart() {
     m_pendingAt = 0;
     EmptyUndoBuffer();
     SetUndoCollection(true);
+    SetSavePoint();
 }
 
 void RequestPane::OnFillTimer(wxTimerEvent&) {
@@ -113,6 +118,14 @@ void RequestPane::OnFillTimer(wxTimerEvent&) {
         SetReadOnly(false);
     }
 }
+
+void RequestPane::MarkProblemLines(const std::vector<int>& lines) {
+    MarkerDeleteAll(kProblemMarker);
+    for (const int line : lines) {
+        MarkerAdd(line - 1, kProblemMarker);
+    }
+}
+
 
 // A placeholder is a "?" that is an element's whole content or an attribute's whole value. Positions
 // are byte offsets into the pane's UTF-8 text, which holds text from the offset from on. Parts end at

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
 namespace quorvel::ui {
 
 class RequestPane : public wxStyledTextCtrl {
@@ -18,10 +20,12 @@ public:
     bool SetFont(const wxFont& font) override;
     // Replaces the text (line ends already CR LF) without an event and without undo history. A long text
     // shows its first part at once and the rest in steps while the window keeps answering; the pane is
-    // read-only until the whole text is in.
+    // read-only until the whole text is in, which then counts as unmodified. Problems marked go.
     void ShowText(const wxString& text);
     // The whole text being shown, also the part still on its way into the pane.
     wxString FullText() const;
+    // Marks these lines (from 1) as having problems, and only these.
+    void MarkProblemLines(const std::vector<int>& lines);
 
 private:
     void SetXmlColours();

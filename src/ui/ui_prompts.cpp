@@ -1,5 +1,6 @@
 #include "ui/ui_prompts.h"
 
+#include "ui/connection_settings_dialog.h"
 #include "ui/messages.h"
 #include "ui/notes_box.h"
 
@@ -51,6 +52,20 @@ public:
             return false;
         }
         path = dialog.GetPath();
+        return true;
+    }
+
+    bool Confirm(wxWindow* parent, const wxString& text) override {
+        return wxMessageBox(text, wxString::FromUTF8(kCaption), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING,
+                            parent) == wxYES;
+    }
+
+    bool EditConnectionSettings(wxWindow* parent, ConnectionSettings& settings) override {
+        ConnectionSettingsDialog dialog(parent, settings);
+        if (dialog.ShowModal() != wxID_OK) {
+            return false;
+        }
+        settings = dialog.Settings();
         return true;
     }
 };

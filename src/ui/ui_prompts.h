@@ -2,6 +2,8 @@
 // The dialog's message boxes and its file and folder choosers, behind one seam so that a test can read what
 // would be shown (and answer the file dialog) without a nested modal loop.
 
+#include "ui/connection_settings.h"
+
 #include <wx/string.h>
 
 class wxWindow;
@@ -23,6 +25,11 @@ public:
     // Asks for a folder to write files into, starting in initialFolder (if not empty); false when the user
     // cancels.
     virtual bool ChooseFolder(wxWindow* parent, const wxString& initialFolder, wxString& path) = 0;
+    // A warning with Yes and No; true for Yes.
+    virtual bool Confirm(wxWindow* parent, const wxString& text) = 0;
+    // The connection settings dialog, showing settings; false when the user cancels, else settings hold
+    // what the user entered.
+    virtual bool EditConnectionSettings(wxWindow* parent, ConnectionSettings& settings) = 0;
 };
 
 // The prompts in use: the real boxes unless another set was installed.

@@ -193,7 +193,7 @@ TEST_F(HttpGetTest, SendsNoCredentialsFromTheUrl) {
 TEST_F(HttpGetTest, AnExceptionInACallbackStopsTheTransferAndIsThrownAfterIt) {
     HttpOptions options = TestOptions();
     int calls = 0;
-    options.onReceived = [&calls](uint64_t) {
+    options.onReceived = [&calls](uint64_t, uint64_t) {
         ++calls;
         throw std::runtime_error("observer failed");
     };

@@ -74,6 +74,19 @@ bool RecordingPrompts::ChooseFolder(wxWindow*, const wxString& initial, wxString
     return Answer(chosenFolder, path);
 }
 
+bool RecordingPrompts::Confirm(wxWindow*, const wxString& text) {
+    confirmations.push_back(text);
+    return confirmAnswer;
+}
+
+bool RecordingPrompts::EditConnectionSettings(wxWindow*, ui::ConnectionSettings& settings) {
+    if (!connectionSettings) {
+        return false;
+    }
+    settings = *connectionSettings;
+    return true;
+}
+
 ShownDialog::ShownDialog(wxSize clientSize, const wxString& initialAddress)
     : m_dialog(new ui::MainDialog), m_previousPrompts(ui::InstallPrompts(&prompts)) {
     m_dialog->SetClientSize(clientSize);
@@ -110,9 +123,19 @@ void ShownDialog::StartLoad(const std::string& address) {
 }
 
 void ShownDialog::PressParseButton() {
-    wxCommandEvent click(wxEVT_BUTTON, ui::kIdParseButton);
-    click.SetEventObject(Control(ui::kIdParseButton));
-    static_cast<wxButton*>(Control(ui::kIdParseButton))->Command(click);
+    Press(ui::kIdParseButton);
+}
+
+void ShownDialog::Press(int buttonId) {
+    wxCommandEvent click(wxEVT_BUTTON, buttonId);
+    click.SetEventObject(Control(buttonId));
+    static_cast<wxButton*>(Control(buttonId))->Command(click);
+}
+
+void ShownDialog::ChooseMenuCommand(int commandId) {
+    wxCommandEvent choice(wxEVT_MENU, commandId);
+    choice.SetEventObject(m_dialog);
+    m_dialog->ProcessWindowEvent(choice);
 }
 
 bool ShownDialog::IsLoading() {

@@ -3,6 +3,7 @@
 // pressing keys and dragging with the system's own input events.
 
 #include "ui/main_dialog.h"
+#include "ui/response_pane.h"
 #include "ui/ui_prompts.h"
 
 #include <wx/checkbox.h>
@@ -14,6 +15,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,8 @@ public:
     bool ChooseDescriptionFile(wxWindow* parent, wxString& path) override;
     bool ChooseSaveFile(wxWindow* parent, const wxString& suggestedName, wxString& path) override;
     bool ChooseFolder(wxWindow* parent, const wxString& initialFolder, wxString& path) override;
+    bool Confirm(wxWindow* parent, const wxString& text) override;
+    bool EditConnectionSettings(wxWindow* parent, ui::ConnectionSettings& settings) override;
 
     std::vector<Message> messages;
     // Runs while a message is "on screen", to look at the dialog at that moment.
@@ -53,6 +57,11 @@ public:
     wxString initialFolder;
     // Runs while a save or folder dialog is "on screen", as the user takes their time.
     std::function<void()> whileChoosing;
+    // The warnings asked about, and the answer given to each.
+    std::vector<wxString> confirmations;
+    bool confirmAnswer = true;
+    // The connection settings dialog's answer: these settings, or a cancel when not set.
+    std::optional<ui::ConnectionSettings> connectionSettings;
 
 private:
     // Counts a file or folder dialog and answers it: the path, or a cancel when it is empty.
@@ -79,6 +88,12 @@ public:
         return static_cast<wxTreeCtrl*>(filtered->IsShown() ? filtered : Control(ui::kIdServiceTree));
     }
     wxCheckBox* FollowImports() { return static_cast<wxCheckBox*>(Control(ui::kIdFollowImportsBox)); }
+    wxTextCtrl* Endpoint() { return static_cast<wxTextCtrl*>(Control(ui::kIdEndpointBox)); }
+    ui::ResponsePane* Response() { return static_cast<ui::ResponsePane*>(Control(ui::kIdResponsePane)); }
+    // Presses a button of the dialog as a click would.
+    void Press(int buttonId);
+    // Chooses a command of the dialog's menus as a click on it would.
+    void ChooseMenuCommand(int commandId);
     // Centre of the splitter bar, in client pixels.
     int SplitPos() { return Control(ui::kIdSplitter)->GetRect().x + 2; }
     void ResizeClient(wxSize clientSize);

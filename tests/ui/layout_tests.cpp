@@ -18,9 +18,10 @@ struct LayoutCase {
     std::vector<wxRect> rects;
 };
 
-const int kLayoutIds[] = {
-    ui::kIdAddressLabel, ui::kIdFollowImportsBox, ui::kIdParseButton, ui::kIdOpenButton, ui::kIdAddressBox,
-    ui::kIdMessageLabel, ui::kIdServiceTree,      ui::kIdMessagePane, ui::kIdSplitter,   ui::kIdStatusLine};
+const int kLayoutIds[] = {ui::kIdAddressLabel, ui::kIdOptionsButton, ui::kIdFollowImportsBox,
+                          ui::kIdParseButton,  ui::kIdOpenButton,    ui::kIdAddressBox,
+                          ui::kIdServiceTree,  ui::kIdMessagePane,   ui::kIdSplitter,
+                          ui::kIdStatusLine,   ui::kIdSendButton,    ui::kIdValidateButton};
 
 TEST(DialogLayout, PlacesEveryControlForTheClientSize) {
     const LayoutCase cases[] = {
@@ -29,30 +30,34 @@ TEST(DialogLayout, PlacesEveryControlForTheClientSize) {
          {1000, 700},
          350,
          {{10, 14, 60, 16},
-          {886, 12, 104, 20},
-          {830, 10, 50, 24},
+          {940, 10, 50, 24},
+          {830, 12, 104, 20},
           {774, 10, 50, 24},
-          {74, 10, 694, 22},
-          {352, 46, 638, 20},
+          {718, 10, 50, 24},
+          {74, 10, 638, 22},
           {10, 68, 338, 596},
           {352, 68, 638, 596},
           {348, 68, 4, 596},
-          {10, 676, 980, 18}}},
-        // 270 - 306 < 80: the address box keeps its 80-pixel minimum and runs under the buttons; below
+          {10, 676, 980, 18},
+          {884, 43, 50, 24},
+          {940, 43, 50, 24}}},
+        // 270 - 362 < 80: the address box keeps its 80-pixel minimum and runs under the buttons; below
         // 360 pixels the right pane's 200 pixels win over the left pane's 160.
         {"narrow client, address box at its minimum",
          {270, 300},
          70,
          {{10, 14, 60, 16},
-          {156, 12, 104, 20},
-          {100, 10, 50, 24},
+          {210, 10, 50, 24},
+          {100, 12, 104, 20},
           {44, 10, 50, 24},
+          {-12, 10, 50, 24},
           {74, 10, 80, 22},
-          {72, 46, 188, 20},
           {10, 68, 58, 196},
           {72, 68, 188, 196},
           {68, 68, 4, 196},
-          {10, 276, 250, 18}}},
+          {10, 276, 250, 18},
+          {154, 43, 50, 24},
+          {210, 43, 50, 24}}},
     };
     for (const LayoutCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -75,6 +80,17 @@ TEST(DialogLayout, PlacesEveryControlForTheClientSize) {
         if (filter.width > 0) {
             EXPECT_EQ(label.GetRight() + 7, filter.x);
             EXPECT_EQ(shown.Tree()->GetRect().GetRight(), filter.GetRight());
+        }
+        // So is the message pane's, within its column, and the endpoint box takes the rest of the row up
+        // to 还原, 4 pixels before it.
+        const wxRect messageLabel = shown.Control(ui::kIdMessageLabel)->GetRect();
+        const wxRect endpoint = shown.Endpoint()->GetRect();
+        const wxRect reset = shown.Control(ui::kIdResetEndpointButton)->GetRect();
+        EXPECT_EQ(wxRect(c.split + 2, 46, messageLabel.width, 20), messageLabel);
+        EXPECT_EQ(wxRect(c.client.x - 166, 43, 44, 24), reset);
+        if (endpoint.width > 0) {
+            EXPECT_EQ(messageLabel.GetRight() + 7, endpoint.x);
+            EXPECT_EQ(reset.x - 5, endpoint.GetRight());
         }
     }
 }

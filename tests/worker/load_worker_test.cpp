@@ -46,7 +46,7 @@ public:
 
     void Start(const std::string& address, int serial) {
         m_latest = serial;
-        worker->Start(address, serial, false);
+        worker->Start(address, serial, LoadOptions{});
     }
 
     // Handles queued events until serial's result is in, for at most timeout.
