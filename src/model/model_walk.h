@@ -10,6 +10,8 @@ namespace quorvel {
 
 // Several lambdas as one visitor, each for the level its parameters name.
 template <typename... Visit> struct ModelVisitor : Visit... { using Visit::operator()...; };
+// Spelled out for compilers that do not yet deduce an aggregate's template arguments.
+template <typename... Visit> ModelVisitor(Visit...) -> ModelVisitor<Visit...>;
 
 namespace model_walk {
 
