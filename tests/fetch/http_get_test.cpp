@@ -116,13 +116,7 @@ protected:
             });
         });
         routes.Get("/large", [](const httplib::Request&, httplib::Response& response) {
-            response.set_content_provider(kMaxDownload + 1, "text/xml",
-                                          [](size_t offset, size_t length, httplib::DataSink& sink) {
-                                              static const std::string chunk(1 << 20, ' ');
-                                              const size_t count = std::min(length, chunk.size());
-                                              sink.write(chunk.data(), count);
-                                              return offset + count <= kMaxDownload + 1;
-                                          });
+            test::SendSpaces(response, kMaxDownload + 1);
         });
     }
 

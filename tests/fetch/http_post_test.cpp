@@ -3,25 +3,23 @@
 #include "fetch/http_get.h"
 #include "fetch/http_post.h"
 
+#include "cancel_timing.h"
 #include "test_http_server.h"
 
 #include <gtest/gtest.h>
 
 #include <openssl/evp.h>
 
-#include <atomic>
 #include <chrono>
 #include <map>
 #include <regex>
 #include <string>
-#include <thread>
 
 namespace quorvel {
 namespace {
 
 using test::SilentListener;
 using test::TestHttpServer;
-using namespace std::chrono_literals;
 
 const std::string kEnvelope = "<soap:Envelope>\xE4\xB8\xAD</soap:Envelope>";
 const std::vector<std::string> kSoapHeaders = {"Content-Type: text/xml; charset=utf-8",
@@ -67,8 +65,6 @@ bool HasValidDigest(const httplib::Request& request) {
 
 class HttpPostTest : public ::testing::Test {
 protected:
-    using Clock = std::chrono::steady_clock;
-
     void SetUp() override {
         for (TestHttpServer* server : {&m_plain, &m_tls}) {
             AddRoutes(*server);
@@ -143,36 +139,12 @@ protected:
                                           });
         });
         routes.Post("/large", [](const httplib::Request&, httplib::Response& response) {
-            response.set_content_provider(kMaxBody + 1, "text/xml",
-                                          [](size_t offset, size_t length, httplib::DataSink& sink) {
-                                              static const std::string chunk(1 << 20, ' ');
-                                              const size_t count = std::min(length, chunk.size());
-                                              sink.write(chunk.data(), count);
-                                              return offset + count <= kMaxBody + 1;
-                                          });
+            test::SendSpaces(response, kMaxBody + 1);
         });
     }
 
     static HttpResponse Post(const std::string& url, const HttpOptions& options = TestOptions()) {
         return HttpPost(url, kEnvelope, kSoapHeaders, options);
-    }
-
-    // Posts body to url, cancels after 300 ms and tells how long the POST went on after that.
-    static std::chrono::milliseconds CancelledAfterStart(const std::string& url, const std::string& body,
-                                                         HttpResponse& response) {
-        std::atomic<bool> cancel{false};
-        HttpOptions options;
-        options.cancel = &cancel;
-        Clock::time_point cancelledAt;
-        std::thread canceller([&] {
-            std::this_thread::sleep_for(300ms);
-            cancelledAt = Clock::now();
-            cancel = true;
-        });
-        response = HttpPost(url, body, {}, options);
-        const Clock::time_point returned = Clock::now();
-        canceller.join();
-        return std::chrono::duration_cast<std::chrono::milliseconds>(returned - cancelledAt);
     }
 
     TestHttpServer m_plain{TestHttpServer::Transport::Plain};
@@ -284,7 +256,8 @@ TEST_F(HttpPostTest, CancelEndsThePostPromptlyWhileConnectingSendingAndReceiving
     };
     for (const auto& c : cases) {
         HttpResponse response;
-        const std::chrono::milliseconds after = CancelledAfterStart(c.url, c.body, response);
+        const std::chrono::milliseconds after = test::RunCancelledAfterStart(
+            [&c](const HttpOptions& options) { return HttpPost(c.url, c.body, {}, options); }, response);
         EXPECT_TRUE(response.cancelled) << c.stage << ": " << response.message;
         EXPECT_EQ(response.message, "发送已取消。") << c.stage;
         // The default time-outs are many seconds; a cancel is taken within a few polls.

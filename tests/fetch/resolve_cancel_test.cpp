@@ -2,6 +2,7 @@
 
 #include "fetch/http_get.h"
 #include "fetch/http_post.h"
+#include "cancel_timing.h"
 
 #include <gtest/gtest.h>
 
@@ -40,26 +41,7 @@ extern "C" int getaddrinfo(const char* node, const char* service, const addrinfo
 namespace quorvel {
 namespace {
 
-using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
-
-// Runs exchange with a cancel flag that is set after 300 ms; how long it went on after that.
-template <typename Exchange>
-std::chrono::milliseconds RunCancelledAfterStart(Exchange exchange, HttpResponse& response) {
-    std::atomic<bool> cancel{false};
-    HttpOptions options;
-    options.cancel = &cancel;
-    Clock::time_point cancelledAt;
-    std::thread canceller([&] {
-        std::this_thread::sleep_for(300ms);
-        cancelledAt = Clock::now();
-        cancel = true;
-    });
-    response = exchange(options);
-    const Clock::time_point returned = Clock::now();
-    canceller.join();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(returned - cancelledAt);
-}
+using test::RunCancelledAfterStart;
 
 TEST(ResolveCancel, CancelDoesNotWaitForTheResolver) {
     const std::string url = "http://host.never-answers.test/service?wsdl";

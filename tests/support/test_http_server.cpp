@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -84,6 +85,16 @@ std::string TestHttpServer::Url(std::string_view pathAndQuery) const {
 void TestHttpServer::HoldUntilShutdown(std::chrono::milliseconds limit) {
     std::unique_lock lock(m_mutex);
     m_shutdown.wait_for(lock, limit, [this] { return m_stopping; });
+}
+
+void SendSpaces(httplib::Response& response, size_t bytes) {
+    response.set_content_provider(bytes, "text/xml",
+                                  [bytes](size_t offset, size_t length, httplib::DataSink& sink) {
+                                      static const std::string chunk(1 << 20, ' ');
+                                      const size_t count = std::min(length, chunk.size());
+                                      sink.write(chunk.data(), count);
+                                      return offset + count <= bytes;
+                                  });
 }
 
 int UnusedLoopbackPort() {

@@ -50,6 +50,9 @@ private:
     bool m_stopping = false;
 };
 
+// Answers with a body of that many spaces, made a mebibyte at a time as the client reads.
+void SendSpaces(httplib::Response& response, size_t bytes);
+
 // A loopback port that nothing listens on (bound and released again), for refused connections.
 int UnusedLoopbackPort();
 
