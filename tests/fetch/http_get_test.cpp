@@ -89,12 +89,7 @@ protected:
         routes.Get("/stall",
                    [&server](const httplib::Request&, httplib::Response&) { server.HoldUntilShutdown(); });
         routes.Get("/stall-in-body", [&server](const httplib::Request&, httplib::Response& response) {
-            response.set_content_provider(100, "text/xml",
-                                          [&server](size_t, size_t, httplib::DataSink& sink) {
-                                              sink.write("<a>", 3);
-                                              server.HoldUntilShutdown();
-                                              return false;
-                                          });
+            server.StallInBody(response);
         });
         routes.Get("/truncated", [](const httplib::Request&, httplib::Response& response) {
             response.set_content_provider(100, "text/xml", [](size_t, size_t, httplib::DataSink& sink) {

@@ -131,12 +131,7 @@ protected:
             server.HoldUntilShutdown();
         });
         routes.Post("/stall-in-body", [&server](const httplib::Request&, httplib::Response& response) {
-            response.set_content_provider(100, "text/xml",
-                                          [&server](size_t, size_t, httplib::DataSink& sink) {
-                                              sink.write("<a>", 3);
-                                              server.HoldUntilShutdown();
-                                              return false;
-                                          });
+            server.StallInBody(response);
         });
         routes.Post("/large", [](const httplib::Request&, httplib::Response& response) {
             test::SendSpaces(response, kMaxBody + 1);

@@ -97,6 +97,14 @@ void SendSpaces(httplib::Response& response, size_t bytes) {
                                   });
 }
 
+void TestHttpServer::StallInBody(httplib::Response& response) {
+    response.set_content_provider(100, "text/xml", [this](size_t, size_t, httplib::DataSink& sink) {
+        sink.write("<a>", 3);
+        HoldUntilShutdown();
+        return false;
+    });
+}
+
 int UnusedLoopbackPort() {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};

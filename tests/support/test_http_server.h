@@ -39,6 +39,8 @@ public:
 
     // For handlers that must stall: waits until the server shuts down, at most limit.
     void HoldUntilShutdown(std::chrono::milliseconds limit = std::chrono::seconds(10));
+    // Answers with the start of a 100-byte body, then holds until shutdown.
+    void StallInBody(httplib::Response& response);
 
 private:
     Transport m_transport;
