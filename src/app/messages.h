@@ -48,6 +48,7 @@ inline constexpr std::string_view kHelp =
     "                                          而不是生成的请求\n"
     "  --endpoint URL                          --send：发送到此 URL，而不是描述中的服务地址\n"
     "  --pretty                                --send：缩进显示响应\n"
+    "  --max-time 秒数                         整个运行的网络时间上限（加载、导入和发送），到时即停止\n"
     "  --                                      其后的参数都不是选项\n"
     "退出状态：0 成功；1 加载失败或找不到操作（原因写在标准错误）；2 无法写入输出；64 命令行用法错误。\n"
     "--send 另有：1 发送失败；3 响应是 SOAP Fault；4 其他非 2xx 状态。\n"
@@ -55,9 +56,9 @@ inline constexpr std::string_view kHelp =
 inline constexpr std::string_view kUsageErrorPrefix = "quorvel：";
 inline constexpr std::string_view kUsageErrorSuffix = "（说明见 quorvel --help）";
 inline constexpr std::string_view kUnknownOption = "未知选项 ";
-inline constexpr std::string_view kNoCommand = "缺少命令：--list、--request、--all 或 --validate。";
+inline constexpr std::string_view kNoCommand = "缺少命令：--list、--request、--all、--validate 或 --send。";
 inline constexpr std::string_view kTwoCommands =
-    "一次只能给出一个命令（--list、--request、--all 或 --validate）。";
+    "一次只能给出一个命令（--list、--request、--all、--validate 或 --send）。";
 inline constexpr std::string_view kJsonWithoutList = "--json 只能与 --list 一起使用。";
 inline constexpr std::string_view kMissingOperand = "缺少参数。";
 inline constexpr std::string_view kExtraOperand = "多余的参数 ";
@@ -75,6 +76,7 @@ inline constexpr std::string_view kMissingValue = "缺少选项的值：";
 inline constexpr std::string_view kBadHeader = "无效的请求头 ";
 inline constexpr std::string_view kBadHeaderHint = "（应写成 \"名称: 值\"，不含换行）。";
 inline constexpr std::string_view kBadUser = "--user 应写成 用户名:密码。";
+inline constexpr std::string_view kBadMaxTime = "--max-time 应为大于 0 的秒数（最多 1000000）。";
 inline constexpr std::string_view kSendOptionsWithoutSend = "--endpoint 和 --pretty 只能与 --send 一起使用。";
 inline constexpr std::string_view kCannotReadStandardInput = "无法读取标准输入。";
 inline constexpr std::string_view kCredentialsWithheld =

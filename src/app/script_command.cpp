@@ -3,6 +3,8 @@
 #include "app/messages.h"
 #include "send/soap_call.h"
 
+#include <algorithm>
+#include <charconv>
 #include <optional>
 
 namespace quorvel {
@@ -95,7 +97,18 @@ bool ReadValue(const CommandLine& args, size_t& next, std::string& value, std::s
     return true;
 }
 
-// An option that takes a value: --header, --user, --body, --endpoint. False when option is none of them,
+// A number of seconds, fractions allowed, above 0 and at most a million (some eleven days).
+std::optional<std::chrono::milliseconds> ReadSeconds(const std::string& text) {
+    double seconds = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seconds);
+    if (error != std::errc() || stop != end || !(seconds > 0 && seconds <= 1e6)) {
+        return std::nullopt;
+    }
+    return std::chrono::milliseconds(std::max<long long>(1, static_cast<long long>(seconds * 1000)));
+}
+
+// An option that takes a value: --header, --user, --max-time, --body, --endpoint. False when option is none of them,
 // or its value is missing or malformed (usageError set).
 bool ReadValueOption(const CommandLine& args, size_t& next, ScriptCommand& command, std::string& usageError) {
     const std::string& option = args[next];
@@ -122,6 +135,17 @@ bool ReadValueOption(const CommandLine& args, size_t& next, ScriptCommand& comma
         }
         command.user = value.substr(0, colon);
         command.password = value.substr(colon + 1);
+        return true;
+    }
+    if (option == "--max-time") {
+        if (!ReadValue(args, next, value, usageError)) {
+            return false;
+        }
+        command.maxTime = ReadSeconds(value);
+        if (!command.maxTime) {
+            usageError = std::string(app_msg::kBadMaxTime);
+            return false;
+        }
         return true;
     }
     if (option == "--body") {

@@ -4,6 +4,8 @@
 #include "app/command_line.h"
 #include "gen/sample_options.h"
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,8 @@ struct ScriptCommand {
     std::vector<std::string> headers;
     std::string user;
     std::string password;
+    // --max-time: the network time of the whole run (the load, its imports and the send).
+    std::optional<std::chrono::milliseconds> maxTime;
     // --send and --validate: the request body's file ("-" for standard input; empty: the operation's
     // request). --send: the URL that replaces the binding's endpoint, and whether the response is printed
     // indented.

@@ -149,9 +149,11 @@ bool PrepareCall(const ScriptCommand& command, const LoadResult& load, SoapCall&
     return ReadRequestBody(command.bodyFile, call.body, message);
 }
 
-// Credentials and headers go with the call only where they were given for (see MayCarryCredentials).
-HttpOptions SendOptions(const ScriptCommand& command, const SoapCall& call) {
+// Credentials and headers go with the call only where they were given for (see MayCarryCredentials); the
+// call ends at the run's deadline like the load.
+HttpOptions SendOptions(const ScriptCommand& command, const SoapCall& call, const LoadOptions& load) {
     HttpOptions options;
+    options.deadline = load.http.deadline;
     if (MayCarryCredentials(call.endpoint, command.operands[0], !command.endpoint.empty())) {
         options.headers = command.headers;
         options.user = command.user;
@@ -173,7 +175,7 @@ int RunSend(const ScriptCommand& command, LoadOptions options) {
     if (!PrepareCall(command, load, call, message)) {
         return LoadFailed(message);
     }
-    const SoapCallResult sent = SendSoapRequest(call, SendOptions(command, call));
+    const SoapCallResult sent = SendSoapRequest(call, SendOptions(command, call, options));
     if (!sent.ok) {
         return LoadFailed(sent.message);
     }
@@ -204,6 +206,9 @@ int RunParsedCommand(const CommandLine& args) {
     options.user = command.user;
     options.password = command.password;
     options.endsProcess = true;
+    if (command.maxTime) {
+        options.http.deadline = std::chrono::steady_clock::now() + *command.maxTime;
+    }
     switch (command.kind) {
     case ScriptCommand::Help:
         return Print(app_msg::kHelp);

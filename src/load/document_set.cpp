@@ -7,9 +7,11 @@
 #include "fetch/http_get.h"
 #include "fetch/import_address.h"
 #include "fetch/text_decoding.h"
+#include "fetch/messages.h"
 #include "load/messages.h"
 #include "xml/namespaces.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quorvel {
@@ -82,7 +84,9 @@ DocumentSet::DocumentSet(XmlDocument root, const std::string& address, size_t by
     m_documents.push_back({std::move(root), address, privateNetwork});
 }
 
-void DocumentSet::FollowImports(const DownloadOptionsFor& download) {
+void DocumentSet::FollowImports(const DownloadOptionsFor& download,
+                                std::chrono::steady_clock::time_point deadline) {
+    m_deadline = deadline;
     m_keys.insert(DocumentKey(m_documents.front().address));
     FollowImportsOf(0, download);
 }
@@ -153,6 +157,11 @@ bool DocumentSet::Read(const std::string& asked, const Holder& holder, Document&
         m_stopped = true;
         return false;
     }
+    if (const auto now = std::chrono::steady_clock::now(); now >= std::min(m_deadline, http.deadline.value_or(m_deadline))) {
+        StopForTime(asked, http);
+        return false;
+    }
+    http.deadline = http.deadline ? std::min(*http.deadline, m_deadline) : m_deadline;
     if (m_fetches == kMaxDocuments) {
         Note(asked, load_msg::kImportTooManyDocuments);
         m_stopped = true;
@@ -162,6 +171,10 @@ bool DocumentSet::Read(const std::string& asked, const Holder& holder, Document&
     // The download stops as soon as it is known to go past what is left of the total.
     http.maxBodyBytes = kMaxTotalBytes - m_bytes;
     HttpResponse fetched = FetchDocumentBytes(asked, http);
+    if (fetched.limit == HttpLimit::TimeLimit) {
+        StopForTime(asked, http);
+        return false;
+    }
     if (fetched.limit == HttpLimit::PrivateAddress) {
         Note(asked, load_msg::kImportPrivateAddress);
         return false;
@@ -193,6 +206,14 @@ bool DocumentSet::Read(const std::string& asked, const Holder& holder, Document&
 
 void DocumentSet::Note(const std::string& address, std::string_view reason) {
     m_notes.push_back(MakeImportNote(address, reason));
+}
+
+// Ends the walk at a document that time ran out for: the walk's own limit, or the time the whole run
+// was given.
+void DocumentSet::StopForTime(const std::string& address, const HttpOptions& http) {
+    const bool walkLimit = !http.deadline || m_deadline <= *http.deadline;
+    Note(address, walkLimit ? load_msg::kImportTimeLimit : fetch_msg::kTimeLimitReached);
+    m_stopped = true;
 }
 
 // Marks the document at address as tried; false when it was read or tried before.

@@ -9,6 +9,7 @@
 #include "xml/parsing.h"
 #include "xml/schema_index.h"
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <map>
@@ -40,8 +41,9 @@ public:
     // addresses (https ones only https) and, when they came from a public address, no address of this
     // machine or a private network; at most 100 documents and 64 MiB are read, imports of the
     // namespaces the program knows by heart are not fetched, and what is not read becomes a note.
-    // Stops when the download options' cancel flag is set.
-    void FollowImports(const DownloadOptionsFor& download);
+    // Stops when the download options' cancel flag is set, and with a note at the walk's deadline (or the
+    // download options' own, whichever comes first): no download goes on past it.
+    void FollowImports(const DownloadOptionsFor& download, std::chrono::steady_clock::time_point deadline);
 
     // The root element of the root document, then the definitions elements of the other WSDL documents.
     DefinitionsList Definitions() const;
@@ -72,6 +74,7 @@ private:
     bool Read(const std::string& asked, const Holder& holder, Document& read,
               const DownloadOptionsFor& download);
     void Note(const std::string& address, std::string_view reason);
+    void StopForTime(const std::string& address, const HttpOptions& http);
     bool MarkTried(const std::string& address);
 
     std::vector<Document> m_documents;
@@ -81,6 +84,7 @@ private:
     std::map<const xmlNode*, std::string> m_adopted;
     size_t m_fetches = 1;
     size_t m_bytes;
+    std::chrono::steady_clock::time_point m_deadline;
     bool m_stopped = false;
 };
 

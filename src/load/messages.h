@@ -27,5 +27,6 @@ inline constexpr std::string_view kImportNotDescription = "不是 WSDL 或 XML S
 inline constexpr std::string_view kImportTooManyDocuments = "导入的文档超过 100 个，此后的导入均未读取。";
 inline constexpr std::string_view kImportTooManyBytes =
     "导入的文档合计超过 64 MiB，此文档及此后的导入均未读取。";
+inline constexpr std::string_view kImportTimeLimit = "读取导入已超过 5 分钟，此文档及此后的导入均未读取。";
 
 } // namespace quorvel::load_msg

@@ -134,7 +134,8 @@ bool ParseAndRead(std::string text, const std::string& address, size_t bytes, bo
         loaded->documents.FollowImports(
             [&options, &result](const std::string& import) {
                 return DownloadOptions(import, result.address, options);
-            });
+            },
+            std::chrono::steady_clock::now() + options.importTimeLimit);
         result.notes = loaded->documents.Notes();
     }
     result.documentCount = loaded->documents.Size();

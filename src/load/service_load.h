@@ -8,6 +8,7 @@
 #include "model/wsdl_model.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -55,6 +56,8 @@ struct LoadOptions {
     // Also read every document the description imports (WSDL and schema imports, includes and
     // redefines), and read the description from all of them together.
     bool followImports = false;
+    // How long reading the imports may take in all; the imports not read by then become a note.
+    std::chrono::milliseconds importTimeLimit = std::chrono::minutes(5);
     // What the requests hold beyond the plain samples.
     SampleOptions sample;
     // Keep the parsed documents in the result (to check requests against their schemas later).

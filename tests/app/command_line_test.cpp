@@ -89,7 +89,7 @@ TEST(CommandLineTest, ScriptOptionsStandInAnyOrderBeforeTheOperands) {
     ASSERT_TRUE(ParseScriptCommand({"quorvel", "--list", "--", "--a.wsdl"}, command, usageError));
     EXPECT_EQ(command.operands, std::vector<std::string>{"--a.wsdl"});
     EXPECT_FALSE(ParseScriptCommand({"quorvel", "--list", "--all", "a", "d"}, command, usageError));
-    EXPECT_EQ(usageError, "一次只能给出一个命令（--list、--request、--all 或 --validate）。");
+    EXPECT_EQ(usageError, "一次只能给出一个命令（--list、--request、--all、--validate 或 --send）。");
 }
 
 // Whatever a command throws ends the run with status 1 and one line on standard error.
@@ -122,6 +122,8 @@ TEST(CommandLineTest, SendOptionsTakeTheirValues) {
     EXPECT_EQ(command.operands, (std::vector<std::string>{"a", "B", "Op"}));
     // --user and --header serve the other commands' loads as well; the send's own options do not.
     EXPECT_TRUE(ParseScriptCommand({"quorvel", "--user", "u:", "--all", "a", "d"}, command, usageError));
+    ASSERT_TRUE(ParseScriptCommand({"quorvel", "--max-time", "2.5", "--list", "a"}, command, usageError));
+    EXPECT_EQ(command.maxTime, std::chrono::milliseconds(2500));
     const struct {
         CommandLine args;
         const char* error;
@@ -131,6 +133,8 @@ TEST(CommandLineTest, SendOptionsTakeTheirValues) {
         {{"quorvel", "--send", "--header", "X: a\r\nHost: b", "a", "B", "Op"}, "无效的请求头 X: a\r\nHost: b"},
         {{"quorvel", "--list", "--user", "nopassword", "a"}, "--user 应写成 用户名:密码。"},
         {{"quorvel", "--request", "--pretty", "a", "B", "Op"}, "--endpoint 和 --pretty 只能与 --send"},
+        {{"quorvel", "--max-time", "0", "--list", "a"}, "--max-time 应为大于 0 的秒数"},
+        {{"quorvel", "--max-time", "5s", "--list", "a"}, "--max-time 应为大于 0 的秒数"},
     };
     for (const auto& c : refused) {
         EXPECT_FALSE(ParseScriptCommand(c.args, command, usageError)) << c.error;

@@ -48,6 +48,8 @@ public:
             auto found = m_documents.find(target);
             if (found == m_documents.end()) {
                 response.status = 404;
+            } else if (found->second == "stall") {
+                m_server.StallInBody(response);
             } else if (found->second.rfind("redirect:", 0) == 0) {
                 response.status = 302;
                 response.set_header("Location", found->second.substr(9));
@@ -58,7 +60,8 @@ public:
         m_server.Start();
     }
 
-    // "{base}" in a document stands for the server's own "http://127.0.0.1:PORT".
+    // "{base}" in a document stands for the server's own "http://127.0.0.1:PORT"; "stall" for an answer
+    // whose body never ends, "redirect:URL" for a redirect.
     void Serve(const std::string& target, std::string document) {
         for (size_t at; (at = document.find("{base}")) != std::string::npos;) {
             document.replace(at, 6, Url(""));
@@ -420,6 +423,25 @@ TEST(ImportFollowing, ADocumentFromAPublicAddressImportsNothingFromThisMachineOr
         EXPECT_NE(note.reason, refused) << note.address;
     }
     EXPECT_EQ(server.Hits("/c.xsd"), 1);
+}
+
+// However slow the imports, the walk as a whole ends at its time limit, with a note, and reads nothing after.
+TEST(ImportFollowing, TheWalkStopsAtItsTimeLimit) {
+    DocumentServer server;
+    server.Serve("/svc?wsdl", R"(<definitions xmlns="http://schemas.xmlsoap.org/wsdl/">
+        <import location="/first.xsd"/><import location="/slow.xsd"/><import location="/after.xsd"/>
+      </definitions>)");
+    server.Serve("/first.xsd", "<schema xmlns='http://www.w3.org/2001/XMLSchema'/>");
+    server.Serve("/slow.xsd", "stall");
+    server.Serve("/after.xsd", "<schema xmlns='http://www.w3.org/2001/XMLSchema'/>");
+    LoadOptions options;
+    options.followImports = true;
+    options.importTimeLimit = std::chrono::milliseconds(300);
+    const LoadResult load = LoadServiceDescription(server.Url("/svc?wsdl"), options);
+    EXPECT_EQ(load.documentCount, 2u);
+    const std::vector<ImportNote> expected = {{server.Url("/slow.xsd"), std::string(load_msg::kImportTimeLimit)}};
+    EXPECT_EQ(load.notes, expected);
+    EXPECT_EQ(server.Hits("/after.xsd"), 0);
 }
 
 } // namespace

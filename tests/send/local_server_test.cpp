@@ -83,6 +83,30 @@ TEST_F(LocalServerTest, StatusesAndFailuresGiveTheirExitStatus) {
     EXPECT_EQ(Run({"--send", "--endpoint", "ftp://x/", wsdl, "B", "Op"}).exitStatus, 1);
 }
 
+// --max-time bounds the network time of the whole run: an import still arriving then becomes a note, a send
+// still waiting for its answer fails.
+TEST_F(LocalServerTest, MaxTimeEndsWhateverIsStillWaiting) {
+    m_server.Routes().Get("/svc", [this](const httplib::Request&, httplib::Response& response) {
+        const std::string types = "<types><xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'>"
+                                  "<xs:import namespace='urn:a' schemaLocation='/slow.xsd'/></xs:schema></types>";
+        response.set_content(Description(m_server.Url(""), "/svc", types), "text/xml");
+    });
+    m_server.Routes().Get("/slow.xsd", [this](const httplib::Request&, httplib::Response& response) {
+        m_server.StallInBody(response);
+    });
+    m_server.Routes().Post("/svc", [this](const httplib::Request&, httplib::Response& response) {
+        m_server.StallInBody(response);
+    });
+    m_server.Start();
+    const std::string wsdl = m_server.Url("/svc?wsdl");
+    const test::ProgramRun listed = Run({"--follow-imports", "--max-time", "0.5", "--list", wsdl});
+    EXPECT_EQ(listed.exitStatus, 0);
+    EXPECT_EQ(listed.standardError, m_server.Url("/slow.xsd") + "：网络操作超过了限定的总时间，已停止。\n");
+    const test::ProgramRun sent = Run({"--max-time", "0.5", "--send", wsdl, "B", "Op"});
+    EXPECT_EQ(sent.exitStatus, 1);
+    EXPECT_EQ(sent.standardError, "网络操作超过了限定的总时间，已停止。\n");
+}
+
 // The description and the schema it imports from its own host need the credentials and a header; an
 // import from another host (localhost instead of 127.0.0.1) never gets them.
 TEST_F(LocalServerTest, CredentialsReachImportsOnTheDescriptionsHostOnly) {
