@@ -47,8 +47,7 @@ void MainDialog::OnValidateButton(wxCommandEvent&) {
     const TreeRecord record = SelectedRecord();
     BindingOfOperation binding;
     if (record.operation != nullptr && m_documents && m_model) {
-        binding = FindBindingElement(*m_model, *m_documents,
-                                     RequestTarget{record.binding->name, record.operation->name});
+        binding = BindingElementOf(*m_model, *m_documents, *record.binding);
     }
     if (binding.element == nullptr) {
         CurrentPrompts().ShowMessage(this, wxString::FromUTF8(kNothingToValidate), wxICON_INFORMATION);

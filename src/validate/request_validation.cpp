@@ -302,21 +302,25 @@ ValidationReport RequestValidator::Validate(const BindingOfOperation& binding, c
     return report;
 }
 
-BindingOfOperation FindBindingElement(const WsdlModel& model, const LoadedDocuments& documents,
-                                      const RequestTarget& target) {
+BindingOfOperation BindingElementOf(const WsdlModel& model, const LoadedDocuments& documents,
+                                    const WsdlBinding& binding) {
     BindingOfOperation found;
     size_t record = 0;
-    WalkModel(model, ModelVisitor{
-                         [&record](const WsdlService&, const WsdlBinding&) { ++record; },
-                         [&](const WsdlService&, const WsdlBinding& binding, const WsdlOperation& operation) {
-                             if (!IsRequestTarget(target, binding, operation)) {
-                                 return false;
-                             }
-                             found = {documents.bindings.at(record - 1), &binding};
-                             return true;
-                         },
-                     });
+    WalkModel(model, [&](const WsdlService&, const WsdlBinding& walked) {
+        if (&walked != &binding) {
+            ++record;
+            return false;
+        }
+        found = {documents.bindings.at(record), &binding};
+        return true;
+    });
     return found;
+}
+
+BindingOfOperation FindBindingElement(const WsdlModel& model, const LoadedDocuments& documents,
+                                      const RequestTarget& target) {
+    const OperationPlace place = LocateOperation(model, target.binding, target.operation);
+    return place.binding == nullptr ? BindingOfOperation() : BindingElementOf(model, documents, *place.binding);
 }
 
 } // namespace quorvel

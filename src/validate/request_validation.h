@@ -54,6 +54,10 @@ private:
     std::shared_ptr<const SchemaSet> m_schemas;
 };
 
+// The element of a binding record of model, the model the documents were read into; both null when the
+// record is not one of model's.
+BindingOfOperation BindingElementOf(const WsdlModel& model, const LoadedDocuments& documents,
+                                    const WsdlBinding& binding);
 // The binding of the operation FindOperation finds for target in model; both null when there is none.
 BindingOfOperation FindBindingElement(const WsdlModel& model, const LoadedDocuments& documents,
                                       const RequestTarget& target);
