@@ -67,10 +67,10 @@ HttpOptions DownloadOptions(const std::string& address, const std::string& root,
     download.credentialsFor = root;
     download.cancel = options.cancel;
     const std::string origin = UrlOrigin(address);
-    if (!origin.empty() && origin == UrlOrigin(root)) {
-        download.headers = options.headers;
-        download.user = options.user;
-        download.password = options.password;
+    if (origin.empty() || origin != UrlOrigin(root)) {
+        download.headers.clear();
+        download.user.clear();
+        download.password.clear();
     }
     if (options.onProgress) {
         download.onReceived = [&options, &address](uint64_t bytes, uint64_t declared) {

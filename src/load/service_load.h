@@ -51,7 +51,9 @@ struct LoadOptions {
     // none) stay empty.
     std::optional<RequestTarget> buildUpTo;
     // The settings of every download of the load: time-outs, trust, the deadline. Its cancel and progress
-    // are the load's own (above); its credentials and headers are the ones below.
+    // are the load's own (above). Its extra request headers ("Name: value") and HTTP credentials are sent
+    // only to the host and port of the description's own address: with its download and with the imports
+    // read from there.
     HttpOptions http;
     // Also read every document the description imports (WSDL and schema imports, includes and
     // redefines), and read the description from all of them together.
@@ -62,11 +64,6 @@ struct LoadOptions {
     SampleOptions sample;
     // Keep the parsed documents in the result (to check requests against their schemas later).
     bool keepDocuments = false;
-    // Extra request headers ("Name: value") and HTTP credentials, sent only to the host and port of the
-    // description's own address: with its download and with the imports read from there.
-    std::vector<std::string> headers;
-    std::string user;
-    std::string password;
     // The process ends right after this load (batch mode, the command line for scripts): the documents
     // read are left to the system instead of being freed node by node.
     bool endsProcess = false;

@@ -38,9 +38,9 @@ void MainDialog::StartWorker(const wxString& address) {
     m_loadFollowsImports = m_followImportsBox->GetValue();
     LoadOptions options;
     options.followImports = m_loadFollowsImports;
-    options.user = m_connection.user;
-    options.password = m_connection.password;
-    options.headers = m_connection.headers;
+    options.http.user = m_connection.user;
+    options.http.password = m_connection.password;
+    options.http.headers = m_connection.headers;
     options.sample = m_sampleOptions;
     options.keepDocuments = true;
     m_loader.Start(address.utf8_string(), ++m_loadSerial, std::move(options));
