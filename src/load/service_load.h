@@ -1,5 +1,5 @@
 #pragma once
-// One load: an address (or bytes already in memory) to a model with every request built.
+// One load: an address to a model with every request built.
 
 #include "fetch/http_exchange.h"
 #include "gen/sample_options.h"
@@ -15,7 +15,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace quorvel {
@@ -89,9 +88,5 @@ struct LoadResult {
 
 // Loads from a URL (one GET) or a file path, as typed by the user.
 LoadResult LoadServiceDescription(const std::string& address, const LoadOptions& options = {});
-
-// Loads document bytes that came from address (already as loaded), decoding them as a file's.
-LoadResult LoadServiceDescriptionFromBytes(std::string_view bytes, const std::string& address,
-                                           const LoadOptions& options = {});
 
 } // namespace quorvel
