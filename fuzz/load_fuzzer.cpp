@@ -1,10 +1,10 @@
-// Arbitrary bytes through the whole document path after acquisition: decoding, parsing, reading and
-// the generation of every request. Besides crashes, leaks and undefined behaviour it aborts when a
+// Arbitrary bytes, as a description file, through the whole document path: reading the file, decoding,
+// parsing, reading and the generation of every request. Besides crashes, leaks and undefined behaviour it aborts when a
 // result breaks what the rest of the program relies on.
 #include "fetch/text_decoding.h"
 #include "fuzz_checks.h"
 #include "gen/generation_limits.h"
-#include "load/service_load.h"
+#include "load_capture.h"
 #include "request_check.h"
 #include "xml/dom.h"
 #include "xml/parsing.h"
@@ -131,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool decoded = DecodeDocumentText(bytes, text, message);
     Require(decoded ? IsValidUtf8(text) : text.empty() && !message.empty(),
             "decoded text is not UTF-8, or failed decoding without message");
-    const LoadResult load = LoadServiceDescriptionFromBytes(bytes, "fuzz.wsdl");
+    const LoadResult load = test::LoadDocumentBytes(std::string(bytes));
     Require(decoded || !load.ok, "load succeeded where decoding failed");
     // The names are judged on the document as the load parsed it.
     const ParseResult parsed = load.ok ? ParseXmlText(text) : ParseResult{};

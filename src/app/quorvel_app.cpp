@@ -2,6 +2,7 @@
 
 #include "app/messages.h"
 #include "ui/main_dialog.h"
+#include "ui/utf8_text.h"
 
 #include <wx/init.h>
 #include <wx/log.h>
@@ -18,7 +19,7 @@ bool QuorvelApp::OnInit() {
         dialog->SetInitialAddress(wxString::FromUTF8(address));
     }
     if (dialog->GetHandle() == nullptr) {
-        wxMessageBox(wxString::FromUTF8(app_msg::kDialogCreateFailed.data()), wxMessageBoxCaptionStr, wxOK);
+        wxMessageBox(FromUtf8(app_msg::kDialogCreateFailed), wxMessageBoxCaptionStr, wxOK);
     } else {
         SetTopWindow(dialog);
         dialog->ShowModal();

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -16,26 +18,16 @@ bool IsOption(const std::string& argument) {
 
 // The command an option names, if it names one.
 std::optional<ScriptCommand::Kind> CommandOption(const std::string& option) {
-    if (option == "--help" || option == "-h") {
-        return ScriptCommand::Help;
-    }
-    if (option == "--version") {
-        return ScriptCommand::Version;
-    }
-    if (option == "--list") {
-        return ScriptCommand::List;
-    }
-    if (option == "--request") {
-        return ScriptCommand::Request;
-    }
-    if (option == "--all") {
-        return ScriptCommand::All;
-    }
-    if (option == "--validate") {
-        return ScriptCommand::Validate;
-    }
-    if (option == "--send") {
-        return ScriptCommand::Send;
+    static constexpr std::pair<std::string_view, ScriptCommand::Kind> kCommands[] = {
+        {"--help", ScriptCommand::Help},         {"-h", ScriptCommand::Help},
+        {"--version", ScriptCommand::Version},   {"--list", ScriptCommand::List},
+        {"--request", ScriptCommand::Request},   {"--all", ScriptCommand::All},
+        {"--validate", ScriptCommand::Validate}, {"--send", ScriptCommand::Send},
+    };
+    for (const auto& [name, kind] : kCommands) {
+        if (option == name) {
+            return kind;
+        }
     }
     return std::nullopt;
 }
@@ -72,17 +64,16 @@ size_t OperandCount(ScriptCommand::Kind kind) {
 
 // The switch of options that an option turns on, if it names one.
 bool* SampleOption(const std::string& option, SampleOptions& options) {
-    if (option == "--header-parts") {
-        return &options.headerParts;
-    }
-    if (option == "--attributes") {
-        return &options.attributes;
-    }
-    if (option == "--example-values") {
-        return &options.exampleValues;
-    }
-    if (option == "--ws-security") {
-        return &options.wsSecurity;
+    static constexpr std::pair<std::string_view, bool SampleOptions::*> kSwitches[] = {
+        {"--header-parts", &SampleOptions::headerParts},
+        {"--attributes", &SampleOptions::attributes},
+        {"--example-values", &SampleOptions::exampleValues},
+        {"--ws-security", &SampleOptions::wsSecurity},
+    };
+    for (const auto& [name, member] : kSwitches) {
+        if (option == name) {
+            return &(options.*member);
+        }
     }
     return nullptr;
 }

@@ -202,9 +202,9 @@ int RunParsedCommand(const CommandLine& args) {
     LoadOptions options;
     options.followImports = command.followImports;
     options.sample = command.sample;
-    options.headers = command.headers;
-    options.user = command.user;
-    options.password = command.password;
+    options.http.headers = command.headers;
+    options.http.user = command.user;
+    options.http.password = command.password;
     options.endsProcess = true;
     if (command.maxTime) {
         options.http.deadline = std::chrono::steady_clock::now() + *command.maxTime;

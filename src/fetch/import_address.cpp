@@ -7,6 +7,7 @@
 #include <cctype>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -63,63 +64,66 @@ bool IsNetworkPath(std::string_view path) {
     return path.size() >= 2 && IsSlash(path[0]) && IsSlash(path[1]);
 }
 
+ResolvedImport Resolved(std::string address) {
+    return {ImportLocation::Resolved, std::move(address)};
+}
+
 // The path of a file: URL: "file:///a/b.xsd" and "file://localhost/a/b.xsd" are "/a/b.xsd", "file:b.xsd" is
 // "b.xsd", and "file:///C:/a.xsd" is "C:/a.xsd" where paths begin with a drive. A URL naming another
 // host is a network share; a NUL in the path (%00) makes it invalid.
-ImportLocation FileUrlPath(std::string_view url, std::string& path) {
+ResolvedImport FileUrlPath(std::string_view url) {
     std::string_view rest = url.substr(5);
     if (rest.substr(0, 2) == "//") {
         rest.remove_prefix(2);
         const size_t slash = rest.find('/');
         const std::string_view host = rest.substr(0, slash);
         if (!host.empty() && !(host.size() == 9 && StartsWithIgnoringCase(host, "localhost"))) {
-            return ImportLocation::NetworkShare;
+            return {ImportLocation::NetworkShare, {}};
         }
         rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash);
     }
-    path = PercentDecoded(rest);
+    std::string path = PercentDecoded(rest);
     if (path.find('\0') != std::string::npos) {
-        return ImportLocation::Invalid;
+        return {};
     }
     if (path.size() > 1 && path[0] == '/' && PathFromUtf8(std::string_view(path).substr(1)).has_root_name()) {
         path.erase(0, 1);
     }
-    return ImportLocation::Resolved;
+    return Resolved(std::move(path));
 }
 
 } // namespace
 
-ImportLocation ResolveImportLocation(const std::string& holderAddress, std::string_view location,
-                                     std::string& address) {
+ResolvedImport ResolveImportLocation(const std::string& holderAddress, std::string_view location) {
     const std::string_view trimmed = TrimWhiteSpace(location);
     if (trimmed.empty()) {
-        return ImportLocation::Invalid;
+        return {};
     }
     const std::string reference(TrimWhiteSpace(trimmed.substr(0, trimmed.find('#'))));
     if (reference.empty()) {
-        address = holderAddress;
-        return ImportLocation::Resolved;
+        return Resolved(holderAddress);
     }
     if (IsHttpAddress(holderAddress)) {
-        return ParseUrl(holderAddress, &reference, address) ? ImportLocation::Resolved
-                                                            : ImportLocation::Invalid;
+        std::string url;
+        return ParseUrl(holderAddress, &reference, url) ? Resolved(std::move(url)) : ResolvedImport{};
     }
     if (IsHttpAddress(reference)) {
-        address = reference;
-        return ImportLocation::Resolved;
+        return Resolved(reference);
     }
     std::string path = reference;
     if (StartsWithIgnoringCase(reference, "file:")) {
-        if (const ImportLocation file = FileUrlPath(reference, path); file != ImportLocation::Resolved) {
+        ResolvedImport file = FileUrlPath(reference);
+        if (!file.ok()) {
             return file;
         }
+        path = std::move(file.address);
     }
     if (IsNetworkPath(path)) {
-        return ImportLocation::NetworkShare;
+        return {ImportLocation::NetworkShare, {}};
     }
     const fs::path resolved = PathFromUtf8(holderAddress).parent_path() / PathFromUtf8(path);
-    address = PathToUtf8(resolved.lexically_normal());
-    return address.empty() ? ImportLocation::Invalid : ImportLocation::Resolved;
+    std::string address = PathToUtf8(resolved.lexically_normal());
+    return address.empty() ? ResolvedImport{} : Resolved(std::move(address));
 }
 
 bool MayImport(std::string_view holderAddress, std::string_view address) {

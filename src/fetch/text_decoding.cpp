@@ -3,10 +3,10 @@
 #include "fetch/address.h"
 #include "fetch/code_page_conversion.h"
 #include "fetch/messages.h"
+#include "text/utf8.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <utility>
 
 namespace quorvel {
@@ -14,7 +14,6 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr size_t kDeclarationWindow = 200;
-constexpr size_t kWordBytes = sizeof(uint64_t);
 
 // UTF-16 after a byte-order mark: whole code units only; the mark itself is dropped.
 std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
@@ -30,59 +29,6 @@ std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
         text.remove_prefix(1);
     }
     return Utf16ToUtf8(text);
-}
-
-// Whether the eight bytes at text are all ASCII.
-bool IsAsciiWord(const unsigned char* text) {
-    uint64_t word = 0;
-    std::memcpy(&word, text, kWordBytes);
-    return (word & 0x8080808080808080ULL) == 0;
-}
-
-// Whether text is well-formed UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF. Such
-// text decodes to itself, so it needs no conversion.
-bool IsWellFormedUtf8(std::string_view text) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    const size_t size = text.size();
-    size_t i = 0;
-    while (i < size) {
-        // Most of a description is ASCII: eight bytes at a time while none has its high bit set.
-        if (size - i >= kWordBytes && IsAsciiWord(bytes + i)) {
-            i += kWordBytes;
-            continue;
-        }
-        const unsigned char lead = bytes[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        size_t length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : low;
-            high = lead == 0xED ? 0x9F : high;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : low;
-            high = lead == 0xF4 ? 0x8F : high;
-        } else {
-            return false;
-        }
-        if (size - i < length || bytes[i + 1] < low || bytes[i + 1] > high) {
-            return false;
-        }
-        for (size_t k = 2; k < length; ++k) {
-            if ((bytes[i + k] & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        i += length;
-    }
-    return true;
 }
 
 bool HasUtf16Mark(std::string_view bytes) {

@@ -114,13 +114,13 @@ void DocumentSet::Follow(const xmlNode* import, const Holder& holder, const Down
         (LocalName(import) == "import" && IsKnownNamespace(GetAttributeText(import, "namespace")))) {
         return;
     }
-    std::string address;
-    const ImportLocation resolved = ResolveImportLocation(holderAddress, location, address);
-    if (resolved != ImportLocation::Resolved) {
-        Note(location, resolved == ImportLocation::NetworkShare ? load_msg::kImportNetworkShare
-                                                                : load_msg::kImportInvalidLocation);
+    const ResolvedImport resolved = ResolveImportLocation(holderAddress, location);
+    if (!resolved.ok()) {
+        Note(location, resolved.location == ImportLocation::NetworkShare ? load_msg::kImportNetworkShare
+                                                                         : load_msg::kImportInvalidLocation);
         return;
     }
+    const std::string& address = resolved.address;
     if (!MayImport(holderAddress, address)) {
         Note(address, IsHttpsAddress(holderAddress) ? load_msg::kImportHttpsOnly : load_msg::kImportWebOnly);
         return;

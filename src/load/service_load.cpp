@@ -3,7 +3,6 @@
 #include "fetch/address.h"
 #include "fetch/cancel_flag.h"
 #include "fetch/http_get.h"
-#include "fetch/network_address.h"
 #include "fetch/text_decoding.h"
 #include "gen/request_building.h"
 #include "load/document_set.h"
@@ -67,10 +66,10 @@ HttpOptions DownloadOptions(const std::string& address, const std::string& root,
     download.credentialsFor = root;
     download.cancel = options.cancel;
     const std::string origin = UrlOrigin(address);
-    if (!origin.empty() && origin == UrlOrigin(root)) {
-        download.headers = options.headers;
-        download.user = options.user;
-        download.password = options.password;
+    if (origin.empty() || origin != UrlOrigin(root)) {
+        download.headers.clear();
+        download.user.clear();
+        download.password.clear();
     }
     if (options.onProgress) {
         download.onReceived = [&options, &address](uint64_t bytes, uint64_t declared) {
@@ -179,41 +178,21 @@ bool LoadAddress(LoadResult& result, const std::string& address, const LoadOptio
     return FetchAndRead(result, options);
 }
 
-bool LoadBytes(LoadResult& result, std::string_view bytes, const std::string& address,
-               const LoadOptions& options) {
-    std::string text;
-    return Decode(std::string(bytes), text, result, options) &&
-           ParseAndRead(std::move(text), address, bytes.size(), NamesPrivateNetworkHost(address), result,
-                        options);
-}
+} // namespace
 
-// Runs one load. Memory that runs out anywhere in it fails the load like any other cause: what was
-// built is released first, then the message is set.
-template <typename Load>
-LoadResult RunLoad(const std::string& address, const LoadOptions& options, Load load) {
+// Memory that runs out anywhere in the load fails it like any other cause: what was built is released
+// first, then the message is set.
+LoadResult LoadServiceDescription(const std::string& address, const LoadOptions& options) {
     LoadResult result;
     result.address = address;
     try {
-        result.ok = load(result);
+        result.ok = LoadAddress(result, address, options);
     } catch (const std::bad_alloc&) {
         result.ok = false;
         result.model.clear();
         result.message = load_msg::kOutOfMemory;
     }
     return Finish(std::move(result), options);
-}
-
-} // namespace
-
-LoadResult LoadServiceDescription(const std::string& address, const LoadOptions& options) {
-    return RunLoad(address, options,
-                   [&](LoadResult& result) { return LoadAddress(result, address, options); });
-}
-
-LoadResult LoadServiceDescriptionFromBytes(std::string_view bytes, const std::string& address,
-                                           const LoadOptions& options) {
-    return RunLoad(address, options,
-                   [&](LoadResult& result) { return LoadBytes(result, bytes, address, options); });
 }
 
 } // namespace quorvel

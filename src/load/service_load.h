@@ -1,5 +1,5 @@
 #pragma once
-// One load: an address (or bytes already in memory) to a model with every request built.
+// One load: an address to a model with every request built.
 
 #include "fetch/http_exchange.h"
 #include "gen/sample_options.h"
@@ -15,7 +15,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace quorvel {
@@ -51,7 +50,9 @@ struct LoadOptions {
     // none) stay empty.
     std::optional<RequestTarget> buildUpTo;
     // The settings of every download of the load: time-outs, trust, the deadline. Its cancel and progress
-    // are the load's own (above); its credentials and headers are the ones below.
+    // are the load's own (above). Its extra request headers ("Name: value") and HTTP credentials are sent
+    // only to the host and port of the description's own address: with its download and with the imports
+    // read from there.
     HttpOptions http;
     // Also read every document the description imports (WSDL and schema imports, includes and
     // redefines), and read the description from all of them together.
@@ -62,11 +63,6 @@ struct LoadOptions {
     SampleOptions sample;
     // Keep the parsed documents in the result (to check requests against their schemas later).
     bool keepDocuments = false;
-    // Extra request headers ("Name: value") and HTTP credentials, sent only to the host and port of the
-    // description's own address: with its download and with the imports read from there.
-    std::vector<std::string> headers;
-    std::string user;
-    std::string password;
     // The process ends right after this load (batch mode, the command line for scripts): the documents
     // read are left to the system instead of being freed node by node.
     bool endsProcess = false;
@@ -92,9 +88,5 @@ struct LoadResult {
 
 // Loads from a URL (one GET) or a file path, as typed by the user.
 LoadResult LoadServiceDescription(const std::string& address, const LoadOptions& options = {});
-
-// Loads document bytes that came from address (already as loaded), decoding them as a file's.
-LoadResult LoadServiceDescriptionFromBytes(std::string_view bytes, const std::string& address,
-                                           const LoadOptions& options = {});
 
 } // namespace quorvel

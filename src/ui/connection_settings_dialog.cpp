@@ -1,6 +1,7 @@
 #include "ui/connection_settings_dialog.h"
 
 #include "ui/messages.h"
+#include "ui/utf8_text.h"
 #include "ui/ui_prompts.h"
 
 #include <wx/button.h>
@@ -11,7 +12,7 @@
 namespace quorvel::ui {
 
 ConnectionSettingsDialog::ConnectionSettingsDialog(wxWindow* parent, const ConnectionSettings& settings)
-    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(kSettingsCaption), wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, FromUtf8(ui_msg::kSettingsCaption), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       m_settings(settings) {
     m_userBox = new wxTextCtrl(this, wxID_ANY, wxString::FromUTF8(settings.user));
@@ -22,17 +23,17 @@ ConnectionSettingsDialog::ConnectionSettingsDialog(wxWindow* parent, const Conne
 
     auto* fields = new wxFlexGridSizer(2, wxSize(8, 8));
     fields->AddGrowableCol(1);
-    fields->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(kLabelUser)), 0, wxALIGN_CENTER_VERTICAL);
+    fields->Add(new wxStaticText(this, wxID_ANY, FromUtf8(ui_msg::kLabelUser)), 0, wxALIGN_CENTER_VERTICAL);
     fields->Add(m_userBox, 1, wxEXPAND);
-    fields->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(kLabelPassword)), 0,
+    fields->Add(new wxStaticText(this, wxID_ANY, FromUtf8(ui_msg::kLabelPassword)), 0,
                 wxALIGN_CENTER_VERTICAL);
     fields->Add(m_passwordBox, 1, wxEXPAND);
 
     auto* column = new wxBoxSizer(wxVERTICAL);
     column->Add(fields, 0, wxEXPAND | wxALL, 10);
-    column->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(kLabelHeaders)), 0, wxLEFT | wxRIGHT, 10);
+    column->Add(new wxStaticText(this, wxID_ANY, FromUtf8(ui_msg::kLabelHeaders)), 0, wxLEFT | wxRIGHT, 10);
     column->Add(m_headersBox, 1, wxEXPAND | wxALL, 10);
-    column->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(kSettingsNote)), 0, wxLEFT | wxRIGHT, 10);
+    column->Add(new wxStaticText(this, wxID_ANY, FromUtf8(ui_msg::kSettingsNote)), 0, wxLEFT | wxRIGHT, 10);
     column->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 10);
     SetSizerAndFit(column);
     Bind(wxEVT_BUTTON, &ConnectionSettingsDialog::OnOk, this, wxID_OK);
@@ -41,8 +42,9 @@ ConnectionSettingsDialog::ConnectionSettingsDialog(wxWindow* parent, const Conne
 void ConnectionSettingsDialog::OnOk(wxCommandEvent& event) {
     std::vector<std::string> headers;
     if (const size_t bad = ReadHeaderLines(m_headersBox->GetValue(), headers)) {
-        const wxString text = wxString::Format(wxString::FromUTF8(kBadHeaderLine), wxString::Format("%zu", bad)) +
-                              m_headersBox->GetLineText(static_cast<long>(bad) - 1);
+        const wxString text =
+            wxString::Format(FromUtf8(ui_msg::kBadHeaderLine), wxString::Format("%zu", bad)) +
+            m_headersBox->GetLineText(static_cast<long>(bad) - 1);
         CurrentPrompts().ShowMessage(this, text, wxICON_ERROR);
         m_headersBox->SetFocus();
         return;

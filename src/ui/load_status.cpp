@@ -3,6 +3,7 @@
 #include "fetch/address.h"
 #include "model/model_walk.h"
 #include "ui/messages.h"
+#include "ui/utf8_text.h"
 
 #include <algorithm>
 #include <iterator>
@@ -14,10 +15,6 @@ wxString Number(uint64_t value) {
     return wxString::Format("%llu", static_cast<unsigned long long>(value));
 }
 
-wxString Text(const char* utf8) {
-    return wxString::FromUTF8(utf8);
-}
-
 // The bytes of a download so far, with the declared size and the share of it when the server sent one.
 wxString DownloadStatus(const LoadProgress& progress, const std::string& loadedAddress) {
     const bool named = !progress.document.empty() && progress.document != loadedAddress;
@@ -26,13 +23,14 @@ wxString DownloadStatus(const LoadProgress& progress, const std::string& loadedA
     const uint64_t expected = progress.bytesExpected;
     if (expected == 0) {
         const wxString bytes = Number(received);
-        return named ? wxString::Format(Text(kStatusDownloadingDocument), document, bytes)
-                     : wxString::Format(Text(kStatusDownloading), bytes);
+        return named ? wxString::Format(FromUtf8(ui_msg::kStatusDownloadingDocument), document, bytes)
+                     : wxString::Format(FromUtf8(ui_msg::kStatusDownloading), bytes);
     }
     const wxString share = Number(std::min<uint64_t>(received, expected) * 100 / expected);
     const wxString of = SizeText(expected);
-    return named ? wxString::Format(Text(kStatusDownloadingDocumentOf), document, SizeText(received), of, share)
-                 : wxString::Format(Text(kStatusDownloadingOf), SizeText(received), of, share);
+    return named ? wxString::Format(FromUtf8(ui_msg::kStatusDownloadingDocumentOf), document, SizeText(received),
+                                    of, share)
+                 : wxString::Format(FromUtf8(ui_msg::kStatusDownloadingOf), SizeText(received), of, share);
 }
 
 } // namespace
@@ -53,19 +51,19 @@ wxString ProgressStatus(const LoadProgress& progress, const std::string& loadedA
     switch (progress.stage) {
     case LoadStage::Read:
         return IsHttpAddress(loadedAddress) ? DownloadStatus(progress, loadedAddress)
-                                            : Text(kStatusReadingFile);
+                                            : FromUtf8(ui_msg::kStatusReadingFile);
     case LoadStage::Decode:
     case LoadStage::Parse:
-        return Text(kStatusParsing);
+        return FromUtf8(ui_msg::kStatusParsing);
     case LoadStage::Index:
-        return Text(kStatusReading);
+        return FromUtf8(ui_msg::kStatusReading);
     case LoadStage::Generate:
         break;
     case LoadStage::Release:
         // Releasing the documents tells nothing new: the line keeps the count of requests built.
         return wxString();
     }
-    return wxString::Format(Text(kStatusBuilding), Number(progress.requestsBuilt),
+    return wxString::Format(FromUtf8(ui_msg::kStatusBuilding), Number(progress.requestsBuilt),
                             Number(progress.requestsTotal));
 }
 
@@ -77,15 +75,16 @@ wxString LoadedStatus(const LoadResult& load, bool followedImports) {
                   [&](const WsdlService&, const WsdlBinding&) { ++bindings; },
                   [&](const WsdlService&, const WsdlBinding&, const WsdlOperation&) { ++operations; },
               });
-    const wxString counts = wxString::Format(Text(kStatusLoaded), Number(load.model.size()), Number(bindings),
-                                             Number(operations));
-    return followedImports ? counts + wxString::Format(Text(kStatusDocuments), Number(load.documentCount))
-                           : counts;
+    const wxString counts = wxString::Format(FromUtf8(ui_msg::kStatusLoaded), Number(load.model.size()),
+                                             Number(bindings), Number(operations));
+    return followedImports
+               ? counts + wxString::Format(FromUtf8(ui_msg::kStatusDocuments), Number(load.documentCount))
+               : counts;
 }
 
 wxString ImportNotesSummary(const LoadResult& load) {
-    return wxString::FromUTF8(kImportNotesHeading) + "\n" +
-           wxString::Format(Text(kImportNotesCount), Number(load.notes.size()));
+    return FromUtf8(ui_msg::kImportNotesHeading) + "\n" +
+           wxString::Format(FromUtf8(ui_msg::kImportNotesCount), Number(load.notes.size()));
 }
 
 wxString ImportNotesList(const LoadResult& load) {

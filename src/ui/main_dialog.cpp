@@ -3,6 +3,7 @@
 #include "ui/main_dialog.h"
 
 #include "ui/messages.h"
+#include "ui/utf8_text.h"
 #include "ui/request_pane.h"
 #include "ui/response_pane.h"
 #include "ui/tree_sort.h"
@@ -50,7 +51,7 @@ const wxSize kDialogUnits(560, 360);
 } // namespace
 
 MainDialog::MainDialog(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(kCaption), wxPoint(0, 0), wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, FromUtf8(ui_msg::kCaption), wxPoint(0, 0), wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxRESIZE_BORDER | wxMINIMIZE_BOX | wxMAXIMIZE_BOX | wxCLOSE_BOX),
       m_splitCursor(wxCURSOR_SIZEWE), m_autoLoadTimer(this, kIdAutoLoadTimer) {
     CreateControls();
@@ -79,13 +80,13 @@ MainDialog::~MainDialog() {
 
 // Positions and sizes come from LayoutControls, the order of the tab stops from ApplyTabOrder.
 void MainDialog::CreateControls() {
-    new wxStaticText(this, kIdAddressLabel, wxString::FromUTF8(kLabelAddress));
+    new wxStaticText(this, kIdAddressLabel, FromUtf8(ui_msg::kLabelAddress));
     m_addressBox = new wxTextCtrl(this, kIdAddressBox, wxEmptyString);
-    new wxButton(this, kIdOpenButton, wxString::FromUTF8(kButtonOpen));
-    new wxStaticText(this, kIdInterfacesLabel, wxString::FromUTF8(kLabelInterfaces));
+    new wxButton(this, kIdOpenButton, FromUtf8(ui_msg::kButtonOpen));
+    new wxStaticText(this, kIdInterfacesLabel, FromUtf8(ui_msg::kLabelInterfaces));
     m_filterBox = new wxSearchCtrl(this, kIdFilterBox);
     m_filterBox->ShowCancelButton(true);
-    m_filterBox->SetDescriptiveText(wxString::FromUTF8(kFilterHint));
+    m_filterBox->SetDescriptiveText(FromUtf8(ui_msg::kFilterHint));
     for (ServiceTreeCtrl** tree : {&m_serviceTree, &m_filteredTree}) {
         *tree = new ServiceTreeCtrl(this, tree == &m_serviceTree ? kIdServiceTree : kIdFilteredTree,
                                     wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE |
@@ -93,12 +94,12 @@ void MainDialog::CreateControls() {
         (*tree)->AddRoot(wxEmptyString);
     }
     m_filteredTree->Hide();
-    new wxStaticText(this, kIdMessageLabel, wxString::FromUTF8(kLabelMessage));
+    new wxStaticText(this, kIdMessageLabel, FromUtf8(ui_msg::kLabelMessage));
     m_messagePane = new RequestPane(this, kIdMessagePane);
     m_parseButton =
-        new wxButton(this, kIdParseButton, wxString::FromUTF8(kButtonParse), wxPoint(0, 0), wxSize(50, 24));
+        new wxButton(this, kIdParseButton, FromUtf8(ui_msg::kButtonParse), wxPoint(0, 0), wxSize(50, 24));
     // Unchecked: a load reads the one document, as without the box.
-    m_followImportsBox = new wxCheckBox(this, kIdFollowImportsBox, wxString::FromUTF8(kCheckFollowImports));
+    m_followImportsBox = new wxCheckBox(this, kIdFollowImportsBox, FromUtf8(ui_msg::kCheckFollowImports));
     m_splitter = new wxStaticLine(this, kIdSplitter, wxPoint(0, 0), wxSize(4, 100), wxLI_VERTICAL);
     CreateSendControls();
     m_statusLine = new wxStaticText(this, kIdStatusLine, wxEmptyString, wxDefaultPosition, wxDefaultSize,

@@ -8,6 +8,7 @@
 #include "export/request_file_names.h"
 #include "fetch/file_writing.h"
 #include "ui/messages.h"
+#include "ui/utf8_text.h"
 #include "ui/popup_menu.h"
 #include "ui/request_pane.h"
 #include "ui/tree_sort.h"
@@ -30,7 +31,7 @@ wxString Count(size_t count) {
 }
 
 wxString ExportingStatus(size_t written, size_t total) {
-    return wxString::Format(wxString::FromUTF8(kStatusExporting), Count(written), Count(total));
+    return wxString::Format(FromUtf8(ui_msg::kStatusExporting), Count(written), Count(total));
 }
 
 } // namespace
@@ -78,10 +79,10 @@ void MainDialog::ShowItemMenu(const wxTreeItemId& item, bool fromKeyboard) {
     // The chosen command reaches the dialog's menu handlers.
     wxMenu menu;
     if (record.operation != nullptr) {
-        menu.Append(kIdCopyRequest, wxString::FromUTF8(kMenuCopyRequest));
-        menu.Append(kIdSaveRequest, wxString::FromUTF8(kMenuSaveRequest));
+        menu.Append(kIdCopyRequest, FromUtf8(ui_msg::kMenuCopyRequest));
+        menu.Append(kIdSaveRequest, FromUtf8(ui_msg::kMenuSaveRequest));
     } else {
-        menu.Append(kIdExportAll, wxString::FromUTF8(kMenuExportAll))->Enable(!m_exporting);
+        menu.Append(kIdExportAll, FromUtf8(ui_msg::kMenuExportAll))->Enable(!m_exporting);
     }
     if (!fromKeyboard) {
         PopupMenu(&menu);
@@ -102,7 +103,7 @@ void MainDialog::OnCopyRequest(wxCommandEvent&) {
     }
     wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(request)));
     wxTheClipboard->Close();
-    SetStatus(wxString::FromUTF8(kStatusCopied));
+    SetStatus(FromUtf8(ui_msg::kStatusCopied));
 }
 
 // Writes the request into a file the user chooses, as the export writes it: UTF-8 without a byte-order
@@ -118,7 +119,7 @@ void MainDialog::OnSaveRequest(wxCommandEvent&) {
         RequestFileNames().Next(record.service->name, record.binding->name, record.operation->name);
     wxString path;
     if (!CurrentPrompts().ChooseSaveFile(this, wxString::FromUTF8(offered), path)) {
-        SetStatus(wxString::FromUTF8(kStatusSaveCancelled));
+        SetStatus(FromUtf8(ui_msg::kStatusSaveCancelled));
         return;
     }
     std::string reason;
@@ -128,7 +129,7 @@ void MainDialog::OnSaveRequest(wxCommandEvent&) {
         CurrentPrompts().ShowMessage(this, wxString::FromUTF8(message), wxICON_ERROR);
         return;
     }
-    SetStatus(wxString::Format(wxString::FromUTF8(kStatusSaved), path));
+    SetStatus(wxString::Format(FromUtf8(ui_msg::kStatusSaved), path));
 }
 
 // Writes every request below the selected service or binding into a folder the user chooses, with the
@@ -149,7 +150,7 @@ void MainDialog::OnExportAll(wxCommandEvent&) {
     wxString folder;
     if (!CurrentPrompts().ChooseFolder(this, m_exportFolder.empty() ? m_descriptionFolder : m_exportFolder,
                                        folder)) {
-        SetStatus(wxString::FromUTF8(kStatusExportNotStarted));
+        SetStatus(FromUtf8(ui_msg::kStatusExportNotStarted));
         return;
     }
     m_exportFolder = folder;
@@ -176,9 +177,10 @@ void MainDialog::OnExportFinished(wxThreadEvent& event) {
     m_exporting = false;
     ShowBusy();
     const wxString folder = wxString::FromUTF8(outcome.folder);
-    const char* status = outcome.ok ? kStatusExported : outcome.cancelled ? kStatusExportCancelled
-                                                                          : kStatusExportFailed;
-    SetStatus(wxString::Format(wxString::FromUTF8(status), Count(outcome.ok ? outcome.total : outcome.written),
+    const std::string_view status = outcome.ok          ? ui_msg::kStatusExported
+                                    : outcome.cancelled ? ui_msg::kStatusExportCancelled
+                                                        : ui_msg::kStatusExportFailed;
+    SetStatus(wxString::Format(FromUtf8(status), Count(outcome.ok ? outcome.total : outcome.written),
                                folder));
     if (!outcome.ok && !outcome.cancelled) {
         CurrentPrompts().ShowMessage(this, wxString::FromUTF8(outcome.message), wxICON_ERROR);

@@ -4,6 +4,7 @@
 #include "ui/main_dialog.h"
 
 #include "ui/messages.h"
+#include "ui/utf8_text.h"
 #include "ui/tree_sort.h"
 
 #include <wx/srchctrl.h>
@@ -44,7 +45,7 @@ void MainDialog::ShowFilteredTree() {
         filtering && m_filteredTree->GetChildrenCount(m_filteredTree->GetRootItem(), false) == 0;
     if (noMatch && !m_statusBeforeNoMatch) {
         m_statusBeforeNoMatch = m_statusLine->GetLabel();
-        SetStatus(wxString::FromUTF8(kStatusNoMatch));
+        SetStatus(FromUtf8(ui_msg::kStatusNoMatch));
         ClearPane();
     } else if (!noMatch && m_statusBeforeNoMatch) {
         SetStatus(*m_statusBeforeNoMatch);
@@ -61,7 +62,7 @@ void MainDialog::FillFilteredTree(const wxString& lowerFilter) {
     const std::vector<OutlineNode>& nodes = m_outline.Nodes();
     const std::vector<bool> visible = m_outline.Visible(lowerFilter);
     const wxTreeItemId root = m_filteredTree->GetRootItem();
-    const wxString requestText = wxString::FromUTF8(kRequestItem);
+    const wxString requestText = FromUtf8(ui_msg::kRequestItem);
     m_updatingTree = true;
     m_filteredTree->Freeze();
     m_filteredTree->DeleteChildren(root);

@@ -7,6 +7,7 @@
 #include "load/messages.h"
 #include "ui/load_status.h"
 #include "ui/messages.h"
+#include "ui/utf8_text.h"
 #include "ui/request_pane.h"
 #include "ui/tree_sort.h"
 #include "ui/ui_prompts.h"
@@ -38,9 +39,9 @@ void MainDialog::StartWorker(const wxString& address) {
     m_loadFollowsImports = m_followImportsBox->GetValue();
     LoadOptions options;
     options.followImports = m_loadFollowsImports;
-    options.user = m_connection.user;
-    options.password = m_connection.password;
-    options.headers = m_connection.headers;
+    options.http.user = m_connection.user;
+    options.http.password = m_connection.password;
+    options.http.headers = m_connection.headers;
     options.sample = m_sampleOptions;
     options.keepDocuments = true;
     m_loader.Start(address.utf8_string(), ++m_loadSerial, std::move(options));
@@ -50,7 +51,7 @@ void MainDialog::StartWorker(const wxString& address) {
 void MainDialog::CancelLoad() {
     m_loader.Cancel();
     ShowLoading(false);
-    SetStatus(wxString::FromUTF8(kStatusCancelled));
+    SetStatus(FromUtf8(ui_msg::kStatusCancelled));
 }
 
 void MainDialog::ShowLoading(bool loading) {
@@ -62,7 +63,7 @@ void MainDialog::ShowLoading(bool loading) {
 // the cancel button.
 void MainDialog::ShowBusy() {
     const bool busy = m_loading || m_exporting;
-    m_parseButton->SetLabel(wxString::FromUTF8(busy ? kButtonCancel : kButtonParse));
+    m_parseButton->SetLabel(FromUtf8(busy ? ui_msg::kButtonCancel : ui_msg::kButtonParse));
     for (ServiceTreeCtrl* tree : {m_serviceTree, m_filteredTree}) {
         tree->SetCursor(busy ? wxCursor(wxCURSOR_WAIT) : wxNullCursor);
     }
@@ -101,7 +102,7 @@ void MainDialog::OnLoadFinished(wxThreadEvent& event) {
         }
     }
     if (!failure.empty()) {
-        SetStatus(wxString::FromUTF8(kStatusFailed));
+        SetStatus(FromUtf8(ui_msg::kStatusFailed));
         {
             const wxBusyCursor wait;
             // Imports that were not read may be the reason.

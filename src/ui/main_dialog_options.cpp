@@ -7,6 +7,7 @@
 #include "model/model_walk.h"
 #include "ui/line_ends.h"
 #include "ui/messages.h"
+#include "ui/utf8_text.h"
 #include "ui/request_pane.h"
 #include "ui/ui_prompts.h"
 
@@ -22,15 +23,15 @@ namespace {
 
 struct SampleOptionItem {
     int id;
-    const char* label;
+    std::string_view label;
     bool SampleOptions::* option;
 };
 
 const SampleOptionItem kSampleOptionItems[] = {
-    {kIdOptionHeaderParts, kOptionHeaderParts, &SampleOptions::headerParts},
-    {kIdOptionAttributes, kOptionAttributes, &SampleOptions::attributes},
-    {kIdOptionExampleValues, kOptionExampleValues, &SampleOptions::exampleValues},
-    {kIdOptionWsSecurity, kOptionWsSecurity, &SampleOptions::wsSecurity},
+    {kIdOptionHeaderParts, ui_msg::kOptionHeaderParts, &SampleOptions::headerParts},
+    {kIdOptionAttributes, ui_msg::kOptionAttributes, &SampleOptions::attributes},
+    {kIdOptionExampleValues, ui_msg::kOptionExampleValues, &SampleOptions::exampleValues},
+    {kIdOptionWsSecurity, ui_msg::kOptionWsSecurity, &SampleOptions::wsSecurity},
 };
 
 } // namespace
@@ -39,13 +40,13 @@ const SampleOptionItem kSampleOptionItems[] = {
 void MainDialog::OnOptionsButton(wxCommandEvent&) {
     wxMenu menu;
     for (const SampleOptionItem& item : kSampleOptionItems) {
-        wxMenuItem* check = menu.AppendCheckItem(item.id, wxString::FromUTF8(item.label));
+        wxMenuItem* check = menu.AppendCheckItem(item.id, FromUtf8(item.label));
         check->Check(m_sampleOptions.*item.option);
         // An export under way reads the requests: they are not rebuilt under it.
         check->Enable(!m_exporting);
     }
     menu.AppendSeparator();
-    menu.Append(kIdConnectionSettings, wxString::FromUTF8(kMenuConnectionSettings));
+    menu.Append(kIdConnectionSettings, FromUtf8(ui_msg::kMenuConnectionSettings));
     PopupMenu(&menu, m_optionsButton->GetRect().GetBottomLeft());
 }
 
@@ -57,7 +58,7 @@ void MainDialog::OnSampleOption(wxCommandEvent& event) {
             continue;
         }
         if (m_messagePane->IsModified() &&
-            !CurrentPrompts().Confirm(this, wxString::FromUTF8(kEditsWillBeReplaced))) {
+            !CurrentPrompts().Confirm(this, FromUtf8(ui_msg::kEditsWillBeReplaced))) {
             return;
         }
         m_sampleOptions.*item.option = !(m_sampleOptions.*item.option);

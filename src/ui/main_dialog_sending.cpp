@@ -4,6 +4,7 @@
 #include "ui/main_dialog.h"
 
 #include "ui/messages.h"
+#include "ui/utf8_text.h"
 #include "ui/request_pane.h"
 #include "ui/response_pane.h"
 #include "ui/ui_prompts.h"
@@ -24,20 +25,21 @@ namespace quorvel::ui {
 // The options button on the address row; the endpoint box and the buttons for the request on the message
 // row; the results below the request pane, hidden until there are any.
 void MainDialog::CreateSendControls() {
-    m_optionsButton = new wxButton(this, kIdOptionsButton, wxString::FromUTF8(kButtonOptions));
+    m_optionsButton = new wxButton(this, kIdOptionsButton, FromUtf8(ui_msg::kButtonOptions));
     m_endpointBox = new wxTextCtrl(this, kIdEndpointBox, wxEmptyString);
-    m_endpointBox->SetHint(wxString::FromUTF8(kEndpointHint));
-    m_endpointBox->SetToolTip(wxString::FromUTF8(kEndpointTip));
-    m_resetEndpointButton = new wxButton(this, kIdResetEndpointButton, wxString::FromUTF8(kButtonResetEndpoint));
+    m_endpointBox->SetHint(FromUtf8(ui_msg::kEndpointHint));
+    m_endpointBox->SetToolTip(FromUtf8(ui_msg::kEndpointTip));
+    m_resetEndpointButton =
+        new wxButton(this, kIdResetEndpointButton, FromUtf8(ui_msg::kButtonResetEndpoint));
     m_resetEndpointButton->Disable();
-    m_sendButton = new wxButton(this, kIdSendButton, wxString::FromUTF8(kButtonSend));
-    m_validateButton = new wxButton(this, kIdValidateButton, wxString::FromUTF8(kButtonValidate));
+    m_sendButton = new wxButton(this, kIdSendButton, FromUtf8(ui_msg::kButtonSend));
+    m_validateButton = new wxButton(this, kIdValidateButton, FromUtf8(ui_msg::kButtonValidate));
     m_rowSplitter = new wxStaticLine(this, kIdRowSplitter, wxPoint(0, 0), wxSize(100, 4), wxLI_HORIZONTAL);
     m_resultsBook = new wxNotebook(this, kIdResultsBook);
     m_responsePane = new ResponsePane(m_resultsBook, kIdResponsePane);
     m_problemList = new wxListBox(m_resultsBook, kIdProblemList);
-    m_resultsBook->AddPage(m_responsePane, wxString::FromUTF8(kPageResponse));
-    m_resultsBook->AddPage(m_problemList, wxString::FromUTF8(kPageProblems));
+    m_resultsBook->AddPage(m_responsePane, FromUtf8(ui_msg::kPageResponse));
+    m_resultsBook->AddPage(m_problemList, FromUtf8(ui_msg::kPageProblems));
     m_rowSplitter->Hide();
     m_resultsBook->Hide();
     ForwardSplitterEventsFrom(m_rowSplitter);
@@ -118,7 +120,7 @@ void MainDialog::OnSendButton(wxCommandEvent&) {
 void MainDialog::StartSend() {
     const TreeRecord record = SelectedRecord();
     if (record.operation == nullptr) {
-        CurrentPrompts().ShowMessage(this, wxString::FromUTF8(kNothingToSend), wxICON_INFORMATION);
+        CurrentPrompts().ShowMessage(this, FromUtf8(ui_msg::kNothingToSend), wxICON_INFORMATION);
         return;
     }
     SoapCall call;
@@ -132,7 +134,7 @@ void MainDialog::StartSend() {
     body.Replace("\r\n", "\n");
     call.body = body.utf8_string();
     ShowResults(0);
-    m_responsePane->ShowLine(wxString::Format(wxString::FromUTF8(kStatusSending), m_endpointBox->GetValue()));
+    m_responsePane->ShowLine(wxString::Format(FromUtf8(ui_msg::kStatusSending), m_endpointBox->GetValue()));
     ShowSending(true);
     m_sender.Start(std::move(call), ConnectionOptions(), ++m_sendSerial);
 }
@@ -141,12 +143,12 @@ void MainDialog::StartSend() {
 void MainDialog::CancelSend() {
     m_sender.Cancel();
     ShowSending(false);
-    m_responsePane->ShowLine(wxString::FromUTF8(kStatusSendCancelled));
+    m_responsePane->ShowLine(FromUtf8(ui_msg::kStatusSendCancelled));
 }
 
 void MainDialog::ShowSending(bool sending) {
     m_sending = sending;
-    m_sendButton->SetLabel(wxString::FromUTF8(sending ? kButtonCancel : kButtonSend));
+    m_sendButton->SetLabel(FromUtf8(sending ? ui_msg::kButtonCancel : ui_msg::kButtonSend));
 }
 
 void MainDialog::OnSendFinished(wxThreadEvent& event) {
@@ -157,7 +159,7 @@ void MainDialog::OnSendFinished(wxThreadEvent& event) {
     ShowSending(false);
     const bool failed = view->outcome == ResponseView::Outcome::Failed;
     m_responsePane->ShowResponse(std::move(*view));
-    m_statusLine->SetLabel(wxString::FromUTF8(failed ? kStatusSendFailed : kStatusSent));
+    m_statusLine->SetLabel(FromUtf8(failed ? ui_msg::kStatusSendFailed : ui_msg::kStatusSent));
 }
 
 // The results below the request pane, at the given page (0 the response, 1 the problems found).
@@ -175,7 +177,7 @@ bool MainDialog::MaySendCredentialsTo(const std::string& url) {
         return true;
     }
     const wxString warning =
-        wxString::Format(wxString::FromUTF8(kPlainHttpCredentials), wxString::FromUTF8(url));
+        wxString::Format(FromUtf8(ui_msg::kPlainHttpCredentials), wxString::FromUTF8(url));
     m_plainHttpAccepted = CurrentPrompts().Confirm(this, warning);
     return m_plainHttpAccepted;
 }

@@ -5,6 +5,7 @@
 #include "ui/main_dialog.h"
 
 #include "ui/messages.h"
+#include "ui/utf8_text.h"
 #include "ui/request_pane.h"
 #include "ui/ui_prompts.h"
 #include "validate/request_validation.h"
@@ -26,7 +27,7 @@ wxString ProblemText(const ValidationProblem& problem) {
     if (problem.line <= 0) {
         return message;
     }
-    return wxString::Format(wxString::FromUTF8(kProblemAt), wxString::Format("%d", problem.line),
+    return wxString::Format(FromUtf8(ui_msg::kProblemAt), wxString::Format("%d", problem.line),
                             wxString::Format("%d", problem.column), message);
 }
 
@@ -36,9 +37,9 @@ wxString CheckStatus(const ValidationReport& report) {
         for (const ValidationProblem& problem : report.problems) {
             faults += problem.unchecked ? 0 : 1;
         }
-        return wxString::Format(wxString::FromUTF8(kStatusInvalid), wxString::Format("%zu", faults));
+        return wxString::Format(FromUtf8(ui_msg::kStatusInvalid), wxString::Format("%zu", faults));
     }
-    return wxString::FromUTF8(report.Incomplete() ? kStatusUnchecked : kStatusValid);
+    return FromUtf8(report.Incomplete() ? ui_msg::kStatusUnchecked : ui_msg::kStatusValid);
 }
 
 } // namespace
@@ -50,7 +51,7 @@ void MainDialog::OnValidateButton(wxCommandEvent&) {
         binding = BindingElementOf(*m_model, *m_documents, *record.binding);
     }
     if (binding.element == nullptr) {
-        CurrentPrompts().ShowMessage(this, wxString::FromUTF8(kNothingToValidate), wxICON_INFORMATION);
+        CurrentPrompts().ShowMessage(this, FromUtf8(ui_msg::kNothingToValidate), wxICON_INFORMATION);
         return;
     }
     const wxBusyCursor wait;

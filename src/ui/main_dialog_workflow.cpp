@@ -6,6 +6,7 @@
 #include "model/model_walk.h"
 #include "ui/line_ends.h"
 #include "ui/messages.h"
+#include "ui/utf8_text.h"
 #include "ui/request_pane.h"
 #include "ui/tree_sort.h"
 #include "ui/ui_prompts.h"
@@ -55,7 +56,7 @@ void MainDialog::StartLoad() {
     }
     const wxString address = m_addressBox->GetValue().Strip(wxString::both);
     if (address.empty()) {
-        CurrentPrompts().ShowMessage(this, wxString::FromUTF8(kAddressMissing), wxICON_INFORMATION);
+        CurrentPrompts().ShowMessage(this, FromUtf8(ui_msg::kAddressMissing), wxICON_INFORMATION);
         return;
     }
     StartWorker(address);
@@ -116,7 +117,7 @@ void MainDialog::FillServiceTree() {
                 const wxTreeItemId operationItem =
                     m_serviceTree->AppendItem(bindingItem, wxString::FromUTF8(operation.name),
                                               kImageOperation, kImageOperation, new ServiceTreeItem(record));
-                m_serviceTree->AppendItem(operationItem, wxString::FromUTF8(kRequestItem), kImageRequest,
+                m_serviceTree->AppendItem(operationItem, FromUtf8(ui_msg::kRequestItem), kImageRequest,
                                           kImageRequest, new ServiceTreeItem(record, true));
             },
         });

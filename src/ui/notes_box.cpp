@@ -1,6 +1,7 @@
 #include "ui/notes_box.h"
 
 #include "ui/messages.h"
+#include "ui/utf8_text.h"
 
 #include <wx/artprov.h>
 #include <wx/button.h>
@@ -47,7 +48,7 @@ wxSize NotesTextSize(const wxTextCtrl& text, const wxString& notes, const wxSize
 
 NotesBox::NotesBox(wxWindow* parent, const wxString& summary, const wxString& notes, long style,
                    const wxRect& screen)
-    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(kCaption), wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, FromUtf8(ui_msg::kCaption), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
     auto* heading = new wxBoxSizer(wxHORIZONTAL);
     const wxBitmap icon = wxArtProvider::GetBitmap(IconOf(style), wxART_MESSAGE_BOX);
@@ -56,7 +57,7 @@ NotesBox::NotesBox(wxWindow* parent, const wxString& summary, const wxString& no
     auto* text = new wxTextCtrl(this, wxID_ANY, notes, wxDefaultPosition, wxDefaultSize,
                                 wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP | wxHSCROLL);
     auto* buttons = new wxStdDialogButtonSizer;
-    auto* ok = new wxButton(this, wxID_OK, wxString::FromUTF8(kButtonOk));
+    auto* ok = new wxButton(this, wxID_OK, FromUtf8(ui_msg::kButtonOk));
     buttons->AddButton(ok);
     buttons->Realize();
     auto* column = new wxBoxSizer(wxVERTICAL);

@@ -1,6 +1,7 @@
 #include "ui/response_pane.h"
 
 #include "ui/messages.h"
+#include "ui/utf8_text.h"
 #include "ui/request_pane.h"
 
 #include <wx/checkbox.h>
@@ -15,7 +16,7 @@ namespace quorvel::ui {
 ResponsePane::ResponsePane(wxWindow* parent, wxWindowID id) : wxPanel(parent, id) {
     m_line = new wxStaticText(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                               wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
-    m_prettyBox = new wxCheckBox(this, wxID_ANY, wxString::FromUTF8(kCheckPretty));
+    m_prettyBox = new wxCheckBox(this, wxID_ANY, FromUtf8(ui_msg::kCheckPretty));
     m_prettyBox->SetValue(true);
     m_body = new RequestPane(this, wxID_ANY);
     m_body->SetReadOnly(true);

@@ -2,6 +2,7 @@
 
 #include "ui/connection_settings_dialog.h"
 #include "ui/messages.h"
+#include "ui/utf8_text.h"
 #include "ui/notes_box.h"
 
 #include <wx/dirdlg.h>
@@ -13,9 +14,9 @@ namespace quorvel::ui {
 namespace {
 
 // A file dialog of the given title and style; false when the user cancels.
-bool RunFileDialog(wxWindow* parent, const char* title, const wxString& suggestedName, long style,
+bool RunFileDialog(wxWindow* parent, std::string_view title, const wxString& suggestedName, long style,
                    wxString& path) {
-    wxFileDialog dialog(parent, wxString::FromUTF8(title), wxEmptyString, suggestedName,
+    wxFileDialog dialog(parent, FromUtf8(title), wxEmptyString, suggestedName,
                         DescriptionFileWildcard(), style);
     if (dialog.ShowModal() != wxID_OK) {
         return false;
@@ -27,7 +28,7 @@ bool RunFileDialog(wxWindow* parent, const char* title, const wxString& suggeste
 class NativePrompts : public UiPrompts {
 public:
     void ShowMessage(wxWindow* parent, const wxString& text, long style) override {
-        wxMessageBox(text, wxString::FromUTF8(kCaption), wxOK | style, parent);
+        wxMessageBox(text, FromUtf8(ui_msg::kCaption), wxOK | style, parent);
     }
 
     void ShowNotes(wxWindow* parent, const wxString& summary, const wxString& notes, long style) override {
@@ -36,17 +37,18 @@ public:
     }
 
     bool ChooseDescriptionFile(wxWindow* parent, wxString& path) override {
-        return RunFileDialog(parent, kTitleOpenFile, wxEmptyString, wxFD_OPEN | wxFD_FILE_MUST_EXIST, path);
+        return RunFileDialog(parent, ui_msg::kTitleOpenFile, wxEmptyString, wxFD_OPEN | wxFD_FILE_MUST_EXIST,
+                             path);
     }
 
     bool ChooseSaveFile(wxWindow* parent, const wxString& suggestedName, wxString& path) override {
-        return RunFileDialog(parent, kTitleSaveRequest, suggestedName, wxFD_SAVE | wxFD_OVERWRITE_PROMPT,
-                             path);
+        return RunFileDialog(parent, ui_msg::kTitleSaveRequest, suggestedName,
+                             wxFD_SAVE | wxFD_OVERWRITE_PROMPT, path);
     }
 
     // A folder that does not exist yet may be typed: the export makes it.
     bool ChooseFolder(wxWindow* parent, const wxString& initialFolder, wxString& path) override {
-        wxDirDialog dialog(parent, wxString::FromUTF8(kTitleExportFolder), initialFolder,
+        wxDirDialog dialog(parent, FromUtf8(ui_msg::kTitleExportFolder), initialFolder,
                            wxDD_DEFAULT_STYLE | wxDD_NEW_DIR_BUTTON);
         if (dialog.ShowModal() != wxID_OK) {
             return false;
@@ -56,7 +58,7 @@ public:
     }
 
     bool Confirm(wxWindow* parent, const wxString& text) override {
-        return wxMessageBox(text, wxString::FromUTF8(kCaption), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING,
+        return wxMessageBox(text, FromUtf8(ui_msg::kCaption), wxYES_NO | wxNO_DEFAULT | wxICON_WARNING,
                             parent) == wxYES;
     }
 
@@ -105,9 +107,9 @@ UiPrompts* InstallPrompts(UiPrompts* prompts) {
 }
 
 wxString DescriptionFileWildcard() {
-    return wxString::FromUTF8(kFilterDescriptionFiles) + "|" +
-           PlatformPatterns(wxString::FromUTF8(kPatternDescriptionFiles)) + "|" +
-           wxString::FromUTF8(kFilterAllFiles) + "|" + PlatformPatterns(wxString::FromUTF8(kPatternAllFiles));
+    return FromUtf8(ui_msg::kFilterDescriptionFiles) + "|" +
+           PlatformPatterns(FromUtf8(ui_msg::kPatternDescriptionFiles)) + "|" +
+           FromUtf8(ui_msg::kFilterAllFiles) + "|" + PlatformPatterns(FromUtf8(ui_msg::kPatternAllFiles));
 }
 
 } // namespace quorvel::ui

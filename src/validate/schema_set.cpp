@@ -125,13 +125,12 @@ public:
 private:
     // The piece an include or redefine names, when it is one of the loaded documents.
     Piece* Included(const Piece& holder, const xmlNode* reference) {
-        std::string address;
-        if (ResolveImportLocation(m_documents.AddressAt(holder.document),
-                                  GetAttributeText(reference, "schemaLocation"),
-                                  address) != ImportLocation::Resolved) {
+        const ResolvedImport resolved = ResolveImportLocation(m_documents.AddressAt(holder.document),
+                                                             GetAttributeText(reference, "schemaLocation"));
+        if (!resolved.ok()) {
             return nullptr;
         }
-        const auto document = m_byKey.find(DocumentKey(address));
+        const auto document = m_byKey.find(DocumentKey(resolved.address));
         if (document == m_byKey.end()) {
             return nullptr;
         }

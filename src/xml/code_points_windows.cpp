@@ -1,5 +1,7 @@
 #include "xml/code_points.h"
 
+#include "text/utf8.h"
+
 #include <windows.h>
 
 namespace quorvel {
@@ -25,38 +27,10 @@ WORD CharacterType(char32_t c) {
 
 } // namespace
 
-// UTF-8 is decoded here rather than with MultiByteToWideChar: a malformed sequence is one unit for its
+// UTF-8 is decoded by hand rather than with MultiByteToWideChar: a malformed sequence is one unit for its
 // longest valid beginning, as on the other systems.
 int32_t NextCodePoint(std::string_view text, size_t& index) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    const unsigned char lead = bytes[index++];
-    size_t trail = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    int32_t c = lead;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        trail = 1;
-        c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        trail = 2;
-        c = lead & 0x0F;
-        low = lead == 0xE0 ? 0xA0 : low;
-        high = lead == 0xED ? 0x9F : high;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        trail = 3;
-        c = lead & 0x07;
-        low = lead == 0xF0 ? 0x90 : low;
-        high = lead == 0xF4 ? 0x8F : high;
-    } else if (lead >= 0x80) {
-        return -1;
-    }
-    for (; trail > 0; --trail, low = 0x80, high = 0xBF) {
-        if (index == text.size() || bytes[index] < low || bytes[index] > high) {
-            return -1;
-        }
-        c = c << 6 | (bytes[index++] & 0x3F);
-    }
-    return c;
+    return NextUtf8CodePoint(text, index);
 }
 
 std::u32string CodePoints(std::string_view text) {

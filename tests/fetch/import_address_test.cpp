@@ -29,10 +29,9 @@ TEST(ImportAddress, ResolvesLocationsAgainstTheHoldingDocument) {
         {"service.wsdl", "a.xsd", "a.xsd"},
     };
     for (const auto& c : cases) {
-        std::string address;
-        EXPECT_EQ(ResolveImportLocation(c.holder, c.location, address), ImportLocation::Resolved)
-            << c.location;
-        EXPECT_EQ(address, c.address) << c.holder << " + " << c.location;
+        const ResolvedImport resolved = ResolveImportLocation(c.holder, c.location);
+        EXPECT_TRUE(resolved.ok()) << c.location;
+        EXPECT_EQ(resolved.address, c.address) << c.holder << " + " << c.location;
     }
 }
 
@@ -48,10 +47,9 @@ TEST(ImportAddress, AFragmentIsNoPartOfTheAddress) {
         {"/srv/a.wsdl", "file:///srv/c.xsd#part", "/srv/c.xsd"},
     };
     for (const auto& c : cases) {
-        std::string address;
-        EXPECT_EQ(ResolveImportLocation(c.holder, c.location, address), ImportLocation::Resolved)
-            << c.location;
-        EXPECT_EQ(address, c.address) << c.location;
+        const ResolvedImport resolved = ResolveImportLocation(c.holder, c.location);
+        EXPECT_TRUE(resolved.ok()) << c.location;
+        EXPECT_EQ(resolved.address, c.address) << c.location;
     }
     EXPECT_EQ(DocumentKey("http://h/types.xsd#part"), DocumentKey("http://h/types.xsd"));
 }
@@ -72,28 +70,25 @@ TEST(ImportAddress, RefusesLocationsThatMakeNoAddressOrLeadToAnotherMachine) {
         {"/srv/a.wsdl", "file:////host/share/x.xsd", ImportLocation::NetworkShare},
     };
     for (const auto& c : cases) {
-        std::string address = "unchanged";
-        EXPECT_EQ(ResolveImportLocation(c.holder, c.location, address), c.result) << c.location;
-        EXPECT_EQ(address, "unchanged") << c.location;
+        const ResolvedImport resolved = ResolveImportLocation(c.holder, c.location);
+        EXPECT_EQ(resolved.location, c.result) << c.location;
+        EXPECT_EQ(resolved.address, "") << c.location;
     }
 }
 
 TEST(ImportAddress, FileUrlsWithADriveAreReadAsTheirPlatformReadsThem) {
-    std::string address;
-    EXPECT_EQ(ResolveImportLocation("service.wsdl", "file:///C:/types/x.xsd", address),
-              ImportLocation::Resolved);
+    const ResolvedImport resolved = ResolveImportLocation("service.wsdl", "file:///C:/types/x.xsd");
+    EXPECT_TRUE(resolved.ok());
 #ifdef _WIN32
-    EXPECT_EQ(address, "C:\\types\\x.xsd");
+    EXPECT_EQ(resolved.address, "C:\\types\\x.xsd");
 #else
-    EXPECT_EQ(address, "/C:/types/x.xsd");
+    EXPECT_EQ(resolved.address, "/C:/types/x.xsd");
 #endif
 }
 
 TEST(ImportAddress, ChineseFoldersAndNamesStayAsTheyAre) {
-    std::string address;
-    EXPECT_EQ(ResolveImportLocation("/srv/张三/接口/service.wsdl", "../类型/订单.xsd", address),
-              ImportLocation::Resolved);
-    EXPECT_EQ(address, "/srv/张三/类型/订单.xsd");
+    EXPECT_EQ(ResolveImportLocation("/srv/张三/接口/service.wsdl", "../类型/订单.xsd").address,
+              "/srv/张三/类型/订单.xsd");
     EXPECT_EQ(DocumentKey("/srv/张三/接口/../类型/订单.xsd"), "/srv/张三/类型/订单.xsd");
 }
 

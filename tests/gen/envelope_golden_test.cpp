@@ -28,7 +28,7 @@ std::set<std::string> GoldenFilesOf(const std::string& fixture) {
 TEST_P(GoldenRequests, MatchByteForByte) {
     const std::string fixture = GetParam();
     const LoadResult load =
-        LoadServiceDescriptionFromBytes(test::ReadTestData("gen/" + fixture + ".wsdl"), fixture + ".wsdl");
+        LoadServiceDescription(std::string(QUORVEL_TEST_DATA_DIR) + "/gen/" + fixture + ".wsdl");
     ASSERT_TRUE(load.ok) << load.message;
 
     std::set<std::string> compared;

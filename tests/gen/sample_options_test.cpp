@@ -2,7 +2,7 @@
 // without example values, and the generation bounds with every option on.
 
 #include "gen/generation_limits.h"
-#include "load/service_load.h"
+#include "load_capture.h"
 #include "model_walk.h"
 #include "service_description.h"
 #include "xml_fixture.h"
@@ -18,10 +18,10 @@ SampleOptions EveryOption() {
     return options;
 }
 
-LoadResult LoadWith(const std::string& description, const SampleOptions& sample) {
+test::LoadOutcome LoadWith(const std::string& description, const SampleOptions& sample) {
     LoadOptions options;
     options.sample = sample;
-    return LoadServiceDescriptionFromBytes(description, "sample_options.wsdl", options);
+    return test::LoadDocumentBytes(description, options);
 }
 
 // Inherited and grouped attributes, a qualified one, xml:lang, fixed and default values, header parts by

@@ -236,12 +236,14 @@ TEST(ImportFollowing, ImportsThatCannotBeReadBecomeNotesAndTheLoadGoesOn) {
 TEST(ImportFollowing, HttpsDocumentsReadOnlyHttpsAddresses) {
     DocumentServer plain;
     plain.Serve("/types.xsd", kSplitXsd1);
-    const std::string root = R"(<definitions xmlns="http://schemas.xmlsoap.org/wsdl/">
+    DocumentServer secure(TestHttpServer::Transport::Tls);
+    secure.Serve("/svc?wsdl", R"(<definitions xmlns="http://schemas.xmlsoap.org/wsdl/">
         <import namespace="urn:orders:types" location=")" +
-                             plain.Url("/types.xsd") + R"("/></definitions>)";
+                                  plain.Url("/types.xsd") + R"("/></definitions>)");
     LoadOptions options;
     options.followImports = true;
-    const LoadResult load = LoadServiceDescriptionFromBytes(root, "https://127.0.0.1:1/svc?wsdl", options);
+    options.http.caFile = test::GetTestCertificate().certificateFile;
+    const LoadResult load = LoadServiceDescription(secure.Url("/svc?wsdl"), options);
     EXPECT_EQ(load.message, "未找到 SOAP binding。");
     const std::vector<ImportNote> expected = {
         {plain.Url("/types.xsd"), std::string(load_msg::kImportHttpsOnly)}};
@@ -328,15 +330,18 @@ TEST(ImportFollowing, StopsADownloadOnceItWouldPassTheTotal) {
     server.Routes().Get("/chunked.xsd", [&](const httplib::Request&, httplib::Response& response) {
         response.set_chunked_content_provider("text/xml", provide);
     });
+    for (const std::string import : {"/declared.xsd", "/chunked.xsd"}) {
+        server.Routes().Get("/root" + import, [import](const httplib::Request&, httplib::Response& response) {
+            response.set_content("<definitions xmlns='http://schemas.xmlsoap.org/wsdl/'>"
+                                 "<import location='/filler.xsd'/><import location='" +
+                                     import + "'/></definitions>",
+                                 "text/xml");
+        });
+    }
     server.Start();
     for (const std::string import : {"/declared.xsd", "/chunked.xsd"}) {
         sent = 0;
-        LoadOptions options;
-        options.followImports = true;
-        const LoadResult load = LoadServiceDescriptionFromBytes(
-            "<definitions xmlns='http://schemas.xmlsoap.org/wsdl/'><import location='/filler.xsd'/>"
-            "<import location='" + import + "'/></definitions>",
-            server.Url("/svc?wsdl"), options);
+        const LoadResult load = LoadFollowing(server.Url("/root" + import + "?wsdl"));
         const std::vector<ImportNote> expected = {
             {server.Url(import), std::string(load_msg::kImportTooManyBytes)}};
         EXPECT_EQ(load.notes, expected) << import;

@@ -42,7 +42,7 @@ TEST(FollowImports, TheCheckBoxLoadsTheDocumentsADescriptionImports) {
     ASSERT_EQ(shown.prompts.messages.size(), 2u);
     EXPECT_EQ(shown.prompts.messages[1].style, wxICON_WARNING);
     EXPECT_EQ(shown.prompts.messages[1].text,
-              wxString::FromUTF8(std::string(ui::kImportNotesHeading) + "\n1 个导入未能读取。\n" +
+              wxString::FromUTF8(std::string(ui_msg::kImportNotesHeading) + "\n1 个导入未能读取。\n" +
                                  (dir.Path() / "wsdl/gone.xsd").string() + "：无法打开文件：" +
                                  (dir.Path() / "wsdl/gone.xsd").string()));
     EXPECT_EQ(treeWhileShown, shown.TreeLines());
