@@ -99,8 +99,8 @@ std::optional<std::chrono::milliseconds> ReadSeconds(const std::string& text) {
     return std::chrono::milliseconds(std::max<long long>(1, static_cast<long long>(seconds * 1000)));
 }
 
-// An option that takes a value: --header, --user, --max-time, --body, --endpoint. False when option is none of them,
-// or its value is missing or malformed (usageError set).
+// An option that takes a value: --header, --user, --max-time, --body, --endpoint. False when option is
+// none of them, or its value is missing or malformed (usageError set).
 bool ReadValueOption(const CommandLine& args, size_t& next, ScriptCommand& command, std::string& usageError) {
     const std::string& option = args[next];
     std::string value;
