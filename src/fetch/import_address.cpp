@@ -121,7 +121,16 @@ ResolvedImport ResolveImportLocation(const std::string& holderAddress, std::stri
     if (IsNetworkPath(path)) {
         return {ImportLocation::NetworkShare, {}};
     }
-    const fs::path resolved = PathFromUtf8(holderAddress).parent_path() / PathFromUtf8(path);
+    const fs::path folder = PathFromUtf8(holderAddress).parent_path();
+    fs::path resolved = folder / PathFromUtf8(path);
+    // A relative location is a URI reference, so "a%20b.xsd" names "a b.xsd"; a file whose name holds a
+    // percent sign itself is still found as written.
+    if (std::error_code error; !fs::exists(resolved, error)) {
+        if (const std::string decoded = PercentDecoded(path);
+            decoded != path && decoded.find('\0') == std::string::npos) {
+            resolved = folder / PathFromUtf8(decoded);
+        }
+    }
     std::string address = PathToUtf8(resolved.lexically_normal());
     return address.empty() ? ResolvedImport{} : Resolved(std::move(address));
 }

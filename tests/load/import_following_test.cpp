@@ -377,10 +377,12 @@ TEST(ImportFollowing, LocalImportsReadFromChineseFoldersButNeverFromAnotherMachi
     const std::string root = dir.WriteFile("张三/接口/服务.wsdl", R"(<definitions
         xmlns="http://schemas.xmlsoap.org/wsdl/">
       <import location="类型.xsd"/><import location="类型.xsd#part"/><import location="//host/share/x.xsd"/>
-      <import location="file:///etc/hosts%00.xsd"/></definitions>)");
+      <import location="file:///etc/hosts%00.xsd"/><import location="%E7%B1%BB%E5%9E%8B%202.xsd"/>
+      </definitions>)");
     dir.WriteFile("张三/接口/类型.xsd", "<schema xmlns='http://www.w3.org/2001/XMLSchema'/>");
+    dir.WriteFile("张三/接口/类型 2.xsd", "<schema xmlns='http://www.w3.org/2001/XMLSchema'/>");
     const LoadResult load = LoadFollowing(root);
-    EXPECT_EQ(load.documentCount, 2u);
+    EXPECT_EQ(load.documentCount, 3u);
     const std::vector<ImportNote> expected = {
         {"//host/share/x.xsd", std::string(load_msg::kImportNetworkShare)},
         {"file:///etc/hosts%00.xsd", std::string(load_msg::kImportInvalidLocation)},
