@@ -1,7 +1,7 @@
 // How long the window's thread is kept from its events on large descriptions: a load until the tree holds
-// every item, an export of every request, and selecting and leaving a very long request. Drives a real MainDialog (run it under a
-// display, e.g. xvfb-run) and prints the longest single pass of the event loop for each step: while a
-// pass runs, the window neither paints nor takes a key. Figures, not pass or fail.
+// every item, an export of every request, and selecting and leaving a very long request. Drives a real
+// MainDialog (run it under a display, e.g. xvfb-run) and prints the longest single pass of the event loop
+// for each step: while a pass runs, the window neither paints nor takes a key. Figures, not pass or fail.
 //
 //   quorvel-window-bench MANY_OPERATIONS.wsdl LONG_REQUEST.wsdl
 
@@ -112,7 +112,9 @@ public:
         WalkModel(model, ModelVisitor{
                              [&](const WsdlService&) { ++items; },
                              [&](const WsdlService&, const WsdlBinding&) { ++items; },
-                             [&](const WsdlService&, const WsdlBinding&, const WsdlOperation&) { items += 2; },
+                             [&](const WsdlService&, const WsdlBinding&, const WsdlOperation&) {
+                                 items += 2;
+                             },
                          });
         return items;
     }
