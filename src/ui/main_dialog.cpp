@@ -63,6 +63,8 @@ MainDialog::MainDialog(wxWindow* parent)
     SetClientSize(ConvertDialogToPixels(kDialogUnits));
     Bind(EVT_LOAD_PROGRESS, &MainDialog::OnLoadProgress, this);
     Bind(EVT_LOAD_FINISHED, &MainDialog::OnLoadFinished, this);
+    Bind(EVT_TREE_CONTENT, &MainDialog::OnTreeContent, this);
+    Bind(wxEVT_IDLE, &MainDialog::OnIdle, this);
     Bind(EVT_EXPORT_PROGRESS, &MainDialog::OnExportProgress, this);
     Bind(EVT_EXPORT_FINISHED, &MainDialog::OnExportFinished, this);
     m_escapeGuard.Register();
@@ -71,6 +73,8 @@ MainDialog::MainDialog(wxWindow* parent)
 MainDialog::~MainDialog() {
     m_loader.Stop();
     m_sender.Stop();
+    m_treeContentMaker.Stop();
+    m_releaser.Stop();
     // The items point into m_requestTexts and the tree draws from m_imageList: detach both first.
     for (ServiceTreeCtrl* tree : {m_serviceTree, m_filteredTree}) {
         tree->DeleteAllItems();
@@ -94,6 +98,8 @@ void MainDialog::CreateControls() {
         (*tree)->AddRoot(wxEmptyString);
     }
     m_filteredTree->Hide();
+    m_serviceFiller = std::make_unique<TreeFiller>(*m_serviceTree);
+    m_filteredFiller = std::make_unique<TreeFiller>(*m_filteredTree);
     new wxStaticText(this, kIdMessageLabel, FromUtf8(ui_msg::kLabelMessage));
     m_messagePane = new RequestPane(this, kIdMessagePane);
     m_parseButton =

@@ -8,7 +8,9 @@
 #include "ui/connection_settings.h"
 #include "ui/load_worker.h"
 #include "ui/send_worker.h"
+#include "ui/tree_filler.h"
 #include "ui/tree_outline.h"
+#include "ui/worker_threads.h"
 #include "validate/request_validation.h"
 
 #include <wx/cursor.h>
@@ -22,6 +24,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class wxButton;
@@ -40,6 +43,16 @@ namespace quorvel::ui {
 class RequestPane;
 class ResponsePane;
 class ServiceTreeCtrl;
+
+// Queued to the dialog when the tree's content of a loaded model is made: GetInt() is the load's serial
+// number, the payload a LoadMade.
+wxDECLARE_EVENT(EVT_TREE_CONTENT, wxThreadEvent);
+
+// A good load and what its tree shows; no content when there was no memory to make it.
+struct LoadMade {
+    std::shared_ptr<LoadResult> load;
+    std::shared_ptr<TreeContent> content;
+};
 
 // Control, timer and menu ids of the dialog.
 enum DialogId : int {
@@ -129,8 +142,10 @@ private:
     void OnTimer(wxTimerEvent& event);
     void SetStatus(const wxString& text);
     void StartLoad();
-    void ShowModel(WsdlModel model);
+    void ShowModel(WsdlModel model, TreeContent content);
     void FillServiceTree();
+    // Adds a part to each tree still filling while the window is idle.
+    void OnIdle(wxIdleEvent& event);
 
     // The load on its worker thread (main_dialog_loading.cpp).
     void StartWorker(const wxString& address);
@@ -139,6 +154,9 @@ private:
     void ShowBusy();
     void OnLoadProgress(wxThreadEvent& event);
     void OnLoadFinished(wxThreadEvent& event);
+    void StartTreeContent(std::shared_ptr<LoadResult> load);
+    void OnTreeContent(wxThreadEvent& event);
+    void ShowLoadFailure(const LoadResult& load, std::string_view failure);
     void OnClose(wxCloseEvent& event);
 
     // The filter above the tree (main_dialog_filter.cpp).
@@ -248,7 +266,14 @@ private:
 
     // The tree as filled after the last load, and the item last selected by the user, by its node.
     TreeOutline m_outline;
-    std::optional<std::pair<size_t, bool>> m_selectedNode;
+    std::optional<NodeItem> m_selectedNode;
+    // Fill the trees a part at a time.
+    std::unique_ptr<TreeFiller> m_serviceFiller;
+    std::unique_ptr<TreeFiller> m_filteredFiller;
+    // Makes the tree's content of a good load, which takes its time for many operations.
+    WorkerThreads<WorkerJob> m_treeContentMaker;
+    // Frees what a new model replaced.
+    WorkerThreads<WorkerJob> m_releaser;
     // The dialog itself fills a tree or selects in it: the selection events are not the user's.
     bool m_updatingTree = false;
     // The request pane shows the request of the selected item (as the user may have edited it).

@@ -34,7 +34,7 @@ void MainDialog::ShowFilteredTree() {
     if (filtering) {
         FillFilteredTree(filter);
     } else {
-        m_filteredTree->DeleteChildren(m_filteredTree->GetRootItem());
+        m_filteredFiller->Clear();
         SelectInServiceTree();
     }
     if (m_filteredTree->IsShown() != filtering) {
@@ -57,60 +57,21 @@ void MainDialog::ShowFilteredTree() {
 }
 
 // Fills the filtered tree with the items that the filter lets through, in the order of the service tree,
-// and selects the item the user selected last if it is among them; the pane keeps its text.
+// a part at a time (OnIdle), and selects the item the user selected last as it comes; the pane keeps its
+// text.
 void MainDialog::FillFilteredTree(const wxString& lowerFilter) {
-    const std::vector<OutlineNode>& nodes = m_outline.Nodes();
-    const std::vector<bool> visible = m_outline.Visible(lowerFilter);
-    const wxTreeItemId root = m_filteredTree->GetRootItem();
-    const wxString requestText = FromUtf8(ui_msg::kRequestItem);
     m_updatingTree = true;
-    m_filteredTree->Freeze();
-    m_filteredTree->DeleteChildren(root);
-    // The last service and binding item made: the parents of the items that follow.
-    wxTreeItemId parents[2];
-    std::vector<wxTreeItemId> expanded;
-    wxTreeItemId selection;
-    for (size_t i = 0; i < nodes.size(); ++i) {
-        if (!visible[i]) {
-            continue;
-        }
-        const OutlineNode& node = nodes[i];
-        const int depth = static_cast<int>(node.level);
-        const int image = kImageService + depth;
-        const wxTreeItemId item =
-            m_filteredTree->AppendItem(depth == 0 ? root : parents[depth - 1], node.text, image, image,
-                                       new ServiceTreeItem(node.record, false, i));
-        wxTreeItemId request;
-        if (node.level == OutlineLevel::Operation) {
-            request = m_filteredTree->AppendItem(item, requestText, kImageRequest, kImageRequest,
-                                                 new ServiceTreeItem(node.record, true, i));
-        } else {
-            parents[depth] = item;
-            expanded.push_back(item);
-        }
-        if (m_selectedNode && m_selectedNode->first == i) {
-            selection = m_selectedNode->second ? request : item;
-        }
-    }
-    // Services and bindings come up expanded, once they have their children; operations collapsed.
-    for (const wxTreeItemId& item : expanded) {
-        m_filteredTree->Expand(item);
-    }
-    if (selection.IsOk()) {
-        m_filteredTree->SelectItem(selection);
-        m_filteredTree->EnsureVisible(selection);
-    }
-    m_filteredTree->Thaw();
+    m_filteredFiller->Start(m_outline, m_outline.Visible(lowerFilter), &m_selectedNode);
     m_updatingTree = false;
 }
 
-// The user may have selected another item while the filter was on.
+// The user may have selected another item while the filter was on; one that the service tree does not
+// hold yet is selected as it comes.
 void MainDialog::SelectInServiceTree() {
     if (!m_selectedNode) {
         return;
     }
-    const OutlineNode& node = m_outline.Nodes().at(m_selectedNode->first);
-    const wxTreeItemId item = m_selectedNode->second ? node.requestItem : node.item;
+    const wxTreeItemId item = m_serviceFiller->Item(*m_selectedNode);
     if (item.IsOk() && m_serviceTree->GetSelection() != item) {
         m_updatingTree = true;
         m_serviceTree->SelectItem(item);

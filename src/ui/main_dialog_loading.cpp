@@ -80,54 +80,81 @@ void MainDialog::OnLoadProgress(wxThreadEvent& event) {
     }
 }
 
-// The window takes the worker's result over: a failed load shows its error box, with the wait cursor
-// until the box is closed; a good one fills the tree and empties the pane.
+wxDEFINE_EVENT(EVT_TREE_CONTENT, wxThreadEvent);
+
+// The window takes the worker's result over: a failed load shows its error box; a good one has its tree's
+// content made on a thread of its own first. The load counts as under way until then.
 void MainDialog::OnLoadFinished(wxThreadEvent& event) {
     const auto load = event.GetPayload<std::shared_ptr<LoadResult>>();
     if (!m_loading || event.GetInt() != m_loadSerial || load->cancelled) {
         return; // of a cancelled load
     }
-    std::string failure = load->message;
-    // Told from the whole result, before its model moves into the window.
-    const wxString loaded = load->ok ? LoadedStatus(*load, m_loadFollowsImports) : wxString();
     if (load->ok) {
-        try {
-            // The documents go with the model they were read from, and only with it.
-            m_validator.reset();
-            m_documents.reset();
-            ShowModel(std::move(load->model));
-            m_documents = std::move(load->documents);
-        } catch (const std::bad_alloc&) {
-            failure = load_msg::kOutOfMemory;
-        }
+        StartTreeContent(load);
+    } else {
+        ShowLoadFailure(*load, load->message);
     }
-    if (!failure.empty()) {
-        SetStatus(FromUtf8(ui_msg::kStatusFailed));
-        {
-            const wxBusyCursor wait;
-            // Imports that were not read may be the reason.
-            if (load->notes.empty()) {
-                CurrentPrompts().ShowMessage(this, wxString::FromUTF8(failure), wxICON_ERROR);
-            } else {
-                const wxString summary = wxString::FromUTF8(failure) + "\n\n" + ImportNotesSummary(*load);
-                CurrentPrompts().ShowNotes(this, summary, ImportNotesList(*load), wxICON_ERROR);
-            }
+}
+
+void MainDialog::StartTreeContent(std::shared_ptr<LoadResult> load) {
+    m_treeContentMaker.Start([this, load = std::move(load), serial = m_loadSerial](WorkerJob&) {
+        LoadMade made{load, nullptr};
+        try {
+            made.content = std::make_shared<TreeContent>(MakeTreeContent(load->model));
+        } catch (const std::bad_alloc&) {
+            made.content.reset();
         }
-        ShowLoading(false);
+        auto* event = new wxThreadEvent(EVT_TREE_CONTENT);
+        event->SetInt(serial);
+        event->SetPayload(std::move(made));
+        wxQueueEvent(this, event);
+    });
+}
+
+// A good load fills the tree and empties the pane.
+void MainDialog::OnTreeContent(wxThreadEvent& event) {
+    const auto made = event.GetPayload<LoadMade>();
+    if (!m_loading || event.GetInt() != m_loadSerial) {
+        return; // of a cancelled load
+    }
+    if (!made.content) {
+        ShowLoadFailure(*made.load, load_msg::kOutOfMemory);
         return;
     }
+    // Told from the whole result, before its model moves into the window.
+    const wxString loaded = LoadedStatus(*made.load, m_loadFollowsImports);
+    // The documents go with the model they were read from, and only with it.
+    ShowModel(std::move(made.load->model), std::move(*made.content));
+    m_documents = std::move(made.load->documents);
     m_statusBeforeNoMatch.reset();
     SetStatus(loaded);
-    if (!IsHttpAddress(load->address)) {
-        m_descriptionFolder = wxFileName(wxString::FromUTF8(load->address)).GetPath();
+    if (!IsHttpAddress(made.load->address)) {
+        m_descriptionFolder = wxFileName(wxString::FromUTF8(made.load->address)).GetPath();
     }
     ClearFilter();
     ClearPane();
     ShowEndpoint(TreeRecord{});
     ShowLoading(false);
-    if (!load->notes.empty()) {
-        CurrentPrompts().ShowNotes(this, ImportNotesSummary(*load), ImportNotesList(*load), wxICON_WARNING);
+    if (!made.load->notes.empty()) {
+        CurrentPrompts().ShowNotes(this, ImportNotesSummary(*made.load), ImportNotesList(*made.load),
+                                   wxICON_WARNING);
     }
+}
+
+// The error box, with the wait cursor until it is closed; the previous tree and request stay.
+void MainDialog::ShowLoadFailure(const LoadResult& load, std::string_view failure) {
+    SetStatus(FromUtf8(ui_msg::kStatusFailed));
+    {
+        const wxBusyCursor wait;
+        // Imports that were not read may be the reason.
+        if (load.notes.empty()) {
+            CurrentPrompts().ShowMessage(this, FromUtf8(failure), wxICON_ERROR);
+        } else {
+            const wxString summary = FromUtf8(failure) + "\n\n" + ImportNotesSummary(load);
+            CurrentPrompts().ShowNotes(this, summary, ImportNotesList(load), wxICON_ERROR);
+        }
+    }
+    ShowLoading(false);
 }
 
 // Closing the window ends a load under way; the window goes at once, and its destruction waits for the

@@ -5,7 +5,6 @@
 
 #include "load/request_rebuild.h"
 #include "model/model_walk.h"
-#include "ui/line_ends.h"
 #include "ui/messages.h"
 #include "ui/utf8_text.h"
 #include "ui/request_pane.h"
@@ -79,7 +78,7 @@ void MainDialog::RebuildRequests() {
         *m_requestTexts[next++] = wxString::FromUTF8(operation.request);
     });
     const TreeRecord record = SelectedRecord();
-    m_messagePane->ShowText(record.request ? WithCrLfLineEnds(*record.request) : wxString());
+    m_messagePane->ShowRequest(record.request ? *record.request : wxString());
 }
 
 // Kept while the window is open; they take effect with the next load and the next send.

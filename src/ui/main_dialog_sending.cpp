@@ -130,7 +130,7 @@ void MainDialog::StartSend() {
     }
     call.soapVersion = record.binding->soapVersion;
     call.soapAction = record.operation->soapAction;
-    wxString body = m_messagePane->GetValue();
+    wxString body = m_messagePane->FullText();
     body.Replace("\r\n", "\n");
     call.body = body.utf8_string();
     ShowResults(0);

@@ -59,7 +59,7 @@ void MainDialog::OnValidateButton(wxCommandEvent&) {
         m_validator = std::make_unique<RequestValidator>(m_documents);
     }
     // The pane's CR LF line ends become the request's own; lines and columns stay the same.
-    wxString text = m_messagePane->GetValue();
+    wxString text = m_messagePane->FullText();
     text.Replace("\r\n", "\n");
     const ValidationReport report = m_validator->Validate(binding, record.operation->name, text.utf8_string());
 

@@ -2,9 +2,8 @@
 
 #include "ui/main_dialog.h"
 
+#include "load/messages.h"
 #include "load/service_load.h"
-#include "model/model_walk.h"
-#include "ui/line_ends.h"
 #include "ui/messages.h"
 #include "ui/utf8_text.h"
 #include "ui/request_pane.h"
@@ -62,74 +61,56 @@ void MainDialog::StartLoad() {
     StartWorker(address);
 }
 
-// The request copies, the bulk of the tree's memory, are made before the tree changes: when they do not
-// fit, the previous tree stays. Should the tree itself run out of memory, it is left empty.
-void MainDialog::ShowModel(WsdlModel model) {
-    std::vector<std::unique_ptr<wxString>> requestTexts;
-    WalkModel(model, [&](const WsdlService&, const WsdlBinding&, const WsdlOperation& operation) {
-        requestTexts.push_back(std::make_unique<wxString>(wxString::FromUTF8(operation.request)));
-    });
-    // The items of both trees point into the model and the copies that are about to be replaced.
-    m_filteredTree->DeleteChildren(m_filteredTree->GetRootItem());
-    m_serviceTree->DeleteChildren(m_serviceTree->GetRootItem());
+// The model replaces the one before, with the tree's content made from it: the records of the outline
+// point into the model's vectors, whose elements stay where they are when the model moves. What it
+// replaces is freed aside, once the items that point into it are gone.
+void MainDialog::ShowModel(WsdlModel model, TreeContent content) {
+    m_filteredFiller->Clear();
+    m_serviceFiller->Clear();
+    ReleaseAside(m_releaser, std::move(m_model), std::move(m_requestTexts), std::move(m_outline),
+                 std::move(m_documents), std::move(m_validator));
     m_model = std::make_shared<WsdlModel>(std::move(model));
-    m_requestTexts = std::move(requestTexts);
+    m_requestTexts = std::move(content.requestTexts);
+    m_outline = std::move(content.outline);
     m_endpointEdits.clear();
-    try {
-        FillServiceTree();
-    } catch (const std::bad_alloc&) {
-        m_serviceTree->DeleteChildren(m_serviceTree->GetRootItem());
-        m_model.reset();
-        m_requestTexts.clear();
-        m_outline.Capture(*m_serviceTree);
-        m_selectedNode.reset();
-        throw;
-    }
+    FillServiceTree();
 }
 
-// Services, their bindings, their operations and one request item per operation, into the empty tree;
-// each level sorted, services and bindings expanded, operations collapsed. The request copies are in
-// model order.
+// Services, their bindings, their operations and one request item per operation, into the empty tree, in
+// the outline's order, a part at a time (OnIdle); services and bindings expanded, operations collapsed.
+// A new tree starts unfiltered and unselected.
 void MainDialog::FillServiceTree() {
-    const wxTreeItemId root = m_serviceTree->GetRootItem();
-    // Every service and binding item in the order made, the last of each level the parent of what follows.
-    std::vector<wxTreeItemId> parents;
-    wxTreeItemId serviceItem;
-    wxTreeItemId bindingItem;
-    size_t nextRequest = 0;
-    WalkModel(
-        *m_model,
-        ModelVisitor{
-            [&](const WsdlService& service) {
-                serviceItem =
-                    m_serviceTree->AppendItem(root, wxString::FromUTF8(service.name), kImageService,
-                                              kImageService, new ServiceTreeItem(TreeRecord{&service}));
-                parents.push_back(serviceItem);
-            },
-            [&](const WsdlService& service, const WsdlBinding& binding) {
-                bindingItem = m_serviceTree->AppendItem(serviceItem, wxString::FromUTF8(binding.name),
-                                                        kImageBinding, kImageBinding,
-                                                        new ServiceTreeItem(TreeRecord{&service, &binding}));
-                parents.push_back(bindingItem);
-            },
-            [&](const WsdlService& service, const WsdlBinding& binding, const WsdlOperation& operation) {
-                const TreeRecord record{&service, &binding, &operation, m_requestTexts[nextRequest++].get()};
-                const wxTreeItemId operationItem =
-                    m_serviceTree->AppendItem(bindingItem, wxString::FromUTF8(operation.name),
-                                              kImageOperation, kImageOperation, new ServiceTreeItem(record));
-                m_serviceTree->AppendItem(operationItem, FromUtf8(ui_msg::kRequestItem), kImageRequest,
-                                          kImageRequest, new ServiceTreeItem(record, true));
-            },
-        });
-    // Backwards, so that each binding is sorted and expanded before its service.
-    for (auto item = parents.rbegin(); item != parents.rend(); ++item) {
-        m_serviceTree->SortChildren(*item);
-        m_serviceTree->Expand(*item);
-    }
-    m_serviceTree->SortChildren(root);
-    // The filter shows parts of the tree in this order; a new tree starts unfiltered and unselected.
-    m_outline.Capture(*m_serviceTree);
     m_selectedNode.reset();
+    m_updatingTree = true;
+    m_serviceFiller->Start(m_outline, m_outline.Visible(wxString()), &m_selectedNode);
+    m_updatingTree = false;
+}
+
+// Should a tree run out of memory while it fills, the model goes as after a failed load.
+void MainDialog::OnIdle(wxIdleEvent& event) {
+    event.Skip();
+    for (TreeFiller* filler : {m_serviceFiller.get(), m_filteredFiller.get()}) {
+        if (!filler->Filling()) {
+            continue;
+        }
+        m_updatingTree = true;
+        try {
+            filler->FillPart();
+        } catch (const std::bad_alloc&) {
+            m_filteredFiller->Clear();
+            m_serviceFiller->Clear();
+            m_model.reset();
+            m_requestTexts.clear();
+            m_outline = TreeOutline();
+            m_selectedNode.reset();
+            ClearPane();
+            CurrentPrompts().ShowMessage(this, FromUtf8(load_msg::kOutOfMemory), wxICON_ERROR);
+        }
+        m_updatingTree = false;
+        if (filler->Filling()) {
+            event.RequestMore();
+        }
+    }
 }
 
 void MainDialog::OnTreeSelChanged(wxTreeEvent& event) {
@@ -151,7 +132,7 @@ void MainDialog::OnTreeSelChanged(wxTreeEvent& event) {
 // Services and bindings carry no request; the stored copy stays as it is, whatever is typed in the pane.
 void MainDialog::ShowSelectedRequest() {
     const wxString* request = SelectedRecord().request;
-    m_messagePane->ShowText(request ? WithCrLfLineEnds(*request) : wxString());
+    m_messagePane->ShowRequest(request ? *request : wxString());
     m_paneShowsSelection = request != nullptr;
     ShowEndpoint(SelectedRecord());
 }

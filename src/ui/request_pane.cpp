@@ -1,5 +1,8 @@
 #include "ui/request_pane.h"
 
+#include "ui/line_ends.h"
+
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -9,9 +12,9 @@ namespace {
 
 // The indicator that boxes placeholders; lower numbers belong to lexers.
 constexpr int kPlaceholderIndicator = 8;
-// A long text goes into the pane in parts of about this many bytes, each cut after a line end: a part
-// takes a few milliseconds to insert and colour.
-constexpr size_t kPartBytes = 128 * 1024;
+// A long text goes into the pane in parts of about this many characters, each cut after a line end: a
+// part takes a few milliseconds to convert, insert and colour.
+constexpr size_t kPartCharacters = 32 * 1024;
 // The marker that tints a line with a problem found by a check.
 constexpr int kProblemMarker = 1;
 
@@ -34,7 +37,7 @@ const StylesColour kXmlColours[] = {
 } // namespace
 
 RequestPane::RequestPane(wxWindow* parent, wxWindowID id)
-    : wxStyledTextCtrl(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_SIMPLE), m_fillTimer(this) {
+    : wxStyledTextCtrl(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_SIMPLE) {
     SetLexer(wxSTC_LEX_XML);
     SetEOLMode(wxSTC_EOL_CRLF);
     SetWrapMode(wxSTC_WRAP_WORD);
@@ -48,7 +51,7 @@ RequestPane::RequestPane(wxWindow* parent, wxWindowID id)
     IndicatorSetUnder(kPlaceholderIndicator, true);
     MarkerDefine(kProblemMarker, wxSTC_MARK_BACKGROUND, wxNullColour, wxColour(255, 215, 215));
     SetXmlColours();
-    Bind(wxEVT_TIMER, &RequestPane::OnFillTimer, this);
+    Bind(wxEVT_IDLE, &RequestPane::OnIdle, this);
 }
 
 bool RequestPane::SetFont(const wxFont& font) {
@@ -69,63 +72,81 @@ void RequestPane::SetXmlColours() {
 }
 
 void RequestPane::ShowText(const wxString& text) {
-    m_fillTimer.Stop();
+    Show(text, false);
+}
+
+void RequestPane::ShowRequest(const wxString& request) {
+    Show(request, true);
+}
+
+void RequestPane::Show(const wxString& text, bool crLfLineEnds) {
     SetReadOnly(false);
     MarkerDeleteAll(kProblemMarker);
+    m_problemLines.clear();
     // Neither the old text's removal nor the new text is kept for undo: both can be megabytes.
     SetUndoCollection(false);
     ClearAll();
-    m_pending = text.utf8_string();
+    m_pending = text;
     m_pendingAt = 0;
+    m_crLfLineEnds = crLfLineEnds;
     AppendPart();
-    if (m_pendingAt < m_pending.size()) {
-        SetReadOnly(true);
-        m_fillTimer.Start(1);
-    }
+}
+
+std::string RequestPane::PendingUtf8(size_t from, size_t to) const {
+    return m_crLfLineEnds ? Utf8WithCrLfLineEnds(m_pending, from, to)
+                          : wxString(m_pending.wc_str() + from, to - from).utf8_string();
 }
 
 wxString RequestPane::FullText() const {
-    return GetText() + wxString::FromUTF8(m_pending.data() + m_pendingAt, m_pending.size() - m_pendingAt);
+    return GetText() + wxString::FromUTF8(PendingUtf8(m_pendingAt, m_pending.length()));
 }
 
 void RequestPane::AppendPart() {
-    const std::string_view rest = std::string_view(m_pending).substr(m_pendingAt);
-    size_t length = rest.size();
-    if (length > kPartBytes) {
-        const size_t lineEnd = rest.find('\n', kPartBytes);
-        length = lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1;
-    }
+    const size_t end = TextPartEnd(m_pending, m_pendingAt, kPartCharacters);
+    const std::string part = PendingUtf8(m_pendingAt, end);
     const int from = GetLength();
-    AppendTextRaw(rest.data(), static_cast<int>(length));
-    MarkPlaceholders(from, rest.substr(0, length));
-    m_pendingAt += length;
-    if (m_pendingAt < m_pending.size()) {
+    const int firstLine = GetLineCount() - 1;
+    // The pane is read-only for the user while it fills, and the control then refuses every change.
+    SetReadOnly(false);
+    AppendTextRaw(part.data(), static_cast<int>(part.size()));
+    MarkPlaceholders(from, part);
+    MarkProblemLinesFrom(firstLine);
+    m_pendingAt = end;
+    if (m_pendingAt < m_pending.length()) {
+        SetReadOnly(true);
         // Coloured now, so that scrolling there later costs no more than this part.
         Colourise(from, GetLength());
         return;
     }
-    std::string().swap(m_pending);
+    wxString().swap(m_pending);
     m_pendingAt = 0;
     EmptyUndoBuffer();
     SetUndoCollection(true);
     SetSavePoint();
 }
 
-void RequestPane::OnFillTimer(wxTimerEvent&) {
-    AppendPart();
-    if (m_pending.empty()) {
-        m_fillTimer.Stop();
-        SetReadOnly(false);
+// A part at each idle time; the control's own idle work (wrapping long lines) runs as well.
+void RequestPane::OnIdle(wxIdleEvent& event) {
+    event.Skip();
+    if (m_pendingAt < m_pending.length()) {
+        AppendPart();
+        event.RequestMore();
     }
 }
 
 void RequestPane::MarkProblemLines(const std::vector<int>& lines) {
     MarkerDeleteAll(kProblemMarker);
-    for (const int line : lines) {
-        MarkerAdd(line - 1, kProblemMarker);
-    }
+    m_problemLines = lines;
+    MarkProblemLinesFrom(0);
 }
 
+void RequestPane::MarkProblemLinesFrom(int firstLine) {
+    for (const int line : m_problemLines) {
+        if (line - 1 >= firstLine && line - 1 < GetLineCount()) {
+            MarkerAdd(line - 1, kProblemMarker);
+        }
+    }
+}
 
 // A placeholder is a "?" that is an element's whole content or an attribute's whole value. Positions
 // are byte offsets into the pane's UTF-8 text, which holds text from the offset from on. Parts end at

@@ -3,11 +3,9 @@
 // its "?" placeholders boxed; CR LF line ends, long lines wrapped, editable like a plain edit box.
 
 #include <wx/stc/stc.h>
-#include <wx/timer.h>
 
-#include <string>
+#include <cstddef>
 #include <string_view>
-
 #include <vector>
 
 namespace quorvel::ui {
@@ -18,26 +16,34 @@ public:
 
     // Every style takes the font; the colours stay.
     bool SetFont(const wxFont& font) override;
-    // Replaces the text (line ends already CR LF) without an event and without undo history. A long text
-    // shows its first part at once and the rest in steps while the window keeps answering; the pane is
-    // read-only until the whole text is in, which then counts as unmodified. Problems marked go.
+    // Replaces the text without an event and without undo history. A long text shows its first part at
+    // once and the rest a part at a time whenever the window is idle, so that it keeps answering; the
+    // pane is read-only until the whole text is in, which then counts as unmodified. Problems marked go.
     void ShowText(const wxString& text);
+    // The same for a request, whose line ends of any kind are shown as CR LF.
+    void ShowRequest(const wxString& request);
     // The whole text being shown, also the part still on its way into the pane.
     wxString FullText() const;
-    // Marks these lines (from 1) as having problems, and only these.
+    // Marks these lines (from 1) as having problems, and only these; lines still on their way are marked
+    // as they come in.
     void MarkProblemLines(const std::vector<int>& lines);
 
 private:
     void SetXmlColours();
-    // Appends the next part of the pending text, coloured and with its placeholders marked.
+    void Show(const wxString& text, bool crLfLineEnds);
+    // The pending text from `from` up to `to`, as UTF-8 for the pane.
+    std::string PendingUtf8(size_t from, size_t to) const;
+    // Appends the next part of the pending text, coloured and with its placeholders and problems marked.
     void AppendPart();
-    void OnFillTimer(wxTimerEvent& event);
+    void OnIdle(wxIdleEvent& event);
     void MarkPlaceholders(int from, std::string_view text);
+    void MarkProblemLinesFrom(int firstLine);
 
-    // The text still to append, from m_pendingAt on.
-    std::string m_pending;
+    // The text being shown, until all of it is in; the pane holds it up to m_pendingAt.
+    wxString m_pending;
     size_t m_pendingAt = 0;
-    wxTimer m_fillTimer;
+    bool m_crLfLineEnds = false;
+    std::vector<int> m_problemLines;
 };
 
 } // namespace quorvel::ui

@@ -1,35 +1,71 @@
 #include "ui/tree_outline.h"
 
+#include "ui/tree_sort.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+
 namespace quorvel::ui {
 
-void TreeOutline::Capture(wxTreeCtrl& tree) {
-    m_nodes.clear();
-    const auto walk = [&](const wxTreeItemId& parent, OutlineLevel level, auto& self) -> void {
-        wxTreeItemIdValue cookie;
-        for (wxTreeItemId item = tree.GetFirstChild(parent, cookie); item.IsOk();
-             item = tree.GetNextChild(parent, cookie)) {
-            auto* data = static_cast<ServiceTreeItem*>(tree.GetItemData(item));
-            data->node = m_nodes.size();
-            OutlineNode& node = m_nodes.emplace_back();
-            node.level = level;
-            node.text = tree.GetItemText(item);
-            node.record = data->record;
-            node.item = item;
-            if (level == OutlineLevel::Operation) {
-                node.lowerText = node.text.Lower();
-                // The request item below shares its operation's node.
-                wxTreeItemIdValue childCookie;
-                const wxTreeItemId requestItem = tree.GetFirstChild(item, childCookie);
-                if (requestItem.IsOk()) {
-                    static_cast<ServiceTreeItem*>(tree.GetItemData(requestItem))->node = data->node;
-                    node.requestItem = requestItem;
-                }
-                continue;
+namespace {
+
+// The positions of records in the order of their names, equal names in the records' own order.
+template <typename Record>
+std::vector<size_t> SortedByName(const std::vector<Record>& records, const TreeTextOrder& order) {
+    std::vector<size_t> positions(records.size());
+    std::iota(positions.begin(), positions.end(), size_t{0});
+    std::stable_sort(positions.begin(), positions.end(), [&](size_t a, size_t b) {
+        return order.Compare(records[a].name, records[b].name) < 0;
+    });
+    return positions;
+}
+
+OutlineNode MakeNode(OutlineLevel level, const std::string& name, const TreeRecord& record) {
+    OutlineNode node;
+    node.level = level;
+    node.text = wxString::FromUTF8(name);
+    node.record = record;
+    if (level == OutlineLevel::Operation) {
+        node.lowerText = node.text.Lower();
+    }
+    return node;
+}
+
+} // namespace
+
+TreeContent MakeTreeContent(const WsdlModel& model) {
+    const TreeTextOrder order;
+    TreeContent content;
+    std::vector<OutlineNode> nodes;
+    // Where each binding's request copies begin, in model order.
+    std::vector<std::vector<size_t>> firstRequest;
+    for (const WsdlService& service : model) {
+        std::vector<size_t>& firsts = firstRequest.emplace_back();
+        for (const WsdlBinding& binding : service.bindings) {
+            firsts.push_back(content.requestTexts.size());
+            for (const WsdlOperation& operation : binding.operations) {
+                content.requestTexts.push_back(
+                    std::make_unique<wxString>(wxString::FromUTF8(operation.request)));
             }
-            self(item, static_cast<OutlineLevel>(static_cast<int>(level) + 1), self);
         }
-    };
-    walk(tree.GetRootItem(), OutlineLevel::Service, walk);
+    }
+    for (const size_t s : SortedByName(model, order)) {
+        const WsdlService& service = model[s];
+        nodes.push_back(MakeNode(OutlineLevel::Service, service.name, TreeRecord{&service}));
+        for (const size_t b : SortedByName(service.bindings, order)) {
+            const WsdlBinding& binding = service.bindings[b];
+            nodes.push_back(MakeNode(OutlineLevel::Binding, binding.name, TreeRecord{&service, &binding}));
+            for (const size_t o : SortedByName(binding.operations, order)) {
+                const WsdlOperation& operation = binding.operations[o];
+                const wxString* request = content.requestTexts[firstRequest[s][b] + o].get();
+                nodes.push_back(MakeNode(OutlineLevel::Operation, operation.name,
+                                         TreeRecord{&service, &binding, &operation, request}));
+            }
+        }
+    }
+    content.outline = TreeOutline(std::move(nodes));
+    return content;
 }
 
 std::vector<bool> TreeOutline::Visible(const wxString& lowerFilter) const {

@@ -1,6 +1,6 @@
 #pragma once
-// The service tree in display order, read once after it was filled and sorted, so that the filter can
-// show any part of it in that same order in a tree of its own without sorting again.
+// The service tree in display order, sorted once on the load's thread, so that the window fills the tree
+// a part at a time and the filter shows any part of it in that same order without sorting again.
 
 #include "model/wsdl_model.h"
 
@@ -8,6 +8,8 @@
 #include <wx/treectrl.h>
 
 #include <cstddef>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace quorvel::ui {
@@ -33,12 +35,9 @@ struct OutlineNode {
     TreeRecord record;
     // Operations only: the name in lower case, for the filter.
     wxString lowerText;
-    // The node's item in the tree that was read, and for operations their "Request 1" item.
-    wxTreeItemId item;
-    wxTreeItemId requestItem;
 };
 
-// What a tree item stands for: its records, and its node of the outline once the outline is read.
+// What a tree item stands for: its records, and its node of the outline.
 // An operation's "Request 1" item stands for the same records and node as the operation.
 class ServiceTreeItem : public wxTreeItemData {
 public:
@@ -51,8 +50,8 @@ public:
 
 class TreeOutline {
 public:
-    // Reads services, bindings and operations in display order and numbers each item with its node.
-    void Capture(wxTreeCtrl& tree);
+    TreeOutline() = default;
+    explicit TreeOutline(std::vector<OutlineNode> nodes) : m_nodes(std::move(nodes)) {}
     const std::vector<OutlineNode>& Nodes() const { return m_nodes; }
     // For each node whether it shows under the filter: operations whose lower-case name contains
     // lowerFilter, and the bindings and services above them. An empty filter shows every node.
@@ -61,5 +60,16 @@ public:
 private:
     std::vector<OutlineNode> m_nodes;
 };
+
+// What the service tree shows of a model: the copies of the request texts that its items point to, in
+// model order, and the outline, whose records point into the model and the copies. Services, their
+// bindings and their operations are each sorted by TreeTextOrder, equal names in model order.
+struct TreeContent {
+    std::vector<std::unique_ptr<wxString>> requestTexts;
+    TreeOutline outline;
+};
+
+// Made on a thread of its own: for many thousand operations it takes longer than the window may wait.
+TreeContent MakeTreeContent(const WsdlModel& model);
 
 } // namespace quorvel::ui

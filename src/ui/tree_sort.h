@@ -26,18 +26,13 @@ private:
     std::unique_ptr<Collation> m_collation;
 };
 
-// The service tree: a tree control whose SortChildren uses TreeTextOrder instead of a byte comparison.
+// The service tree, filled in TreeTextOrder (tree_outline.h) rather than sorted by the control.
 class ServiceTreeCtrl : public wxTreeCtrl {
 public:
     ServiceTreeCtrl() = default;
     ServiceTreeCtrl(wxWindow* parent, wxWindowID id, long style);
 
-protected:
-    int OnCompareItems(const wxTreeItemId& item1, const wxTreeItemId& item2) override;
-
 private:
-    TreeTextOrder m_order;
-
     wxDECLARE_DYNAMIC_CLASS(ServiceTreeCtrl);
 };
 

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <memory>
 #include <thread>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -75,5 +76,14 @@ private:
     std::unique_ptr<Job> m_current;
     std::vector<std::unique_ptr<Job>> m_cancelled;
 };
+
+// Destroys what it is given on a thread of threads: freeing a model of many thousand requests takes
+// longer than the window may wait.
+template <class... Held>
+void ReleaseAside(WorkerThreads<WorkerJob>& threads, Held... held) {
+    threads.Start([held = std::make_unique<std::tuple<Held...>>(std::move(held)...)](WorkerJob&) mutable {
+        held.reset();
+    });
+}
 
 } // namespace quorvel::ui

@@ -114,6 +114,8 @@ void ShownDialog::ResizeClient(wxSize clientSize) {
 void ShownDialog::Load(const std::string& address) {
     StartLoad(address);
     EXPECT_TRUE(PumpUntil([this] { return !IsLoading(); }, 60000)) << "load of " << address;
+    // The tree fills a part at a time whenever the window is idle.
+    EXPECT_TRUE(PumpUntil([] { return !wxTheApp->ProcessIdle(); }, 60000)) << "tree of " << address;
     PumpEvents(20);
 }
 

@@ -9,6 +9,7 @@
 #include <wx/uiaction.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -122,6 +123,26 @@ TEST(Keyboard, TheWholeFlowWithoutTheMouse) {
     EXPECT_TRUE(shown.Status().StartsWith(wxString::FromUTF8("已导出 "))) << shown.Status();
     EXPECT_TRUE(shown.prompts.messages.empty()) << shown.prompts.messages.front().text;
     EXPECT_TRUE(shown.Dialog().IsShown());
+}
+
+// With nothing selected, the tree that takes the focus marks the item the arrow keys start from (the
+// generic tree marks only a selected item, so the first service is selected: the pane stays empty).
+TEST(Keyboard, TheTreeMarksItsFocusWithNothingSelected) {
+    ShownDialog shown;
+    shown.Load(UiFixture("reversed.wsdl"));
+    const wxImage before = SaveScreenshotOf(shown.Tree(), "quorvel_tree_unfocused.png");
+    shown.Tree()->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return wxWindow::FindFocus() == shown.Tree(); }));
+    PumpEvents(100);
+    const wxImage after = SaveScreenshotOf(shown.Tree(), "quorvel_tree_focused.png");
+
+    wxTreeItemIdValue cookie;
+    const wxTreeItemId first = shown.Tree()->GetFirstChild(shown.Tree()->GetRootItem(), cookie);
+    EXPECT_EQ(first, shown.Tree()->GetFocusedItem());
+    EXPECT_TRUE(shown.Message()->GetValue().empty());
+    ASSERT_EQ(before.GetSize(), after.GetSize());
+    EXPECT_NE(0, std::memcmp(before.GetData(), after.GetData(), before.GetWidth() * before.GetHeight() * 3))
+        << "the tree looks the same with the focus";
 }
 
 } // namespace

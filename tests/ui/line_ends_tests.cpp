@@ -23,13 +23,14 @@ TEST(LineEnds, EveryKindOfLineEndBecomesCrLf) {
         {"empty", "", ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(wxString(c.shown), WithCrLfLineEnds(c.text)) << c.name;
+        const wxString text(c.text);
+        EXPECT_EQ(c.shown, Utf8WithCrLfLineEnds(text, 0, text.length())) << c.name;
     }
 }
 
 TEST(LineEnds, KeepsTextOutsideAsciiIntact) {
-    EXPECT_EQ(wxString::FromUTF8("<名称>?</名称>\r\n<x>é</x>"),
-              WithCrLfLineEnds(wxString::FromUTF8("<名称>?</名称>\r<x>é</x>")));
+    const wxString text = wxString::FromUTF8("<名称>?</名称>\r<x>é</x>");
+    EXPECT_EQ("<名称>?</名称>\r\n<x>é</x>", Utf8WithCrLfLineEnds(text, 0, text.length()));
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 namespace quorvel::test {
 namespace {
@@ -27,6 +28,39 @@ void ExportWholeDescription(const TempDir& whole) {
     const LoadResult load = LoadServiceDescription(UiFixture("reversed.wsdl"));
     std::string message;
     ASSERT_TRUE(ExportRequests(ModelRequestRecords(load.model), whole.Path().string(), message)) << message;
+}
+
+// A description whose one request runs to some 6,000 lines: the pane takes it in many parts.
+std::string WriteLongRequestDescription(const TempDir& dir) {
+    std::string inner;
+    for (int field = 0; field < 150; ++field) {
+        inner += "<xs:element name=\"field" + std::to_string(field) + "\" type=\"xs:string\"/>";
+    }
+    std::string outer;
+    for (int group = 0; group < 40; ++group) {
+        outer += "<xs:element name=\"group" + std::to_string(group) + "\" type=\"tns:Inner\"/>";
+    }
+    const std::string path = (dir.Path() / "long.wsdl").string();
+    std::ofstream(path) << R"(<definitions xmlns="http://schemas.xmlsoap.org/wsdl/"
+    xmlns:soap="http://schemas.xmlsoap.org/wsdl/soap/" xmlns:xs="http://www.w3.org/2001/XMLSchema"
+    xmlns:tns="urn:long" targetNamespace="urn:long">
+  <types><xs:schema targetNamespace="urn:long" elementFormDefault="qualified">
+    <xs:complexType name="Inner"><xs:sequence>)"
+                        << inner << R"(</xs:sequence></xs:complexType>
+    <xs:element name="Long"><xs:complexType><xs:sequence>)"
+                        << outer << R"(</xs:sequence></xs:complexType></xs:element>
+  </xs:schema></types>
+  <message name="LongIn"><part name="body" element="tns:Long"/></message>
+  <portType name="LongPort"><operation name="Long"><input message="tns:LongIn"/></operation></portType>
+  <binding name="LongBinding" type="tns:LongPort">
+    <soap:binding style="document" transport="http://schemas.xmlsoap.org/soap/http"/>
+    <operation name="Long"><soap:operation soapAction="urn:long"/><input><soap:body use="literal"/></input>
+    </operation>
+  </binding>
+  <service name="LongService"><port name="LongPort" binding="tns:LongBinding">
+    <soap:address location="http://127.0.0.1/long"/></port></service>
+</definitions>)";
+    return path;
 }
 
 // Runs a menu command of the dialog, as the tree's context menu does, and waits for an export it starts.
@@ -126,6 +160,28 @@ TEST(RequestActions, SaveAndExportWriteWhatWasChosenWhenALoadEndsDuringTheChoose
     RunCommand(shown, ui::kIdExportAll);
     EXPECT_EQ(wxString::FromUTF8((dir.Path() / "alpha").string()), shown.prompts.initialFolder);
     EXPECT_TRUE(shown.prompts.messages.empty());
+}
+
+// A long request comes into the pane in parts: copied meanwhile it is whole, and once in, the pane holds
+// all of it with CR LF line ends, unmodified and editable again.
+TEST(RequestActions, ALongRequestIsWholeWhileItComesInAndOnceIn) {
+    const TempDir dir;
+    const std::string description = WriteLongRequestDescription(dir);
+    const std::string request = RequestOf(description, "LongBinding", "Long");
+    ASSERT_GT(request.size(), 200000u);
+    ShownDialog shown;
+    shown.Load(description);
+    shown.Tree()->SetFocus();
+    shown.Tree()->SelectItem(shown.FindItem("Long"));
+    ASSERT_TRUE(shown.Message()->GetReadOnly()) << "the request came in at once";
+    shown.PressKeyIn(shown.Tree(), 'c', wxMOD_CONTROL);
+    EXPECT_EQ(wxString::FromUTF8(request), ClipboardText());
+
+    ASSERT_TRUE(PumpUntil([&] { return !shown.Message()->GetReadOnly(); }, 60000));
+    wxString shownRequest = wxString::FromUTF8(request);
+    shownRequest.Replace("\n", "\r\n");
+    EXPECT_TRUE(shown.Message()->GetValue() == shownRequest);
+    EXPECT_FALSE(shown.Message()->IsModified());
 }
 
 TEST(RequestActions, ShortcutsLoadAgainFocusTheAddressAndOpen) {
