@@ -192,7 +192,7 @@ std::string EnvelopeBuilder::PartNamespace(const xmlNode* message) const {
                                         : GetAttributeText(definitions, "targetNamespace");
 }
 
-OperationInput EnvelopeBuilder::DescribeInput(const std::string& operationName) const {
+OperationInput EnvelopeBuilder::DescribeInput(const std::string& operationName, bool withHeaderParts) const {
     OperationInput input;
     input.message = FindInputMessage(operationName);
     if (input.message == nullptr) {
@@ -204,14 +204,16 @@ OperationInput EnvelopeBuilder::DescribeInput(const std::string& operationName) 
     input.rpcNamespace = m_targetNamespace;
     ApplyBindingOperation(m_bindingOperations.Find(operationName), style, input);
     input.rpc = style == "rpc";
-    input.headerParts = HeaderParts(operationName);
+    if (withHeaderParts) {
+        input.headerParts = HeaderParts(operationName);
+    }
     return input;
 }
 
 std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry, const std::string& operationName,
                                                   GenerationBudget& budget, DeclarationFacts& facts) const {
     const std::string prefix = registry.GetPrefix(m_envelopeNamespace);
-    const OperationInput input = DescribeInput(operationName);
+    const OperationInput input = DescribeInput(operationName, m_options.headerParts);
     if (input.message == nullptr) {
         return std::string();
     }
@@ -225,8 +227,7 @@ std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry, cons
     }
     // The wrapper's namespace comes before those of the parts.
     const std::string wrapper = rpc ? registry.QualifyName(input.rpcNamespace, operationName) : std::string();
-    const std::vector<const xmlNode*> headerParts =
-        m_options.headerParts ? input.headerParts : std::vector<const xmlNode*>();
+    const std::vector<const xmlNode*>& headerParts = input.headerParts;
     const bool header = m_options.wsSecurity || !headerParts.empty();
     const size_t requestLines =
         kMaxRequestLines - kEnvelopeLines - (rpc ? kRpcWrapperLines : 0) - (header ? kHeaderFrameLines : 0);

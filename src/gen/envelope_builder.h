@@ -54,7 +54,9 @@ public:
     std::string BuildRequestEnvelope(PrefixRegistry& registry, const std::string& operationName,
                                      GenerationBudget& budget, DeclarationFacts& facts) const;
 
-    OperationInput DescribeInput(const std::string& operationName) const;
+    // What the operation's input holds; its header parts only when withHeaderParts (finding them costs a
+    // look through the binding's messages, and plain requests have no header).
+    OperationInput DescribeInput(const std::string& operationName, bool withHeaderParts = true) const;
     const std::string& EnvelopeNamespace() const { return m_envelopeNamespace; }
 
 private:

@@ -69,7 +69,8 @@ HttpResponse FetchDocumentBytes(const std::string& address, const HttpOptions& d
 }
 
 bool ParseDescriptionText(const std::string& text, XmlDocument& document, std::string& message) {
-    ParseResult parsed = ParseXmlText(text);
+    // Nothing reads the text between a description's elements.
+    ParseResult parsed = ParseXmlText(text, BlankText::Drop);
     if (!parsed.ok()) {
         message = parsed.reason.empty() ? std::string(load_msg::kXmlParseFailed)
                                         : std::string(load_msg::kXmlParseFailedPrefix) + parsed.reason;

@@ -42,18 +42,37 @@ bool AttributeNameIs(const xmlAttr* attribute, std::string_view qualifiedName) {
     return TextIs(attribute->name, qualifiedName);
 }
 
-std::string AttributeValue(const xmlAttr* attribute) {
+std::optional<std::string_view> AttributeValueInPlace(const xmlAttr* attribute) {
     const xmlNode* text = attribute->children;
     if (text == nullptr) {
-        return std::string();
+        return std::string_view();
     }
     if (text->next == nullptr && text->type == XML_TEXT_NODE) {
-        return std::string(View(text->content));
+        return View(text->content);
     }
-    xmlChar* joined = xmlNodeListGetString(attribute->doc, text, 1);
+    return std::nullopt;
+}
+
+std::string AttributeValue(const xmlAttr* attribute) {
+    if (const std::optional<std::string_view> value = AttributeValueInPlace(attribute)) {
+        return std::string(*value);
+    }
+    xmlChar* joined = xmlNodeListGetString(attribute->doc, attribute->children, 1);
     std::string value(View(joined));
     xmlFree(joined);
     return value;
+}
+
+const xmlAttr* FindAttribute(const xmlNode* node, std::string_view qualifiedName) {
+    if (!IsElement(node)) {
+        return nullptr;
+    }
+    for (const xmlAttr* attribute = node->properties; attribute != nullptr; attribute = attribute->next) {
+        if (AttributeNameIs(attribute, qualifiedName)) {
+            return attribute;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -67,15 +86,13 @@ std::string_view NamespaceName(const xmlNode* node) {
 }
 
 std::string GetAttributeText(const xmlNode* node, std::string_view qualifiedName) {
-    if (!IsElement(node)) {
-        return std::string();
-    }
-    for (const xmlAttr* attribute = node->properties; attribute != nullptr; attribute = attribute->next) {
-        if (AttributeNameIs(attribute, qualifiedName)) {
-            return AttributeValue(attribute);
-        }
-    }
-    return std::string();
+    const xmlAttr* attribute = FindAttribute(node, qualifiedName);
+    return attribute == nullptr ? std::string() : AttributeValue(attribute);
+}
+
+std::optional<std::string_view> GetAttributeTextInPlace(const xmlNode* node, std::string_view qualifiedName) {
+    const xmlAttr* attribute = FindAttribute(node, qualifiedName);
+    return attribute == nullptr ? std::string_view() : AttributeValueInPlace(attribute);
 }
 
 void GetChildElements(const xmlNode* node, DomNodeList& list) {

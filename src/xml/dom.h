@@ -4,6 +4,7 @@
 
 #include <libxml/tree.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -22,6 +23,9 @@ std::string_view NamespaceName(const xmlNode* node);
 
 // Attribute value by qualified name as written ("name", "wsdl:name"); empty when absent.
 std::string GetAttributeText(const xmlNode* node, std::string_view qualifiedName);
+// The same value as a view of the document's own text, valid while the document lives; none where the
+// document holds it in several pieces (GetAttributeText joins them).
+std::optional<std::string_view> GetAttributeTextInPlace(const xmlNode* node, std::string_view qualifiedName);
 void GetChildElements(const xmlNode* node, DomNodeList& list);
 xmlNode* FindChildElement(const xmlNode* node, std::string_view localName);
 void FindChildElements(const xmlNode* node, std::string_view localName, DomNodeList& list);

@@ -144,7 +144,7 @@ void StartElementSeeingXmlPrefix(void* userData, const xmlChar* localName, const
 // memory the text takes while the document grows. No encoding converter copies it either, and a piece that
 // finds no memory would leave the parser reading through a null pointer. Told the encoding, the parser
 // does not guess it from the first bytes.
-XmlDocument ParseUtf8(xmlParserCtxt* context, std::string_view text) {
+XmlDocument ParseUtf8(xmlParserCtxt* context, std::string_view text, BlankText blanks) {
     xmlParserInput* input = xmlNewInputStream(context);
     if (input == nullptr) {
         throw std::bad_alloc();
@@ -158,7 +158,8 @@ XmlDocument ParseUtf8(xmlParserCtxt* context, std::string_view text) {
     }
     // Short texts are kept inside their nodes, which saves an allocation each; nothing here changes a text.
     xmlCtxtUseOptions(context, XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_IGNORE_ENC | XML_PARSE_COMPACT |
-                                   XML_PARSE_BIG_LINES);
+                                   XML_PARSE_BIG_LINES |
+                                   (blanks == BlankText::Drop ? XML_PARSE_NOBLANKS : 0));
     context->encoding = xmlStrdup(BAD_CAST "UTF-8");
     xmlParseDocument(context);
     XmlDocument document(context->myDoc);
@@ -186,7 +187,7 @@ std::string OneLineMessage(const char* message) {
     return text;
 }
 
-ParseResult ParseXmlText(const std::string& text) {
+ParseResult ParseXmlText(const std::string& text, BlankText blanks) {
     std::string_view utf8Text = text;
     ParseResult result;
     if (utf8Text.size() > static_cast<size_t>(INT_MAX)) {
@@ -212,7 +213,7 @@ ParseResult ParseXmlText(const std::string& text) {
     if (utf8Text.find("xmlns:xml") != std::string_view::npos) {
         context->sax->startElementNs = StartElementSeeingXmlPrefix;
     }
-    XmlDocument document = ParseUtf8(context.get(), utf8Text);
+    XmlDocument document = ParseUtf8(context.get(), utf8Text, blanks);
     if (state.outOfMemory) {
         throw std::bad_alloc();
     }

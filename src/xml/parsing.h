@@ -29,10 +29,15 @@ struct ParseResult {
 // begin at once: programs call this on their main thread before any other thread starts.
 void PrepareXmlParser();
 
-// Parses UTF-8 text (whatever its declaration says) without validation, keeping whitespace-only text,
-// accepting an internal DTD and never loading anything external. Namespace errors are parse failures.
-// The parser reads the text in place, so it is a string: its terminating zero byte ends the input.
-ParseResult ParseXmlText(const std::string& text);
+// What a parse keeps of whitespace-only text. Drop leaves out the whitespace that stands between
+// elements (not that of an element holding nothing else, nor that in mixed content): a reader that only
+// looks at elements and attributes gets a document about half the nodes smaller, built faster.
+enum class BlankText { Keep, Drop };
+
+// Parses UTF-8 text (whatever its declaration says) without validation, accepting an internal DTD and
+// never loading anything external. Namespace errors are parse failures. The parser reads the text in
+// place, so it is a string: its terminating zero byte ends the input.
+ParseResult ParseXmlText(const std::string& text, BlankText blanks = BlankText::Keep);
 
 // A message of libxml2 on one line: callers show it in a box or write it as one line of a file.
 std::string OneLineMessage(const char* message);

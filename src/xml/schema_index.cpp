@@ -1,39 +1,58 @@
 #include "xml/schema_index.h"
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 #include <utility>
 
 namespace quorvel {
 namespace {
 
-xmlNode* Lookup(const std::map<QualifiedName, xmlNode*, QualifiedNameLess>& map,
+xmlNode* Lookup(const std::unordered_map<QualifiedNameView, xmlNode*, QualifiedNameHash>& table,
                 const std::string& namespaceName, const std::string& localName) {
-    auto found = map.find(QualifiedNameLess::View(namespaceName, localName));
-    return found == map.end() ? nullptr : found->second;
+    auto found = table.find(QualifiedNameView(namespaceName, localName));
+    return found == table.end() ? nullptr : found->second;
 }
 
 } // namespace
 
+size_t QualifiedNameHash::operator()(const QualifiedNameView& name) const {
+    const std::hash<std::string_view> hash;
+    const size_t first = hash(name.first);
+    return first ^ (hash(name.second) + 0x9e3779b97f4a7c15u + (first << 6) + (first >> 2));
+}
+
+SchemaIndex::NameTable* SchemaIndex::TableOf(std::string_view kind) {
+    if (kind == "element") {
+        return &m_elements;
+    }
+    if (kind == "complexType" || kind == "simpleType") {
+        return &m_types;
+    }
+    if (kind == "attribute") {
+        return &m_attributes;
+    }
+    if (kind == "attributeGroup") {
+        return &m_attributeGroups;
+    }
+    return kind == "group" ? &m_groups : nullptr;
+}
+
+std::string_view SchemaIndex::Keep(std::string text) {
+    return m_kept.emplace_back(std::move(text));
+}
+
 void SchemaIndex::IndexSchema(const xmlNode* schema) {
-    const std::string targetNamespace = TargetNamespace(schema);
-    DomNodeList children;
-    GetChildElements(schema, children);
-    for (xmlNode* child : children) {
-        std::string name = GetAttributeText(child, "name");
-        if (name.empty()) {
+    const std::string_view targetNamespace = Keep(TargetNamespace(schema));
+    for (xmlNode* child = schema->children; child != nullptr; child = child->next) {
+        NameTable* table = TableOf(LocalName(child));
+        if (table == nullptr) {
             continue;
         }
-        std::string_view kind = LocalName(child);
-        if (kind == "element") {
-            m_elements[QualifiedName(targetNamespace, std::move(name))] = child;
-        } else if (kind == "complexType" || kind == "simpleType") {
-            m_types[QualifiedName(targetNamespace, std::move(name))] = child;
-        } else if (kind == "attribute") {
-            m_attributes[QualifiedName(targetNamespace, std::move(name))] = child;
-        } else if (kind == "attributeGroup") {
-            m_attributeGroups[QualifiedName(targetNamespace, std::move(name))] = child;
-        } else if (kind == "group") {
-            m_groups[QualifiedName(targetNamespace, std::move(name))] = child;
+        const std::optional<std::string_view> inPlace = GetAttributeTextInPlace(child, "name");
+        const std::string_view name = inPlace ? *inPlace : Keep(GetAttributeText(child, "name"));
+        if (!name.empty()) {
+            (*table)[QualifiedNameView(targetNamespace, name)] = child;
         }
     }
 }

@@ -4,27 +4,30 @@
 
 #include "xml/dom.h"
 
+#include <cstddef>
+#include <deque>
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 namespace quorvel {
 
-// Orders qualified names by namespace name, then local name, and finds them from views of the two texts
-// without copying them into a key first.
-struct QualifiedNameLess {
-    using is_transparent = void;
-    using View = std::pair<std::string_view, std::string_view>;
-    static View AsView(const QualifiedName& name) { return View(name.first, name.second); }
-    static const View& AsView(const View& name) { return name; }
-    template <class Left, class Right> bool operator()(const Left& left, const Right& right) const {
-        return AsView(left) < AsView(right);
-    }
+// A qualified name as views of texts that outlive the index: the documents' own, or the index's copies.
+using QualifiedNameView = std::pair<std::string_view, std::string_view>;
+
+struct QualifiedNameHash {
+    size_t operator()(const QualifiedNameView& name) const;
 };
 
 class SchemaIndex {
 public:
+    // Its keys are views of its own texts: it is never copied.
+    SchemaIndex() = default;
+    SchemaIndex(const SchemaIndex&) = delete;
+    SchemaIndex& operator=(const SchemaIndex&) = delete;
+
     // Adds the global elements and the complex and simple types of one schema; later ones win.
     void IndexSchema(const xmlNode* schema);
     xmlNode* FindElement(const std::string& namespaceName, const std::string& localName) const;
@@ -49,12 +52,21 @@ public:
                           std::string& localName) const;
 
 private:
-    std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_elements;
-    std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_types;
-    std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_attributes;
-    std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_attributeGroups;
-    std::map<QualifiedName, xmlNode*, QualifiedNameLess> m_groups;
+    // Keyed by views, so that indexing copies no names: a description declares thousands.
+    using NameTable = std::unordered_map<QualifiedNameView, xmlNode*, QualifiedNameHash>;
+
+    // The table for global declarations of a kind ("element", "complexType", ...); null for others.
+    NameTable* TableOf(std::string_view kind);
+    // A text the documents do not hold as one piece, kept as long as the index.
+    std::string_view Keep(std::string text);
+
+    NameTable m_elements;
+    NameTable m_types;
+    NameTable m_attributes;
+    NameTable m_attributeGroups;
+    NameTable m_groups;
     std::map<const xmlNode*, std::string> m_adopted;
+    std::deque<std::string> m_kept;
 };
 
 // Indexes every element named "schema" at or below node, in document order.

@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 namespace quorvel {
 namespace {
@@ -48,6 +50,21 @@ TEST(ParseXmlText, IgnoresTheDeclaredEncodingAndKeepsWhitespace) {
     xmlFree(text);
     // A name the parser knows no converter for is ignored as well.
     EXPECT_TRUE(ParseXmlText("<?xml version='1.0' encoding='x-no-such-encoding'?><a/>").ok());
+}
+
+// Dropped: whitespace between elements. Kept: an element's only text, and text in mixed content.
+TEST(ParseXmlText, DropsOnlyTheWhitespaceBetweenElementsWhenAsked) {
+    ParseResult result = ParseXmlText("<a>\n <b> </b>\n <c>x <d/> y</c>\n</a>", BlankText::Drop);
+    ASSERT_TRUE(result.ok()) << result.reason;
+    xmlNode* root = Root(result.document);
+    std::vector<std::string> kept;
+    for (xmlNode* node = root->children; node != nullptr; node = node->next) {
+        kept.push_back(reinterpret_cast<const char*>(node->name));
+    }
+    EXPECT_EQ(kept, (std::vector<std::string>{"b", "c"}));
+    xmlChar* text = xmlNodeGetContent(root);
+    EXPECT_STREQ(reinterpret_cast<char*>(text), " x  y");
+    xmlFree(text);
 }
 
 TEST(ParseXmlText, ExpandsInternalEntitiesButNeverReadsFiles) {
