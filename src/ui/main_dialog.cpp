@@ -67,12 +67,15 @@ MainDialog::MainDialog(wxWindow* parent)
     Bind(wxEVT_IDLE, &MainDialog::OnIdle, this);
     Bind(EVT_EXPORT_PROGRESS, &MainDialog::OnExportProgress, this);
     Bind(EVT_EXPORT_FINISHED, &MainDialog::OnExportFinished, this);
+    Bind(EVT_REBUILD_PROGRESS, &MainDialog::OnRebuildProgress, this);
+    Bind(EVT_REBUILD_FINISHED, &MainDialog::OnRebuildFinished, this);
     m_escapeGuard.Register();
 }
 
 MainDialog::~MainDialog() {
     m_loader.Stop();
     m_sender.Stop();
+    m_rebuilder.Stop();
     m_treeContentMaker.Stop();
     m_releaser.Stop();
     // The items point into m_requestTexts and the tree draws from m_imageList: detach both first.

@@ -7,6 +7,7 @@
 #include "ui/export_worker.h"
 #include "ui/connection_settings.h"
 #include "ui/load_worker.h"
+#include "ui/rebuild_worker.h"
 #include "ui/send_worker.h"
 #include "ui/tree_filler.h"
 #include "ui/tree_outline.h"
@@ -198,8 +199,18 @@ private:
     // The options menu and the connection settings (main_dialog_options.cpp).
     void OnOptionsButton(wxCommandEvent& event);
     void OnSampleOption(wxCommandEvent& event);
-    void RebuildRequests();
     void OnConnectionSettings(wxCommandEvent& event);
+
+    // The requests built again with the sample options on their worker thread
+    // (main_dialog_rebuilding.cpp).
+    void StartRebuild();
+    void CancelRebuild();
+    void DropRebuild();
+    void ShowRebuilding(bool rebuilding);
+    void OnRebuildProgress(wxThreadEvent& event);
+    void OnRebuildFinished(wxThreadEvent& event);
+    void TakeRebuiltModel(RebuiltModel rebuilt);
+    bool PaneHasNewEdits() const;
 
     // Checking the pane's request against the description's schemas (main_dialog_validation.cpp).
     void OnValidateButton(wxCommandEvent& event);
@@ -255,8 +266,18 @@ private:
     // The user's credentials and headers, for sending and loading; the answer to the plain-http warning.
     ConnectionSettings m_connection;
     bool m_plainHttpAccepted = false;
-    // What the requests hold beyond the plain samples; loads and rebuilds use them.
+    // What the requests hold beyond the plain samples, as the options menu shows them; loads and rebuilds
+    // use them. The requests of the model were built with m_requestOptions, which differ while a rebuild
+    // runs; the load under way builds with m_loadOptions.
     SampleOptions m_sampleOptions;
+    SampleOptions m_requestOptions;
+    SampleOptions m_loadOptions;
+    // The rebuild under way, if any, told apart from a cancelled one by its serial number as loads are;
+    // the pane's text when the user agreed to have its edits replaced by the rebuilt request.
+    RebuildWorker m_rebuilder{this};
+    int m_rebuildSerial = 0;
+    bool m_rebuilding = false;
+    std::optional<wxString> m_agreedPaneText;
     // The documents the model was read from, for rebuilding its requests and checking them; the checker
     // is made at the first check.
     std::shared_ptr<const LoadedDocuments> m_documents;

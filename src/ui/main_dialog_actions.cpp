@@ -36,14 +36,15 @@ wxString ExportingStatus(size_t written, size_t total) {
 
 } // namespace
 
-// The records of the selected item; all null when nothing is selected.
+// The records of the selected item, as its node of the outline holds them; all null when nothing is
+// selected.
 TreeRecord MainDialog::SelectedRecord() const {
     const ServiceTreeCtrl* tree = ShownTree();
     const wxTreeItemId item = tree->GetSelection();
     const auto* data = item.IsOk() && tree->IsSelected(item)
                            ? static_cast<const ServiceTreeItem*>(tree->GetItemData(item))
                            : nullptr;
-    return data != nullptr ? data->record : TreeRecord{};
+    return data != nullptr ? m_outline.Nodes()[data->node].record : TreeRecord{};
 }
 
 // The selected operation's request as the pane shows it, edits included, with the line feeds of a
@@ -82,7 +83,8 @@ void MainDialog::ShowItemMenu(const wxTreeItemId& item, bool fromKeyboard) {
         menu.Append(kIdCopyRequest, FromUtf8(ui_msg::kMenuCopyRequest));
         menu.Append(kIdSaveRequest, FromUtf8(ui_msg::kMenuSaveRequest));
     } else {
-        menu.Append(kIdExportAll, FromUtf8(ui_msg::kMenuExportAll))->Enable(!m_exporting);
+        // Requests being rebuilt are exported once they are in.
+        menu.Append(kIdExportAll, FromUtf8(ui_msg::kMenuExportAll))->Enable(!m_exporting && !m_rebuilding);
     }
     if (!fromKeyboard) {
         PopupMenu(&menu);
@@ -137,7 +139,7 @@ void MainDialog::OnSaveRequest(wxCommandEvent&) {
 // holds the model it reads, so a load that ends meanwhile cannot take it away.
 void MainDialog::OnExportAll(wxCommandEvent&) {
     const TreeRecord record = SelectedRecord();
-    if (record.service == nullptr || record.operation != nullptr || m_exporting) {
+    if (record.service == nullptr || record.operation != nullptr || m_exporting || m_rebuilding) {
         return;
     }
     std::shared_ptr<const WsdlModel> model = m_model;

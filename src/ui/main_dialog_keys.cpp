@@ -60,8 +60,8 @@ void MainDialog::OnCharHook(wxKeyEvent& event) {
     }
 }
 
-// Esc cancels a load or an export under way, else clears the filter box it is pressed in, else closes
-// the dialog. An Esc right after one that did something else is held back.
+// Esc cancels a load, an export or a rebuild of the requests under way, else clears the filter box it is
+// pressed in, else closes the dialog. An Esc right after one that did something else is held back.
 void MainDialog::OnEscape() {
     if (m_escapeGuard.Holds()) {
         m_escapeGuard.Hold();
@@ -71,6 +71,8 @@ void MainDialog::OnEscape() {
         CancelLoad();
     } else if (m_exporting) {
         CancelExport();
+    } else if (m_rebuilding) {
+        CancelRebuild();
     } else if (FindFocus() == m_filterBox && !m_filterBox->GetValue().empty()) {
         ClearFilter();
     } else {

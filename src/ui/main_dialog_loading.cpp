@@ -42,7 +42,7 @@ void MainDialog::StartWorker(const wxString& address) {
     options.http.user = m_connection.user;
     options.http.password = m_connection.password;
     options.http.headers = m_connection.headers;
-    options.sample = m_sampleOptions;
+    options.sample = m_loadOptions = m_sampleOptions;
     options.keepDocuments = true;
     m_loader.Start(address.utf8_string(), ++m_loadSerial, std::move(options));
 }
@@ -59,10 +59,10 @@ void MainDialog::ShowLoading(bool loading) {
     ShowBusy();
 }
 
-// While a load or an export runs: the wait cursor over the tree and the pane, and the parse button as
-// the cancel button.
+// While a load, an export or a rebuild of the requests runs: the wait cursor over the tree and the pane,
+// and the parse button as the cancel button.
 void MainDialog::ShowBusy() {
-    const bool busy = m_loading || m_exporting;
+    const bool busy = m_loading || m_exporting || m_rebuilding;
     m_parseButton->SetLabel(FromUtf8(busy ? ui_msg::kButtonCancel : ui_msg::kButtonParse));
     for (ServiceTreeCtrl* tree : {m_serviceTree, m_filteredTree}) {
         tree->SetCursor(busy ? wxCursor(wxCURSOR_WAIT) : wxNullCursor);
@@ -135,6 +135,11 @@ void MainDialog::OnTreeContent(wxThreadEvent& event) {
     ClearPane();
     ShowEndpoint(TreeRecord{});
     ShowLoading(false);
+    // An option turned while the load ran applies to its requests as well.
+    m_requestOptions = m_loadOptions;
+    if (m_sampleOptions != m_requestOptions) {
+        StartRebuild();
+    }
     if (!made.load->notes.empty()) {
         CurrentPrompts().ShowNotes(this, ImportNotesSummary(*made.load), ImportNotesList(*made.load),
                                    wxICON_WARNING);
@@ -157,12 +162,13 @@ void MainDialog::ShowLoadFailure(const LoadResult& load, std::string_view failur
     ShowLoading(false);
 }
 
-// Closing the window ends a load under way; the window goes at once, and its destruction waits for the
-// load's thread, so that nothing is left to reach the window once it is gone.
+// Closing the window ends a load or a rebuild under way; the window goes at once, and its destruction
+// waits for their threads, so that nothing is left to reach the window once it is gone.
 void MainDialog::OnClose(wxCloseEvent& event) {
     if (m_loading) {
         CancelLoad();
     }
+    DropRebuild();
     event.Skip();
 }
 

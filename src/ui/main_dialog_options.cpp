@@ -3,8 +3,6 @@
 
 #include "ui/main_dialog.h"
 
-#include "load/request_rebuild.h"
-#include "model/model_walk.h"
 #include "ui/messages.h"
 #include "ui/utf8_text.h"
 #include "ui/request_pane.h"
@@ -12,8 +10,8 @@
 
 #include <wx/button.h>
 #include <wx/menu.h>
-#include <wx/utils.h>
 
+#include <optional>
 #include <utility>
 
 namespace quorvel::ui {
@@ -39,46 +37,29 @@ const SampleOptionItem kSampleOptionItems[] = {
 void MainDialog::OnOptionsButton(wxCommandEvent&) {
     wxMenu menu;
     for (const SampleOptionItem& item : kSampleOptionItems) {
-        wxMenuItem* check = menu.AppendCheckItem(item.id, FromUtf8(item.label));
-        check->Check(m_sampleOptions.*item.option);
-        // An export under way reads the requests: they are not rebuilt under it.
-        check->Enable(!m_exporting);
+        menu.AppendCheckItem(item.id, FromUtf8(item.label))->Check(m_sampleOptions.*item.option);
     }
     menu.AppendSeparator();
     menu.Append(kIdConnectionSettings, FromUtf8(ui_msg::kMenuConnectionSettings));
     PopupMenu(&menu, m_optionsButton->GetRect().GetBottomLeft());
 }
 
-// Turns the option over and builds the requests again from the documents already loaded. Edits in the
-// pane are replaced only when the user agrees; otherwise the option stays as it was.
+// Turns the option over and builds the requests again from the documents already loaded, in the
+// background. Edits in the pane are replaced only when the user agrees; otherwise the option stays as it
+// was. An option turned while a rebuild runs starts it again with every option as the menu shows them.
 void MainDialog::OnSampleOption(wxCommandEvent& event) {
     for (const SampleOptionItem& item : kSampleOptionItems) {
         if (item.id != event.GetId()) {
             continue;
         }
-        if (m_messagePane->IsModified() &&
-            !CurrentPrompts().Confirm(this, FromUtf8(ui_msg::kEditsWillBeReplaced))) {
+        const bool edited = m_messagePane->IsModified();
+        if (edited && !CurrentPrompts().Confirm(this, FromUtf8(ui_msg::kEditsWillBeReplaced))) {
             return;
         }
         m_sampleOptions.*item.option = !(m_sampleOptions.*item.option);
-        RebuildRequests();
+        m_agreedPaneText = edited ? std::optional(m_messagePane->FullText()) : std::nullopt;
+        StartRebuild();
     }
-}
-
-// The model keeps its records, so the tree and the endpoints typed stay as they are; the request copies
-// and the request shown change. No export shares the model meanwhile: the options are off while one runs.
-void MainDialog::RebuildRequests() {
-    if (!m_documents || !m_model || m_model->empty() || m_exporting) {
-        return;
-    }
-    const wxBusyCursor wait;
-    quorvel::RebuildRequests(*m_documents, *m_model, m_sampleOptions);
-    size_t next = 0;
-    WalkModel(*m_model, [&](const WsdlService&, const WsdlBinding&, const WsdlOperation& operation) {
-        *m_requestTexts[next++] = wxString::FromUTF8(operation.request);
-    });
-    const TreeRecord record = SelectedRecord();
-    m_messagePane->ShowRequest(record.request ? *record.request : wxString());
 }
 
 // Kept while the window is open; they take effect with the next load and the next send.

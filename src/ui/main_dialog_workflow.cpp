@@ -28,12 +28,14 @@ void MainDialog::OnOpenButton(wxCommandEvent&) {
     }
 }
 
-// The button reads 取消 while a load or an export runs, and then cancels it.
+// The button reads 取消 while a load, an export or a rebuild of the requests runs, and then cancels it.
 void MainDialog::OnParseButton(wxCommandEvent&) {
     if (m_loading) {
         CancelLoad();
     } else if (m_exporting) {
         CancelExport();
+    } else if (m_rebuilding) {
+        CancelRebuild();
     } else {
         StartLoad();
     }
@@ -63,8 +65,9 @@ void MainDialog::StartLoad() {
 
 // The model replaces the one before, with the tree's content made from it: the records of the outline
 // point into the model's vectors, whose elements stay where they are when the model moves. What it
-// replaces is freed aside, once the items that point into it are gone.
+// replaces is freed aside, once the items that point into it are gone; a rebuild of it is superseded.
 void MainDialog::ShowModel(WsdlModel model, TreeContent content) {
+    DropRebuild();
     m_filteredFiller->Clear();
     m_serviceFiller->Clear();
     ReleaseAside(m_releaser, std::move(m_model), std::move(m_requestTexts), std::move(m_outline),
@@ -97,6 +100,7 @@ void MainDialog::OnIdle(wxIdleEvent& event) {
         try {
             filler->FillPart();
         } catch (const std::bad_alloc&) {
+            DropRebuild();
             m_filteredFiller->Clear();
             m_serviceFiller->Clear();
             m_model.reset();

@@ -80,6 +80,10 @@ inline constexpr std::string_view kOptionExampleValues = "示例值";
 inline constexpr std::string_view kOptionWsSecurity = "WS-Security";
 inline constexpr std::string_view kMenuConnectionSettings = "连接设置…";
 inline constexpr std::string_view kEditsWillBeReplaced = "报文信息中的修改将被重新生成的请求替换。继续吗？";
+// How a rebuild of the requests ended; while it runs, the line counts the requests built as a load does.
+inline constexpr std::string_view kStatusRebuilt = "已按新选项重新生成 %s 个请求。";
+inline constexpr std::string_view kStatusRebuildCancelled = "已取消重新生成请求，选项未改变。";
+inline constexpr std::string_view kStatusRebuildFailed = "重新生成请求失败，选项未改变。";
 
 // The connection settings dialog.
 inline constexpr std::string_view kSettingsCaption = "连接设置";

@@ -47,7 +47,7 @@ void TreeFiller::MakeItem(size_t node) {
     const int image = kImageService + depth;
     const wxTreeItemId parent = depth == 0 ? m_tree.GetRootItem() : m_parents[depth - 1];
     const wxTreeItemId item = m_tree.AppendItem(parent, outlineNode.text, image, image,
-                                                new ServiceTreeItem(outlineNode.record, false, node));
+                                                new ServiceTreeItem(false, node));
     m_items[node].first = item;
     if (depth > 0 && !m_tree.IsExpanded(parent)) {
         m_tree.Expand(parent);
@@ -55,7 +55,7 @@ void TreeFiller::MakeItem(size_t node) {
     if (outlineNode.level == OutlineLevel::Operation) {
         m_items[node].second =
             m_tree.AppendItem(item, FromUtf8(ui_msg::kRequestItem), kImageRequest, kImageRequest,
-                              new ServiceTreeItem(outlineNode.record, true, node));
+                              new ServiceTreeItem(true, node));
     } else {
         m_parents[depth] = item;
     }

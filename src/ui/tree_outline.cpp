@@ -1,5 +1,6 @@
 #include "ui/tree_outline.h"
 
+#include "fetch/cancel_flag.h"
 #include "ui/tree_sort.h"
 
 #include <algorithm>
@@ -34,7 +35,7 @@ OutlineNode MakeNode(OutlineLevel level, const std::string& name, const TreeReco
 
 } // namespace
 
-TreeContent MakeTreeContent(const WsdlModel& model) {
+TreeContent MakeTreeContent(const WsdlModel& model, const std::atomic<bool>* cancel) {
     const TreeTextOrder order;
     TreeContent content;
     std::vector<OutlineNode> nodes;
@@ -45,6 +46,9 @@ TreeContent MakeTreeContent(const WsdlModel& model) {
         for (const WsdlBinding& binding : service.bindings) {
             firsts.push_back(content.requestTexts.size());
             for (const WsdlOperation& operation : binding.operations) {
+                if (IsCancelled(cancel)) {
+                    return {};
+                }
                 content.requestTexts.push_back(
                     std::make_unique<wxString>(wxString::FromUTF8(operation.request)));
             }

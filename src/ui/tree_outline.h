@@ -7,6 +7,7 @@
 #include <wx/string.h>
 #include <wx/treectrl.h>
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <utility>
@@ -37,13 +38,11 @@ struct OutlineNode {
     wxString lowerText;
 };
 
-// What a tree item stands for: its records, and its node of the outline.
-// An operation's "Request 1" item stands for the same records and node as the operation.
+// What a tree item stands for: its node of the outline, whose records it shows. An operation's
+// "Request 1" item stands for the same node as the operation.
 class ServiceTreeItem : public wxTreeItemData {
 public:
-    explicit ServiceTreeItem(const TreeRecord& record, bool requestItem = false, size_t node = 0)
-        : record(record), requestItem(requestItem), node(node) {}
-    TreeRecord record;
+    explicit ServiceTreeItem(bool requestItem, size_t node) : requestItem(requestItem), node(node) {}
     bool requestItem;
     size_t node;
 };
@@ -70,6 +69,7 @@ struct TreeContent {
 };
 
 // Made on a thread of its own: for many thousand operations it takes longer than the window may wait.
-TreeContent MakeTreeContent(const WsdlModel& model);
+// Once cancel is set, it stops within a request and returns no content.
+TreeContent MakeTreeContent(const WsdlModel& model, const std::atomic<bool>* cancel = nullptr);
 
 } // namespace quorvel::ui

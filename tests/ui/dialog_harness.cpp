@@ -135,6 +135,12 @@ void ShownDialog::Press(int buttonId) {
 }
 
 void ShownDialog::ChooseMenuCommand(int commandId) {
+    StartMenuCommand(commandId);
+    EXPECT_TRUE(PumpUntil([this] { return !IsLoading(); }, 60000)) << "menu command " << commandId;
+    PumpEvents(20);
+}
+
+void ShownDialog::StartMenuCommand(int commandId) {
     wxCommandEvent choice(wxEVT_MENU, commandId);
     choice.SetEventObject(m_dialog);
     m_dialog->ProcessWindowEvent(choice);
@@ -225,6 +231,13 @@ void ShownDialog::PressKeyIn(wxWindow* control, int key, int modifiers) {
     wxUIActionSimulator input;
     input.Char(key, modifiers);
     PumpEvents(50);
+}
+
+void ShownDialog::HandleKeyNow(int key) {
+    wxKeyEvent event(wxEVT_CHAR_HOOK);
+    event.m_keyCode = key;
+    event.SetEventObject(m_dialog);
+    m_dialog->ProcessWindowEvent(event);
 }
 
 namespace {

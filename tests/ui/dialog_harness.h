@@ -92,8 +92,11 @@ public:
     ui::ResponsePane* Response() { return static_cast<ui::ResponsePane*>(Control(ui::kIdResponsePane)); }
     // Presses a button of the dialog as a click would.
     void Press(int buttonId);
-    // Chooses a command of the dialog's menus as a click on it would.
+    // Chooses a command of the dialog's menus as a click on it would, and waits until the work it started
+    // in the background (a rebuild of the requests) is over.
     void ChooseMenuCommand(int commandId);
+    // The same, but returns at once, before any work in the background has come back.
+    void StartMenuCommand(int commandId);
     // Centre of the splitter bar, in client pixels.
     int SplitPos() { return Control(ui::kIdSplitter)->GetRect().x + 2; }
     void ResizeClient(wxSize clientSize);
@@ -104,7 +107,7 @@ public:
     void StartLoad(const std::string& address);
     // Presses the parse button, which reads 取消 while a load or an export runs.
     void PressParseButton();
-    // A load or an export runs.
+    // A load, an export or a rebuild of the requests runs.
     bool IsLoading();
     // Every item below the root as "text" lines indented by two spaces per level, in display order.
     std::vector<std::string> TreeLines();
@@ -120,6 +123,8 @@ public:
     void PressEnterIn(wxWindow* control);
     // Presses a key with modifiers while control has the focus.
     void PressKeyIn(wxWindow* control, int key, int modifiers = wxMOD_NONE);
+    // Hands a key without modifiers to the dialog's own key handling at once, before any other event.
+    void HandleKeyNow(int key);
 
     // Saves what the screen shows of the dialog as a PNG file in the working directory and returns it.
     wxImage SaveScreenshot(const wxString& fileName);
