@@ -6,8 +6,8 @@
 #include "fetch/file_reading.h"
 #include "fetch/http_get.h"
 #include "fetch/import_address.h"
-#include "fetch/text_decoding.h"
 #include "fetch/messages.h"
+#include "fetch/text_decoding.h"
 #include "load/messages.h"
 #include "xml/namespaces.h"
 
@@ -158,11 +158,12 @@ bool DocumentSet::Read(const std::string& asked, const Holder& holder, Document&
         m_stopped = true;
         return false;
     }
-    if (const auto now = std::chrono::steady_clock::now(); now >= std::min(m_deadline, http.deadline.value_or(m_deadline))) {
+    // The earlier of the walk's deadline and the run's bounds the download.
+    http.deadline = std::min(http.deadline.value_or(m_deadline), m_deadline);
+    if (std::chrono::steady_clock::now() >= *http.deadline) {
         StopForTime(asked, http);
         return false;
     }
-    http.deadline = http.deadline ? std::min(*http.deadline, m_deadline) : m_deadline;
     if (m_fetches == kMaxDocuments) {
         Note(asked, load_msg::kImportTooManyDocuments);
         m_stopped = true;
@@ -210,10 +211,9 @@ void DocumentSet::Note(const std::string& address, std::string_view reason) {
 }
 
 // Ends the walk at a document that time ran out for: the walk's own limit, or the time the whole run
-// was given.
+// was given (http's deadline, when it came before the walk's).
 void DocumentSet::StopForTime(const std::string& address, const HttpOptions& http) {
-    const bool walkLimit = !http.deadline || m_deadline <= *http.deadline;
-    Note(address, walkLimit ? load_msg::kImportTimeLimit : fetch_msg::kTimeLimitReached);
+    Note(address, *http.deadline < m_deadline ? fetch_msg::kTimeLimitReached : load_msg::kImportTimeLimit);
     m_stopped = true;
 }
 
