@@ -1,6 +1,7 @@
 #include "ui/tree_outline.h"
 
 #include "fetch/cancel_flag.h"
+#include "model/model_walk.h"
 #include "ui/tree_sort.h"
 
 #include <algorithm>
@@ -41,18 +42,23 @@ TreeContent MakeTreeContent(const WsdlModel& model, const std::atomic<bool>* can
     std::vector<OutlineNode> nodes;
     // Where each binding's request copies begin, in model order.
     std::vector<std::vector<size_t>> firstRequest;
-    for (const WsdlService& service : model) {
-        std::vector<size_t>& firsts = firstRequest.emplace_back();
-        for (const WsdlBinding& binding : service.bindings) {
-            firsts.push_back(content.requestTexts.size());
-            for (const WsdlOperation& operation : binding.operations) {
-                if (IsCancelled(cancel)) {
-                    return {};
-                }
-                content.requestTexts.push_back(
-                    std::make_unique<wxString>(wxString::FromUTF8(operation.request)));
-            }
-        }
+    const bool cancelled = WalkModel(
+        model, ModelVisitor{
+                   [&](const WsdlService&) { firstRequest.emplace_back(); },
+                   [&](const WsdlService&, const WsdlBinding&) {
+                       firstRequest.back().push_back(content.requestTexts.size());
+                   },
+                   [&](const WsdlService&, const WsdlBinding&, const WsdlOperation& operation) {
+                       if (IsCancelled(cancel)) {
+                           return true;
+                       }
+                       content.requestTexts.push_back(
+                           std::make_unique<wxString>(wxString::FromUTF8(operation.request)));
+                       return false;
+                   },
+               });
+    if (cancelled) {
+        return {};
     }
     for (const size_t s : SortedByName(model, order)) {
         const WsdlService& service = model[s];
