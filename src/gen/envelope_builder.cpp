@@ -120,8 +120,18 @@ std::string Spend(GenerationBudget& budget, std::string request) {
     return request;
 }
 
+// Bytes of what a request's envelope adds to the lines its writer counts: the frame lines with the
+// envelope's prefix, and the envelope's declaration, which the writer counts with the others.
+size_t EnvelopeBytes(const std::string& prefix, const std::string& envelopeNamespace, bool header) {
+    return EnvelopeFrameBytes(prefix) + (header ? HeaderFrameBytes(prefix) : 0) +
+           DeclarationBytes(prefix, envelopeNamespace);
+}
+
+// The request: the Envelope with its declarations around the header's and the body's lines. where, when
+// given, receives where those stand in the text.
 std::string Envelope(const PrefixRegistry& registry, const std::string& envelopeNamespace,
-                     const std::string& prefix, std::string_view header, std::string_view body) {
+                     const std::string& prefix, std::string_view header, std::string_view body,
+                     RequestContent* where = nullptr) {
     std::string text = "<" + prefix + ":Envelope ";
     AppendDeclaration(text, prefix, envelopeNamespace);
     for (const auto& [namespaceName, declared] : registry.Declarations()) {
@@ -134,12 +144,20 @@ std::string Envelope(const PrefixRegistry& registry, const std::string& envelope
         text += ">\n   <" + prefix + ":Header/>";
     } else {
         text += ">\n   <" + prefix + ":Header>";
+        if (where != nullptr) {
+            where->headerBegin = text.size();
+            where->headerSize = header.size();
+        }
         text += header;
         text += "\n   </" + prefix + ":Header>";
     }
     text += "\n   <" + prefix + ":Body>";
     // Room for the body and the closing lines at once: the body is most of the request.
     text.reserve(text.size() + body.size() + 2 * prefix.size() + 32);
+    if (where != nullptr) {
+        where->bodyBegin = text.size();
+        where->bodySize = body.size();
+    }
     text += body;
     text += "\n   </" + prefix + ":Body>\n</" + prefix + ":Envelope>";
     return text;
@@ -157,8 +175,8 @@ EnvelopeBuilder::EnvelopeBuilder(const SchemaIndex& index, const DescriptionLook
       m_targetNamespace(GetAttributeText(m_definitions, "targetNamespace")),
       m_envelopeNamespace(record.soapVersion == SOAP_12 ? NS_SOAP12_ENV : NS_SOAP11_ENV),
       m_style(record.style), m_bindingOperations(binding, "operation"),
-      m_portTypeOperations(description.portTypes.Find(ReferencedName(binding, "type")), "operation"),
-      m_options(options) {}
+      m_portType(description.portTypes.Find(ReferencedName(binding, "type"))),
+      m_portTypeOperations(m_portType, "operation"), m_options(options) {}
 
 const xmlNode* EnvelopeBuilder::FindInputMessage(const std::string& operationName) const {
     const xmlNode* input = FindChildElement(m_portTypeOperations.Find(operationName), "input");
@@ -210,10 +228,15 @@ OperationInput EnvelopeBuilder::DescribeInput(const std::string& operationName, 
     return input;
 }
 
+bool EnvelopeBuilder::HasHeader(const OperationInput& input) const {
+    return m_options.wsSecurity || !input.headerParts.empty();
+}
+
 std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry, const std::string& operationName,
-                                                  GenerationBudget& budget, DeclarationFacts& facts) const {
+                                                  GenerationBudget& budget, DeclarationFacts& facts,
+                                                  RequestContent* content) const {
     const std::string prefix = registry.GetPrefix(m_envelopeNamespace);
-    const OperationInput input = DescribeInput(operationName, m_options.headerParts);
+    OperationInput input = DescribeInput(operationName, m_options.headerParts);
     if (input.message == nullptr) {
         return std::string();
     }
@@ -228,7 +251,7 @@ std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry, cons
     // The wrapper's namespace comes before those of the parts.
     const std::string wrapper = rpc ? registry.QualifyName(input.rpcNamespace, operationName) : std::string();
     const std::vector<const xmlNode*>& headerParts = input.headerParts;
-    const bool header = m_options.wsSecurity || !headerParts.empty();
+    const bool header = HasHeader(input);
     const size_t requestLines =
         kMaxRequestLines - kEnvelopeLines - (rpc ? kRpcWrapperLines : 0) - (header ? kHeaderFrameLines : 0);
     const bool loadLinesBound = budget.loadLinesLeft <= requestLines;
@@ -262,12 +285,47 @@ std::string EnvelopeBuilder::BuildRequestEnvelope(PrefixRegistry& registry, cons
     }
     budget.loadLinesLeft -= std::min(budget.loadLinesLeft, writer.LinesSpent());
     std::string request = Envelope(registry, m_envelopeNamespace, prefix, lines.substr(0, headerEnd),
-                                   rpc ? std::string_view(rpcBody) : body);
+                                   rpc ? std::string_view(rpcBody) : body, content);
     // A request cut short by the load's bytes spends them all: the rest of the load carries only the note.
     if (loadBytesBound && writer.StoppedByBytes()) {
         budget.loadBytesLeft = 0;
     }
+    if (content != nullptr) {
+        content->input = std::move(input);
+        content->linesSpent = writer.LinesSpent();
+        content->complete = !writer.Truncated() && !loadLinesBound && !loadBytesBound;
+        content->byteHeadroom = writer.ByteHeadroom();
+    }
     return Spend(budget, std::move(request));
+}
+
+std::optional<std::string> EnvelopeBuilder::Rewrap(const std::string& operationName,
+                                                   const RequestContent& content, const PrefixRegistry& built,
+                                                   std::string_view request, GenerationBudget& budget) const {
+    // Under the bounds of a request alone, as content was written, the writer goes the same way for
+    // both builders when they describe the input alike: only the prefixes and the envelope can differ.
+    if (!content.complete || budget.loadLinesLeft <= kMaxRequestLines ||
+        budget.loadBytesLeft <= kMaxRequestBytes ||
+        DescribeInput(operationName, m_options.headerParts) != content.input) {
+        return std::nullopt;
+    }
+    std::optional<PrefixRegistry> registry = built.WithFirstNamespace(m_envelopeNamespace);
+    if (!registry) {
+        return std::nullopt;
+    }
+    // This envelope may take more bytes than the other one; the lines stay the same while the writer
+    // had that many to spare.
+    const bool header = HasHeader(content.input);
+    const auto& [otherNamespace, otherPrefix] = built.Declarations().front();
+    const std::string& prefix = registry->Declarations().front().second;
+    if (EnvelopeBytes(prefix, m_envelopeNamespace, header) >
+        EnvelopeBytes(otherPrefix, otherNamespace, header) + content.byteHeadroom) {
+        return std::nullopt;
+    }
+    budget.loadLinesLeft -= std::min(budget.loadLinesLeft, content.linesSpent);
+    return Spend(budget, Envelope(*registry, m_envelopeNamespace, prefix,
+                                  request.substr(content.headerBegin, content.headerSize),
+                                  request.substr(content.bodyBegin, content.bodySize)));
 }
 
 } // namespace quorvel

@@ -11,7 +11,9 @@
 #include "xml/schema_index.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvel {
@@ -36,6 +38,24 @@ struct OperationInput {
     bool encoded = false;
     // The parts the binding operation's input names in its headers, in document order, where found.
     std::vector<const xmlNode*> headerParts;
+
+    bool operator==(const OperationInput&) const = default;
+};
+
+// What a built request holds inside its envelope besides its namespaces, kept so that another binding of
+// the same operation can put the same lines into its own envelope instead of writing them again.
+struct RequestContent {
+    OperationInput input;
+    // Where the header's and the body's lines stand in the request's text.
+    size_t headerBegin = 0;
+    size_t headerSize = 0;
+    size_t bodyBegin = 0;
+    size_t bodySize = 0;
+    size_t linesSpent = 0;
+    // Written in full, with neither of the load's bounds near.
+    bool complete = false;
+    // Bytes the writer had to spare at its closest to its byte bound; see SampleWriter::ByteHeadroom.
+    size_t byteHeadroom = 0;
 };
 
 // Builds the requests of one binding's operations. What the binding decides for all of them is read
@@ -51,17 +71,29 @@ public:
     // operation, input, message is broken. registry must be fresh. The
     // request spends its lines from budget; once the load's lines are spent, the body holds only a note.
     // facts keeps what requests read from declarations, for later requests that are given the same.
+    // content, when given, receives what Rewrap needs of the request besides registry.
     std::string BuildRequestEnvelope(PrefixRegistry& registry, const std::string& operationName,
-                                     GenerationBudget& budget, DeclarationFacts& facts) const;
+                                     GenerationBudget& budget, DeclarationFacts& facts,
+                                     RequestContent* content = nullptr) const;
+    // The request BuildRequestEnvelope would give for operationName, made from request, which another
+    // builder wrote with registry and content for an operation of the same name; none when this builder's
+    // would differ or the budget is near one of the load's bounds. Spends from budget as building it would.
+    std::optional<std::string> Rewrap(const std::string& operationName, const RequestContent& content,
+                                      const PrefixRegistry& registry, std::string_view request,
+                                      GenerationBudget& budget) const;
 
     // What the operation's input holds; its header parts only when withHeaderParts (finding them costs a
     // look through the binding's messages, and plain requests have no header).
     OperationInput DescribeInput(const std::string& operationName, bool withHeaderParts = true) const;
     const std::string& EnvelopeNamespace() const { return m_envelopeNamespace; }
+    // The port type whose operations the builder writes requests for; null when it is not found.
+    const xmlNode* PortType() const { return m_portType; }
 
 private:
     const xmlNode* FindInputMessage(const std::string& operationName) const;
     std::vector<const xmlNode*> HeaderParts(const std::string& operationName) const;
+    // Whether the request has header entries, as the options and the input ask.
+    bool HasHeader(const OperationInput& input) const;
     // The namespace of element parts of message that name none: that of the definitions holding it.
     std::string PartNamespace(const xmlNode* message) const;
 
@@ -73,6 +105,7 @@ private:
     std::string m_envelopeNamespace;
     std::string m_style;
     NamedChildren m_bindingOperations;
+    const xmlNode* m_portType;
     NamedChildren m_portTypeOperations;
     SampleOptions m_options;
 };

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -34,7 +35,8 @@ EnvelopeBuilders MakeEnvelopeBuilders(const SchemaIndex& index, const Descriptio
     for (const RequestJob& job : jobs) {
         std::unique_ptr<EnvelopeBuilder>& builder = builders[job.binding];
         if (builder == nullptr) {
-            builder = std::make_unique<EnvelopeBuilder>(index, description, job.binding, *job.record, options);
+            builder =
+                std::make_unique<EnvelopeBuilder>(index, description, job.binding, *job.record, options);
         }
     }
     return builders;
@@ -49,15 +51,39 @@ public:
 
     // Builds the job's request and returns the lines and bytes it took from the budget.
     Spent Build(const RequestJob& job) {
-        const GenerationBudget before = m_budget;
         // Each request numbers its prefixes afresh.
         PrefixRegistry registry;
-        *job.request =
-            m_builders.at(job.binding)->BuildRequestEnvelope(registry, *job.operationName, m_budget, m_facts);
-        return {before.loadLinesLeft - m_budget.loadLinesLeft, before.loadBytesLeft - m_budget.loadBytesLeft};
+        return Build(job, registry, nullptr);
+    }
+    // The same with a fresh registry of the caller's, which holds the request's namespaces afterwards;
+    // content, when given, receives what Rewrap needs besides them.
+    Spent Build(const RequestJob& job, PrefixRegistry& registry, RequestContent* content) {
+        const GenerationBudget before = m_budget;
+        *job.request = m_builders.at(job.binding)
+                           ->BuildRequestEnvelope(registry, *job.operationName, m_budget, m_facts, content);
+        return SpentSince(before);
+    }
+
+    // Gives the job the request Build gave source, with registry and content, in the job's own envelope,
+    // when that is the request Build would give the job; returns what it took from the budget.
+    std::optional<Spent> Rewrap(const RequestJob& job, const RequestJob& source,
+                                const PrefixRegistry& registry, const RequestContent& content) {
+        const GenerationBudget before = m_budget;
+        std::optional<std::string> request =
+            m_builders.at(job.binding)
+                ->Rewrap(*job.operationName, content, registry, *source.request, m_budget);
+        if (!request) {
+            return std::nullopt;
+        }
+        *job.request = std::move(*request);
+        return SpentSince(before);
     }
 
 private:
+    Spent SpentSince(const GenerationBudget& before) const {
+        return {before.loadLinesLeft - m_budget.loadLinesLeft, before.loadBytesLeft - m_budget.loadBytesLeft};
+    }
+
     const EnvelopeBuilders& m_builders;
     GenerationBudget& m_budget;
     DeclarationFacts m_facts;
@@ -70,6 +96,42 @@ struct BuiltAhead {
     std::vector<Spent> spent;
 };
 
+// Jobs of one port type and operation. Bindings of one port type mostly differ only in their envelopes,
+// as the SOAP 1.1 and 1.2 bindings of a service do: the first job of each group is built, and right after
+// it, on the same thread, the others take its lines over in their own envelopes wherever that gives the
+// request that building it would.
+class JobGroups {
+public:
+    JobGroups(const EnvelopeBuilders& builders, const std::vector<RequestJob>& jobs)
+        : m_next(jobs.size(), kNone), m_follows(jobs.size(), 0) {
+        // The last job of each group so far.
+        std::map<std::pair<const xmlNode*, std::string_view>, size_t> last;
+        for (size_t job = 0; job < jobs.size(); ++job) {
+            const xmlNode* portType = builders.at(jobs[job].binding)->PortType();
+            if (portType == nullptr) {
+                continue;
+            }
+            const auto [found, added] = last.try_emplace({portType, *jobs[job].operationName}, job);
+            if (!added) {
+                m_next[found->second] = job;
+                m_follows[job] = 1;
+                found->second = job;
+            }
+        }
+    }
+
+    // Whether the job is built with the first of its group rather than on its own.
+    bool Follows(size_t job) const { return m_follows[job] != 0; }
+    // The job after this one in its group; kNone after the last.
+    size_t Next(size_t job) const { return m_next[job]; }
+
+    static constexpr size_t kNone = std::numeric_limits<size_t>::max();
+
+private:
+    std::vector<size_t> m_next;
+    std::vector<char> m_follows;
+};
+
 // Builds jobs in order of claim on every thread, each thread with a budget that never binds, so that
 // each request comes out as while the load still has lines and bytes to spare. Stops claiming once the
 // requests built hold the load's lines or bytes, so that a description far over the budget costs no more
@@ -80,6 +142,7 @@ void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
     if (jobs.empty()) {
         return;
     }
+    const JobGroups groups(builders, jobs);
     std::atomic<size_t> nextJob{0};
     std::atomic<size_t> linesBuilt{0};
     std::atomic<size_t> bytesBuilt{0};
@@ -93,19 +156,32 @@ void BuildAhead(const SchemaIndex& index, const EnvelopeBuilders& builders,
             GenerationBudget unbounded{std::numeric_limits<size_t>::max(),
                                        std::numeric_limits<size_t>::max()};
             RequestBuilder requests(index, builders, unbounded);
+            const auto done = [&](size_t job, Spent spent) {
+                ahead.spent[job] = spent;
+                ahead.built[job] = 1;
+                linesBuilt += spent.lines;
+                bytesBuilt += spent.bytes;
+                const size_t built = ++jobsBuilt;
+                if (tells && watch.onBuilt) {
+                    watch.onBuilt(built, jobs.size());
+                }
+            };
             while (!failed && linesBuilt < kMaxLoadLines && bytesBuilt < kMaxLoadBytes &&
                    !IsCancelled(watch.cancel)) {
                 const size_t job = nextJob++;
                 if (job >= jobs.size()) {
                     return;
                 }
-                ahead.spent[job] = requests.Build(jobs[job]);
-                ahead.built[job] = 1;
-                linesBuilt += ahead.spent[job].lines;
-                bytesBuilt += ahead.spent[job].bytes;
-                const size_t built = ++jobsBuilt;
-                if (tells && watch.onBuilt) {
-                    watch.onBuilt(built, jobs.size());
+                if (groups.Follows(job)) {
+                    continue;
+                }
+                PrefixRegistry registry;
+                RequestContent content;
+                done(job, requests.Build(jobs[job], registry, &content));
+                for (size_t next = groups.Next(job); next != JobGroups::kNone; next = groups.Next(next)) {
+                    const std::optional<Spent> taken =
+                        requests.Rewrap(jobs[next], jobs[job], registry, content);
+                    done(next, taken ? *taken : requests.Build(jobs[next]));
                 }
             }
         } catch (...) {

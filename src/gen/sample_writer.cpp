@@ -85,7 +85,8 @@ SampleWriter::SampleWriter(const SchemaIndex& schemaIndex, PrefixRegistry& prefi
                        : nullptr),
       m_lineBound(std::move(lineBound)), m_byteBound(std::move(byteBound)),
       m_noteReserve(1 + MakeIndent(kMaxNestingDepth).size() +
-                    std::max(m_lineBound.note.size(), m_byteBound.note.size())) {}
+                    std::max(m_lineBound.note.size(), m_byteBound.note.size())),
+      m_byteHeadroom(m_byteBound.limit) {}
 
 size_t SampleWriter::BytesSpent() {
     const std::vector<PrefixRegistry::Declaration>& declarations = m_prefixRegistry.Declarations();
@@ -115,11 +116,13 @@ bool SampleWriter::Emit(int depth, std::initializer_list<std::string_view> parts
         WriteTruncationNote(depth, m_lineBound.note);
         return false;
     }
-    if (BytesSpent() + m_pendingCloseBytes + lineBytes + closeBytes + m_noteReserve > m_byteBound.limit) {
+    const size_t bytesNeeded = BytesSpent() + m_pendingCloseBytes + lineBytes + closeBytes + m_noteReserve;
+    if (bytesNeeded > m_byteBound.limit) {
         m_stoppedByBytes = true;
         WriteTruncationNote(depth, m_byteBound.note);
         return false;
     }
+    m_byteHeadroom = std::min(m_byteHeadroom, m_byteBound.limit - bytesNeeded);
     m_lines.text += '\n';
     m_lines.text += indent;
     for (std::string_view part : parts) {

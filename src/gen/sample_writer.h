@@ -64,6 +64,9 @@ public:
     bool Truncated() const { return m_truncated; }
     // True when the writer stopped at its byte bound.
     bool StoppedByBytes() const { return m_stoppedByBytes; }
+    // The fewest bytes any line written so far left below the byte bound, room for the note included:
+    // a writer whose registry's declarations take that many bytes more writes the same lines.
+    size_t ByteHeadroom() const { return m_byteHeadroom; }
     // What the writing cost, in lines: those written, those written and dropped again, and the steps
     // that wrote nothing (expansions of bases and groups without elements), kStepsPerLine to a line.
     size_t LinesSpent() const { return std::max(m_lines.count + m_droppedLines, m_steps / kStepsPerLine); }
@@ -110,6 +113,7 @@ private:
     size_t m_steps = 0;
     size_t m_declarationsCounted = 0;
     size_t m_declarationBytes = 0;
+    size_t m_byteHeadroom;
     bool m_truncated = false;
     bool m_stoppedByBytes = false;
     int m_recursion = 0;

@@ -116,19 +116,37 @@ std::string PrefixRegistry::GetPrefix(const std::string& namespaceName, std::str
     if (namespaceName == NS_XML) {
         return "xml";
     }
-    auto found = m_prefixes.find(namespaceName);
-    if (found != m_prefixes.end()) {
-        return found->second;
+    auto found = m_indexes.find(namespaceName);
+    if (found != m_indexes.end()) {
+        m_firstAskedAgain = m_firstAskedAgain || found->second == 0;
+        return m_declarations[found->second].second;
     }
-    const std::string base = proposed.empty() ? DerivePrefix(namespaceName) : std::string(proposed);
+    std::string base = proposed.empty() ? DerivePrefix(namespaceName) : std::string(proposed);
     std::string candidate = base;
     for (int counter = 1; m_usedPrefixes.count(candidate) != 0; ++counter) {
         candidate = base + std::to_string(counter);
     }
     m_usedPrefixes.insert(candidate);
-    m_prefixes.emplace(namespaceName, candidate);
+    m_indexes.emplace(namespaceName, m_declarations.size());
     m_declarations.emplace_back(namespaceName, candidate);
+    m_bases.push_back(std::move(base));
     return candidate;
+}
+
+std::optional<PrefixRegistry> PrefixRegistry::WithFirstNamespace(const std::string& firstNamespace) const {
+    if (m_declarations.empty() || m_firstAskedAgain) {
+        return std::nullopt;
+    }
+    PrefixRegistry other;
+    other.GetPrefix(firstNamespace);
+    for (size_t i = 1; i < m_declarations.size(); ++i) {
+        const auto& [namespaceName, prefix] = m_declarations[i];
+        // Asked for as it was here, each namespace must be declared afresh under the same prefix.
+        if (other.GetPrefix(namespaceName, m_bases[i]) != prefix || other.m_declarations.size() != i + 1) {
+            return std::nullopt;
+        }
+    }
+    return other;
 }
 
 std::string PrefixRegistry::QualifyName(const std::string& namespaceName, std::string_view localName) {

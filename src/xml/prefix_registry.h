@@ -3,6 +3,7 @@
 // fixed for well-known namespaces and otherwise derived from the namespace name itself.
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -36,11 +37,19 @@ public:
     std::string QualifyName(const std::string& namespaceName, std::string_view localName);
     // Every assignment in order of first use.
     const std::vector<Declaration>& Declarations() const { return m_declarations; }
+    // The registry this one would be had its first namespace been firstNamespace instead, every later
+    // namespace asked for in the same order: none when a later namespace would get another prefix, or
+    // when the first namespace was asked for again, which the other registry would answer differently.
+    std::optional<PrefixRegistry> WithFirstNamespace(const std::string& firstNamespace) const;
 
 private:
-    std::map<std::string, std::string> m_prefixes;
+    // The index of each namespace's declaration.
+    std::map<std::string, size_t> m_indexes;
     std::vector<Declaration> m_declarations;
+    // The prefix each declaration was proposed or derived as, before numbering made it unique.
+    std::vector<std::string> m_bases;
     std::set<std::string> m_usedPrefixes;
+    bool m_firstAskedAgain = false;
 };
 
 } // namespace quorvel

@@ -1,4 +1,7 @@
 #include "gen/request_building.h"
+#include "model_walk.h"
+#include "one_request.h"
+#include "xml/namespaces.h"
 #include "xml_fixture.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +49,52 @@ TEST(RequestBuilding, ProgressNeverGoesBack) {
     EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
     EXPECT_EQ(told.back(), 40u);
     EXPECT_NE(model.front().bindings.front().operations.back().request, "");
+}
+
+// The SOAP 1.1 and 1.2 bindings of one port type: built together, each request is the one its binding
+// gives alone, also where a body namespace would take the other envelope's prefix or is its namespace.
+TEST(RequestBuilding, BindingsOfOnePortTypeGiveTheRequestsEachWouldAlone) {
+    const std::string bodyNamespaces[] = {"urn:x", "http://example.com/soap/", NS_SOAP12_ENV, NS_SOAP11_ENV};
+    std::string messages, operations, bindingOperations;
+    for (size_t i = 0; i < std::size(bodyNamespaces); ++i) {
+        const std::string n = std::to_string(i);
+        messages += "<message name='M" + n + "'><part name='p' element='b" + n + ":E' xmlns:b" + n + "='" +
+                    bodyNamespaces[i] + "'/></message>";
+        operations += "<operation name='Op" + n + "'><input message='t:M" + n + "'/></operation>";
+        bindingOperations += "<operation name='Op" + n + "'/>";
+    }
+    const XmlDocument document = test::ParseOrFail(
+        "<definitions xmlns='http://schemas.xmlsoap.org/wsdl/' "
+        "xmlns:soap='http://schemas.xmlsoap.org/wsdl/soap/' "
+        "xmlns:soap12='http://schemas.xmlsoap.org/wsdl/soap12/' "
+        "xmlns:t='urn:t' targetNamespace='urn:t'>" +
+        messages + "<portType name='P'>" + operations +
+        "</portType><binding name='B11' type='t:P'><soap:binding style='document'/>" + bindingOperations +
+        "</binding><binding name='B12' type='t:P'><soap12:binding style='document'/>" + bindingOperations +
+        "</binding><service name='S'><port name='X' binding='t:B11'><soap:address "
+        "location='http://x/'/></port>"
+        "<port name='Y' binding='t:B12'><soap12:address "
+        "location='http://x/'/></port></service></definitions>");
+    const xmlNode* definitions = xmlDocGetRootElement(document.get());
+    WsdlModel model;
+    BindingElements bindings;
+    std::string message;
+    ASSERT_TRUE(ReadWsdlModel(DefinitionsList{definitions}, model, bindings, message)) << message;
+    SchemaIndex index;
+    GenerationBudget budget;
+    BuildRequests(index, DescriptionLookup({definitions}), RequestJobs(model, bindings), budget, 1);
+    size_t compared = 0;
+    test::ForEachOperation(model, [&](const WsdlBinding& binding, const WsdlOperation& operation) {
+        PrefixRegistry registry;
+        GenerationBudget alone;
+        EXPECT_EQ(operation.request,
+                  test::BuildRequestEnvelope(index, registry, definitions,
+                                             NamedChildren(definitions, "binding").Find(binding.name),
+                                             operation.name, alone))
+            << binding.name << " " << operation.name;
+        ++compared;
+    });
+    EXPECT_EQ(compared, 2 * std::size(bodyNamespaces));
 }
 
 } // namespace
