@@ -6,6 +6,7 @@
 #include "fetch/text_decoding.h"
 #include "gen/request_building.h"
 #include "load/document_set.h"
+#include "load/heap_reserve.h"
 #include "load/loaded_documents.h"
 #include "load/messages.h"
 #include "load/process_end.h"
@@ -165,6 +166,9 @@ bool FetchAndRead(LoadResult& result, const LoadOptions& options) {
     // The raw bytes are not needed past decoding: they become the text, or make room for it.
     std::string text;
     const size_t size = fetched.body.size();
+    if (options.endsProcess) {
+        ReserveHeapForLoad(size);
+    }
     return Decode(std::move(fetched.body), text, result, options) &&
            ParseAndRead(std::move(text), fetched.finalUrl, size, fetched.privateNetwork, result, options);
 }
