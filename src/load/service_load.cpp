@@ -4,6 +4,7 @@
 #include "fetch/cancel_flag.h"
 #include "fetch/http_get.h"
 #include "fetch/text_decoding.h"
+#include "fetch/utf8_path.h"
 #include "gen/request_building.h"
 #include "load/document_set.h"
 #include "load/heap_reserve.h"
@@ -13,6 +14,7 @@
 #include "model/wsdl_reader.h"
 #include "xml/schema_index.h"
 
+#include <filesystem>
 #include <new>
 #include <utility>
 
@@ -156,19 +158,31 @@ bool Decode(std::string&& bytes, std::string& text, LoadResult& result, const Lo
     return DecodeDocumentText(std::move(bytes), text, result.message) || Fail(result);
 }
 
+// Bytes of the file at address; 0 when it is no file or cannot be read.
+size_t FileBytes(const std::string& address) {
+    std::error_code error;
+    const uintmax_t bytes = std::filesystem::file_size(PathFromUtf8(address), error);
+    return error ? 0 : static_cast<size_t>(bytes);
+}
+
 // A URL (one GET) or a file; a download's relative imports are read from where it was finally fetched.
+// A run that ends with the load reserves its heap as soon as the size is known: before a file's bytes
+// are read into it, else once they are in.
 bool FetchAndRead(LoadResult& result, const LoadOptions& options) {
+    if (options.endsProcess && !IsHttpAddress(result.address)) {
+        ReserveHeapForLoad(FileBytes(result.address));
+    }
     HttpResponse fetched =
         FetchDocumentBytes(result.address, DownloadOptions(result.address, result.address, options));
     if (!fetched.ok()) {
         return Fail(result, fetched.message);
     }
+    if (options.endsProcess) {
+        ReserveHeapForLoad(fetched.body.size());
+    }
     // The raw bytes are not needed past decoding: they become the text, or make room for it.
     std::string text;
     const size_t size = fetched.body.size();
-    if (options.endsProcess) {
-        ReserveHeapForLoad(size);
-    }
     return Decode(std::move(fetched.body), text, result, options) &&
            ParseAndRead(std::move(text), fetched.finalUrl, size, fetched.privateNetwork, result, options);
 }

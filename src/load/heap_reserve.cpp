@@ -1,11 +1,14 @@
 #include "load/heap_reserve.h"
 
+// Only the GNU C library on Linux offers what this needs; elsewhere the heap is left as it is.
 #if defined(__linux__) && defined(__GLIBC__)
 #include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #endif
@@ -17,7 +20,8 @@ namespace {
 
 // Below this a load takes a few milliseconds, and zeroing a huge page costs more than the faults it saves.
 constexpr size_t kSmallestReserved = 1024 * 1024;
-// A load takes about eight times its description's bytes; the reserve is only address space until used.
+// A load takes up to about eight times its description's bytes; the reserve is only address space until
+// it is used.
 constexpr size_t kBytesPerDescriptionByte = 10;
 constexpr size_t kLargestReserve = 1024u * 1024 * 1024;
 // The largest block the C library will serve from the heap instead of a mapping of its own.
@@ -29,13 +33,14 @@ constexpr int kDefaultTopPad = 128 * 1024;
 } // namespace
 
 void ReserveHeapForLoad(size_t bytes) {
-    if (bytes < kSmallestReserved) {
+    static std::atomic<bool> reserved{false};
+    if (bytes < kSmallestReserved || reserved.exchange(true)) {
         return;
     }
     const size_t reserve = std::min(bytes * kBytesPerDescriptionByte, kLargestReserve);
     // Large blocks (the text, the parser's buffers) come from the heap too, and nothing is trimmed.
     mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
-    mallopt(M_TRIM_THRESHOLD, static_cast<int>(kLargestReserve * 2));
+    mallopt(M_TRIM_THRESHOLD, INT_MAX);
     mallopt(M_TOP_PAD, static_cast<int>(reserve));
     const auto start = reinterpret_cast<uintptr_t>(sbrk(0));
     // A block larger than what the heap has left makes it grow by the pad at once; volatile, so that
