@@ -11,6 +11,25 @@
 namespace quorvel {
 namespace {
 
+// A description read as a load reads it, before its requests are built.
+struct ReadDescription {
+    explicit ReadDescription(const std::string& text) : document(test::ParseOrFail(text)) {
+        std::string message;
+        EXPECT_TRUE(ReadWsdlModel(DefinitionsList{Definitions()}, model, bindings, message)) << message;
+        CollectSchemas(Definitions(), index);
+    }
+    const xmlNode* Definitions() const { return xmlDocGetRootElement(document.get()); }
+    void Build(GenerationBudget& budget, unsigned threads, const BuildWatch& watch = {}) {
+        BuildRequests(index, DescriptionLookup({Definitions()}), RequestJobs(model, bindings), budget,
+                      threads, watch);
+    }
+
+    XmlDocument document;
+    WsdlModel model;
+    BindingElements bindings;
+    SchemaIndex index;
+};
+
 // A budget too small to take the requests built ahead: they are built again in order, and the count of
 // requests done that the watch is told still only grows, up to all of them.
 TEST(RequestBuilding, ProgressNeverGoesBack) {
@@ -20,7 +39,7 @@ TEST(RequestBuilding, ProgressNeverGoesBack) {
         operations += "<operation name='Op" + std::to_string(i) + "'><input message='t:M'/></operation>";
         bindingOperations += "<operation name='Op" + std::to_string(i) + "'/>";
     }
-    const XmlDocument document = test::ParseOrFail(
+    ReadDescription description(
         "<definitions xmlns='http://schemas.xmlsoap.org/wsdl/' "
         "xmlns:soap='http://schemas.xmlsoap.org/wsdl/soap/' xmlns:xs='http://www.w3.org/2001/XMLSchema' "
         "xmlns:t='urn:t' targetNamespace='urn:t'><types>"
@@ -30,13 +49,6 @@ TEST(RequestBuilding, ProgressNeverGoesBack) {
         bindingOperations +
         "</binding><service name='S'><port name='X' binding='t:B'><soap:address location='http://x/'/>"
         "</port></service></definitions>");
-    const xmlNode* definitions = xmlDocGetRootElement(document.get());
-    WsdlModel model;
-    BindingElements bindings;
-    std::string message;
-    ASSERT_TRUE(ReadWsdlModel(DefinitionsList{definitions}, model, bindings, message)) << message;
-    SchemaIndex index;
-    CollectSchemas(definitions, index);
     GenerationBudget budget{kMaxRequestLines + 1, kMaxLoadBytes};
     std::vector<size_t> told;
     BuildWatch watch;
@@ -44,11 +56,11 @@ TEST(RequestBuilding, ProgressNeverGoesBack) {
         EXPECT_EQ(total, 40u);
         told.push_back(built);
     };
-    BuildRequests(index, DescriptionLookup({definitions}), RequestJobs(model, bindings), budget, 4, watch);
+    description.Build(budget, 4, watch);
     ASSERT_FALSE(told.empty());
     EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
     EXPECT_EQ(told.back(), 40u);
-    EXPECT_NE(model.front().bindings.front().operations.back().request, "");
+    EXPECT_NE(description.model.front().bindings.front().operations.back().request, "");
 }
 
 // The SOAP 1.1 and 1.2 bindings of one port type: built together, each request is the one its binding
@@ -63,7 +75,7 @@ TEST(RequestBuilding, BindingsOfOnePortTypeGiveTheRequestsEachWouldAlone) {
         operations += "<operation name='Op" + n + "'><input message='t:M" + n + "'/></operation>";
         bindingOperations += "<operation name='Op" + n + "'/>";
     }
-    const XmlDocument document = test::ParseOrFail(
+    ReadDescription description(
         "<definitions xmlns='http://schemas.xmlsoap.org/wsdl/' "
         "xmlns:soap='http://schemas.xmlsoap.org/wsdl/soap/' "
         "xmlns:soap12='http://schemas.xmlsoap.org/wsdl/soap12/' "
@@ -75,25 +87,21 @@ TEST(RequestBuilding, BindingsOfOnePortTypeGiveTheRequestsEachWouldAlone) {
         "location='http://x/'/></port>"
         "<port name='Y' binding='t:B12'><soap12:address "
         "location='http://x/'/></port></service></definitions>");
-    const xmlNode* definitions = xmlDocGetRootElement(document.get());
-    WsdlModel model;
-    BindingElements bindings;
-    std::string message;
-    ASSERT_TRUE(ReadWsdlModel(DefinitionsList{definitions}, model, bindings, message)) << message;
-    SchemaIndex index;
     GenerationBudget budget;
-    BuildRequests(index, DescriptionLookup({definitions}), RequestJobs(model, bindings), budget, 1);
+    description.Build(budget, 1);
+    const xmlNode* definitions = description.Definitions();
     size_t compared = 0;
-    test::ForEachOperation(model, [&](const WsdlBinding& binding, const WsdlOperation& operation) {
-        PrefixRegistry registry;
-        GenerationBudget alone;
-        EXPECT_EQ(operation.request,
-                  test::BuildRequestEnvelope(index, registry, definitions,
-                                             NamedChildren(definitions, "binding").Find(binding.name),
-                                             operation.name, alone))
-            << binding.name << " " << operation.name;
-        ++compared;
-    });
+    test::ForEachOperation(
+        description.model, [&](const WsdlBinding& binding, const WsdlOperation& operation) {
+            PrefixRegistry registry;
+            GenerationBudget alone;
+            EXPECT_EQ(operation.request,
+                      test::BuildRequestEnvelope(description.index, registry, definitions,
+                                                 NamedChildren(definitions, "binding").Find(binding.name),
+                                                 operation.name, alone))
+                << binding.name << " " << operation.name;
+            ++compared;
+        });
     EXPECT_EQ(compared, 2 * std::size(bodyNamespaces));
 }
 
