@@ -2,7 +2,8 @@
 // Builds the requests of a whole load. Requests of different operations only read the document and the
 // schema index, so they are built on several threads ahead, and then taken in operation order as long as
 // the load's line budget leaves room for any request; from the first one that it does not, they are
-// built in that order against the budget. The requests are the same as one thread building them in
+// built in that order against the budget. Bindings of one port type share the lines of each operation's
+// request where that gives the same request. The requests are the same as one thread building them in
 // order would produce.
 
 #include "gen/envelope_builder.h"
