@@ -28,14 +28,16 @@ constexpr std::string_view kEquals = "=\"";
 } // namespace
 
 void AppendEscaped(std::string& text, std::string_view value) {
-    for (char c : value) {
-        const std::string_view escaped = Escape(c);
-        if (escaped.empty()) {
-            text += c;
-        } else {
+    // The characters between two escaped ones go in as one run.
+    size_t run = 0;
+    for (size_t i = 0; i < value.size(); ++i) {
+        if (const std::string_view escaped = Escape(value[i]); !escaped.empty()) {
+            text.append(value.data() + run, i - run);
             text += escaped;
+            run = i + 1;
         }
     }
+    text.append(value.data() + run, value.size() - run);
 }
 
 void AppendDeclaration(std::string& text, std::string_view prefix, std::string_view namespaceName) {

@@ -88,6 +88,8 @@ const std::vector<WellKnownPrefix>& WellKnownPrefixes() {
     static const std::vector<WellKnownPrefix> table = {
         {NS_XML, "xml"},   {NS_XSD, "xs"},          {NS_XSI, "xsi"},
         {NS_WSDL, "wsdl"}, {NS_SOAPENC, "soapenc"}, {NS_SOAP11_ENV, "soapenv"},
+        // What derivation gives, kept here because every SOAP 1.2 request asks for it first.
+        {NS_SOAP12_ENV, "soap"},
     };
     return table;
 }
