@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "fetch/file_writing.h"
 #include "load/messages.h"
+#include "load/process_end.h"
 #include "load/service_load.h"
 #include "model/find_operation.h"
 #include "xml/code_points.h"
@@ -38,7 +39,7 @@ int BatchOutput(const std::string& address, const std::string& binding, const st
     LoadOptions options;
     options.buildUpTo = RequestTarget{binding, operation};
     options.endsProcess = true;
-    const LoadResult load = LoadServiceDescription(address, options);
+    LoadResult load = LoadServiceDescription(address, options);
     int status = BATCH_ERROR_WRITTEN;
     if (!load.ok) {
         output = ErrorLine(load.message);
@@ -49,6 +50,8 @@ int BatchOutput(const std::string& address, const std::string& binding, const st
         output = std::string(app_msg::kErrorPrefix) + std::string(app_msg::kOperationNotFound);
     }
     output += '\n';
+    // Every request of the load stays until the process ends, which takes them back at once.
+    LeaveToProcessEnd(load);
     return status;
 }
 
