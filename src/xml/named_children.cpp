@@ -9,6 +9,7 @@ NamedChildren::NamedChildren(const std::vector<const xmlNode*>& parents, std::st
     DomNodeList children;
     for (const xmlNode* parent : parents) {
         FindChildElements(parent, localName, children);
+        m_children.reserve(m_children.size() + children.size());
         for (const xmlNode* child : children) {
             m_children.emplace(GetAttributeText(child, "name"), child);
         }

@@ -4,7 +4,7 @@
 
 #include "xml/dom.h"
 
-#include <map>
+#include <unordered_map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +19,7 @@ public:
     const xmlNode* Find(const std::string& name) const;
 
 private:
-    std::map<std::string, const xmlNode*, std::less<>> m_children;
+    std::unordered_map<std::string, const xmlNode*> m_children;
 };
 
 } // namespace quorvel
