@@ -2,6 +2,7 @@
 
 #include "fetch/address.h"
 #include "send/soap_call.h"
+#include "ui/utf8_text.h"
 
 #include <wx/arrstr.h>
 
@@ -33,7 +34,7 @@ size_t ReadHeaderLines(const wxString& text, std::vector<std::string>& headers) 
 wxString HeaderLinesText(const std::vector<std::string>& headers) {
     wxString text;
     for (const std::string& header : headers) {
-        text += wxString::FromUTF8(header) + "\n";
+        text += FromUtf8(header) + "\n";
     }
     return text;
 }

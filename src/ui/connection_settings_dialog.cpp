@@ -15,8 +15,8 @@ ConnectionSettingsDialog::ConnectionSettingsDialog(wxWindow* parent, const Conne
     : wxDialog(parent, wxID_ANY, FromUtf8(ui_msg::kSettingsCaption), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       m_settings(settings) {
-    m_userBox = new wxTextCtrl(this, wxID_ANY, wxString::FromUTF8(settings.user));
-    m_passwordBox = new wxTextCtrl(this, wxID_ANY, wxString::FromUTF8(settings.password), wxDefaultPosition,
+    m_userBox = new wxTextCtrl(this, wxID_ANY, FromUtf8(settings.user));
+    m_passwordBox = new wxTextCtrl(this, wxID_ANY, FromUtf8(settings.password), wxDefaultPosition,
                                    wxDefaultSize, wxTE_PASSWORD);
     m_headersBox = new wxTextCtrl(this, wxID_ANY, HeaderLinesText(settings.headers), wxDefaultPosition,
                                   wxSize(420, 100), wxTE_MULTILINE | wxHSCROLL);

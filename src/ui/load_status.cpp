@@ -18,7 +18,7 @@ wxString Number(uint64_t value) {
 // The bytes of a download so far, with the declared size and the share of it when the server sent one.
 wxString DownloadStatus(const LoadProgress& progress, const std::string& loadedAddress) {
     const bool named = !progress.document.empty() && progress.document != loadedAddress;
-    const wxString document = wxString::FromUTF8(progress.document);
+    const wxString document = FromUtf8(progress.document);
     const uint64_t received = progress.bytesReceived;
     const uint64_t expected = progress.bytesExpected;
     if (expected == 0) {
@@ -90,7 +90,7 @@ wxString ImportNotesSummary(const LoadResult& load) {
 wxString ImportNotesList(const LoadResult& load) {
     wxString text;
     for (const ImportNote& note : load.notes) {
-        text += (text.empty() ? "" : "\n") + wxString::FromUTF8(ImportNoteText(note));
+        text += (text.empty() ? "" : "\n") + FromUtf8(ImportNoteText(note));
     }
     return text;
 }

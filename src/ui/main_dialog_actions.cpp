@@ -103,7 +103,7 @@ void MainDialog::OnCopyRequest(wxCommandEvent&) {
     if (SelectedRecord().operation == nullptr || !wxTheClipboard->Open()) {
         return;
     }
-    wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(request)));
+    wxTheClipboard->SetData(new wxTextDataObject(FromUtf8(request)));
     wxTheClipboard->Close();
     SetStatus(FromUtf8(ui_msg::kStatusCopied));
 }
@@ -120,7 +120,7 @@ void MainDialog::OnSaveRequest(wxCommandEvent&) {
     const std::string offered =
         RequestFileNames().Next(record.service->name, record.binding->name, record.operation->name);
     wxString path;
-    if (!CurrentPrompts().ChooseSaveFile(this, wxString::FromUTF8(offered), path)) {
+    if (!CurrentPrompts().ChooseSaveFile(this, FromUtf8(offered), path)) {
         SetStatus(FromUtf8(ui_msg::kStatusSaveCancelled));
         return;
     }
@@ -128,7 +128,7 @@ void MainDialog::OnSaveRequest(wxCommandEvent&) {
     if (!WriteFileAtomically(path.utf8_string(), request, reason)) {
         const std::string message = std::string(export_msg::kCannotWriteFile) + path.utf8_string() +
                                     std::string(export_msg::kReasonSeparator) + reason;
-        CurrentPrompts().ShowMessage(this, wxString::FromUTF8(message), wxICON_ERROR);
+        CurrentPrompts().ShowMessage(this, FromUtf8(message), wxICON_ERROR);
         return;
     }
     SetStatus(wxString::Format(FromUtf8(ui_msg::kStatusSaved), path));
@@ -178,14 +178,14 @@ void MainDialog::OnExportFinished(wxThreadEvent& event) {
     const auto outcome = event.GetPayload<ExportOutcome>();
     m_exporting = false;
     ShowBusy();
-    const wxString folder = wxString::FromUTF8(outcome.folder);
+    const wxString folder = FromUtf8(outcome.folder);
     const std::string_view status = outcome.ok          ? ui_msg::kStatusExported
                                     : outcome.cancelled ? ui_msg::kStatusExportCancelled
                                                         : ui_msg::kStatusExportFailed;
     SetStatus(wxString::Format(FromUtf8(status), Count(outcome.ok ? outcome.total : outcome.written),
                                folder));
     if (!outcome.ok && !outcome.cancelled) {
-        CurrentPrompts().ShowMessage(this, wxString::FromUTF8(outcome.message), wxICON_ERROR);
+        CurrentPrompts().ShowMessage(this, FromUtf8(outcome.message), wxICON_ERROR);
     }
 }
 

@@ -31,7 +31,7 @@ namespace quorvel::ui {
 void MainDialog::StartWorker(const wxString& address) {
     // The user sees the address that is loaded, e.g. with "?wsdl" added or quotes removed.
     m_loadingAddress = NormalizeAddress(address.utf8_string());
-    m_addressBox->ChangeValue(wxString::FromUTF8(m_loadingAddress));
+    m_addressBox->ChangeValue(FromUtf8(m_loadingAddress));
     if (!MaySendCredentialsTo(m_loadingAddress)) {
         return;
     }
@@ -129,7 +129,7 @@ void MainDialog::OnTreeContent(wxThreadEvent& event) {
     m_statusBeforeNoMatch.reset();
     SetStatus(loaded);
     if (!IsHttpAddress(made.load->address)) {
-        m_descriptionFolder = wxFileName(wxString::FromUTF8(made.load->address)).GetPath();
+        m_descriptionFolder = wxFileName(FromUtf8(made.load->address)).GetPath();
     }
     ClearFilter();
     ClearPane();

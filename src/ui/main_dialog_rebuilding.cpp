@@ -98,7 +98,7 @@ void MainDialog::OnRebuildFinished(wxThreadEvent& event) {
         m_agreedPaneText.reset();
         m_sampleOptions = m_requestOptions;
         SetStatus(FromUtf8(ui_msg::kStatusRebuildFailed));
-        CurrentPrompts().ShowMessage(this, wxString::FromUTF8(rebuilt->failure), wxICON_ERROR);
+        CurrentPrompts().ShowMessage(this, FromUtf8(rebuilt->failure), wxICON_ERROR);
         return;
     }
     TakeRebuiltModel(std::move(*rebuilt));

@@ -76,11 +76,11 @@ void MainDialog::ShowEndpoint(const TreeRecord& record) {
     wxString endpoint;
     if (record.binding != nullptr) {
         const auto typed = m_endpointEdits.find(record.binding);
-        endpoint = typed != m_endpointEdits.end() ? typed->second : wxString::FromUTF8(record.binding->endpoint);
+        endpoint = typed != m_endpointEdits.end() ? typed->second : FromUtf8(record.binding->endpoint);
     }
     m_endpointBox->ChangeValue(endpoint);
     m_resetEndpointButton->Enable(record.binding != nullptr &&
-                                  endpoint != wxString::FromUTF8(record.binding->endpoint));
+                                  endpoint != FromUtf8(record.binding->endpoint));
 }
 
 // What the user types is kept for the binding, so that its other operations go to the same place.
@@ -90,7 +90,7 @@ void MainDialog::OnEndpointText(wxCommandEvent&) {
         return;
     }
     const wxString endpoint = m_endpointBox->GetValue();
-    const bool edited = endpoint != wxString::FromUTF8(binding->endpoint);
+    const bool edited = endpoint != FromUtf8(binding->endpoint);
     if (edited) {
         m_endpointEdits[binding] = endpoint;
     } else {
@@ -177,7 +177,7 @@ bool MainDialog::MaySendCredentialsTo(const std::string& url) {
         return true;
     }
     const wxString warning =
-        wxString::Format(FromUtf8(ui_msg::kPlainHttpCredentials), wxString::FromUTF8(url));
+        wxString::Format(FromUtf8(ui_msg::kPlainHttpCredentials), FromUtf8(url));
     m_plainHttpAccepted = CurrentPrompts().Confirm(this, warning);
     return m_plainHttpAccepted;
 }

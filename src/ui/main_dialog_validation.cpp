@@ -23,7 +23,7 @@ namespace {
 
 // "第 3 行，第 5 列：message", or the message alone where the check could not say where.
 wxString ProblemText(const ValidationProblem& problem) {
-    const wxString message = wxString::FromUTF8(problem.message);
+    const wxString message = FromUtf8(problem.message);
     if (problem.line <= 0) {
         return message;
     }

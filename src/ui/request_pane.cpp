@@ -1,6 +1,7 @@
 #include "ui/request_pane.h"
 
 #include "ui/line_ends.h"
+#include "ui/utf8_text.h"
 
 #include <string>
 #include <string_view>
@@ -98,7 +99,7 @@ std::string RequestPane::PendingUtf8(size_t from, size_t to) const {
 }
 
 wxString RequestPane::FullText() const {
-    return GetText() + wxString::FromUTF8(PendingUtf8(m_pendingAt, m_pending.length()));
+    return GetText() + FromUtf8(PendingUtf8(m_pendingAt, m_pending.length()));
 }
 
 void RequestPane::AppendPart() {

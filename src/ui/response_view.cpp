@@ -2,6 +2,7 @@
 
 #include "send/messages.h"
 #include "send/pretty_xml.h"
+#include "ui/utf8_text.h"
 
 #include <string>
 
@@ -13,7 +14,7 @@ namespace {
 // that nothing of it is lost from view.
 wxString RawBody(const SoapResponse& response) {
     if (!response.text.empty() || response.http.body.empty()) {
-        return wxString::FromUTF8(response.text);
+        return FromUtf8(response.text);
     }
     return wxString::From8BitData(response.http.body.data(), response.http.body.size());
 }
@@ -27,7 +28,7 @@ ResponseView ViewOfResult(const SoapCallResult& result) {
         return view;
     }
     if (!result.ok) {
-        view.line = wxString::FromUTF8(result.message);
+        view.line = FromUtf8(result.message);
         return view;
     }
     const SoapResponse& response = result.response;
@@ -43,9 +44,9 @@ ResponseView ViewOfResult(const SoapCallResult& result) {
         line += separator + response.note;
     }
     view.outcome = response.fault.empty() ? ResponseView::Outcome::Answered : ResponseView::Outcome::Fault;
-    view.line = wxString::FromUTF8(line);
+    view.line = FromUtf8(line);
     if (response.wellFormed) {
-        view.pretty = wxString::FromUTF8(IndentXml(response.text));
+        view.pretty = FromUtf8(IndentXml(response.text));
     }
     view.raw = RawBody(response);
     return view;

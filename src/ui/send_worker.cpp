@@ -1,6 +1,7 @@
 #include "ui/send_worker.h"
 
 #include "load/unexpected_error.h"
+#include "ui/utf8_text.h"
 
 #include <memory>
 #include <utility>
@@ -17,7 +18,7 @@ std::shared_ptr<ResponseView> Send(const SoapCall& call, const HttpOptions& opti
         return std::make_shared<ResponseView>(ViewOfResult(SendSoapRequest(call, options)));
     } catch (...) {
         auto failed = std::make_shared<ResponseView>();
-        failed->line = wxString::FromUTF8(UnexpectedErrorMessage());
+        failed->line = FromUtf8(UnexpectedErrorMessage());
         return failed;
     }
 }

@@ -3,7 +3,6 @@
 #include "ui/messages.h"
 #include "ui/utf8_text.h"
 
-
 namespace quorvel::ui {
 
 namespace {

@@ -3,6 +3,7 @@
 #include "fetch/cancel_flag.h"
 #include "model/model_walk.h"
 #include "ui/tree_sort.h"
+#include "ui/utf8_text.h"
 
 #include <algorithm>
 #include <numeric>
@@ -26,7 +27,7 @@ std::vector<size_t> SortedByName(const std::vector<Record>& records, const TreeT
 OutlineNode MakeNode(OutlineLevel level, const std::string& name, const TreeRecord& record) {
     OutlineNode node;
     node.level = level;
-    node.text = wxString::FromUTF8(name);
+    node.text = FromUtf8(name);
     node.record = record;
     if (level == OutlineLevel::Operation) {
         node.lowerText = node.text.Lower();
@@ -53,7 +54,7 @@ TreeContent MakeTreeContent(const WsdlModel& model, const std::atomic<bool>* can
                            return true;
                        }
                        content.requestTexts.push_back(
-                           std::make_unique<wxString>(wxString::FromUTF8(operation.request)));
+                           std::make_unique<wxString>(FromUtf8(operation.request)));
                        return false;
                    },
                });
